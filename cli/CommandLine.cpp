@@ -1,0 +1,139 @@
+#include "cli/CommandLine.h"
+
+namespace gb {
+
+namespace {
+
+// The six factor texts: parsed later, exactly as typed.
+struct FactorOption {
+  std::string_view name;
+  std::string CliOptions::*text;
+};
+constexpr FactorOption kFactorOptions[] = {
+    {"--k1", &CliOptions::k1},
+    {"--k2", &CliOptions::k2},
+    {"--k3", &CliOptions::k3},
+    {"--rare-tg-increment", &CliOptions::rareTgIncrement},
+    {"--very-rare-tg-increment", &CliOptions::veryRareTgIncrement},
+    {"--beta-max", &CliOptions::betaMax},
+};
+
+// Texts that are checked against their item lists only once all arguments are read, so that a
+// later occurrence can still correct an earlier one.
+struct ItemTexts {
+  std::string pga = kPgaZoneItems[0];
+  std::string zone = kTgZoneItems[0];
+  std::string site = kSiteClassLabels[scII];
+};
+
+std::string* SlotFor(std::string_view name, CliOptions& options, ItemTexts& items) {
+  for (const FactorOption& option : kFactorOptions) {
+    if (name == option.name) return &(options.*option.text);
+  }
+  if (name == "--pga") return &items.pga;
+  if (name == "--zone") return &items.zone;
+  if (name == "--site") return &items.site;
+  if (name == "--encoding") return &options.encoding.emplace();
+  if (name == "--report") return &options.report.emplace();
+  return nullptr;
+}
+
+// The item's list position, or -1.
+template <std::size_t N>
+int IndexOf(const char* const (&items)[N], std::string_view text) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (text == items[i]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+template <std::size_t N>
+std::string NotAnItem(std::string_view option, std::string_view text,
+                      const char* const (&items)[N]) {
+  std::string message =
+      "'" + std::string(text) + "' is not a choice of " + std::string(option) + "; choose one of ";
+  for (std::size_t i = 0; i < N; ++i) message += (i == 0 ? "" : ", ") + std::string(items[i]);
+  return message;
+}
+
+// A separate value must not look like an option; "-" alone names the standard output.
+bool CanBeSeparateValue(std::string_view arg) { return arg == "-" || !arg.starts_with('-'); }
+
+ParsedCommandLine Usage(std::string message) {
+  ParsedCommandLine result;
+  result.action = CliAction::UsageError;
+  result.error = std::move(message);
+  return result;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
+  ParsedCommandLine result;
+  ItemTexts items;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (!arg.starts_with("--")) return Usage("unexpected argument '" + std::string(arg) + "'");
+    const std::size_t equals = arg.find('=');
+    const std::string_view name = arg.substr(0, equals);
+    if (name == "--help" || name == "--version") {
+      if (equals != std::string_view::npos) {
+        return Usage("option '" + std::string(name) + "' takes no value");
+      }
+      result.action = name == "--help" ? CliAction::Help : CliAction::Version;
+      return result;
+    }
+    std::string* slot = SlotFor(name, result.options, items);
+    if (slot == nullptr) return Usage("unknown option '" + std::string(name) + "'");
+    if (equals != std::string_view::npos) {
+      *slot = arg.substr(equals + 1);
+    } else if (i + 1 < args.size() && CanBeSeparateValue(args[i + 1])) {
+      *slot = args[++i];
+    } else {
+      return Usage("option '" + std::string(name) + "' needs a value (write " + std::string(name) +
+                   "=TEXT for a text beginning with '-')");
+    }
+  }
+  result.options.pgaIndex = IndexOf(kPgaZoneItems, items.pga);
+  if (result.options.pgaIndex < 0) return Usage(NotAnItem("--pga", items.pga, kPgaZoneItems));
+  result.options.tgZoneIndex = IndexOf(kTgZoneItems, items.zone);
+  if (result.options.tgZoneIndex < 0) return Usage(NotAnItem("--zone", items.zone, kTgZoneItems));
+  result.options.siteClass = IndexOf(kSiteClassLabels, items.site);
+  if (result.options.siteClass < 0) {
+    return Usage(NotAnItem("--site", items.site, kSiteClassLabels));
+  }
+  return result;
+}
+
+std::string UsageText() {
+  return "Usage: gb18306-cli [--pga TEXT] [--zone TEXT] [--k1 TEXT] [--k2 TEXT] [--k3 TEXT]\n"
+         "                   [--rare-tg-increment TEXT] [--very-rare-tg-increment TEXT]\n"
+         "                   [--beta-max TEXT] [--site I0|I1|II|III|IV]\n"
+         "                   [--encoding NAME] [--report FILE|-] [--help] [--version]\n"
+         "\n"
+         "Computes the ground-motion parameters of GB 18306-2015 and prints the three result\n"
+         "tables, or writes the CSV report.\n"
+         "\n"
+         "  --pga TEXT        site class II peak acceleration (g): 0.05, 0.10, 0.15, 0.20,\n"
+         "                    0.30 or 0.40 (default 0.05)\n"
+         "  --zone TEXT       characteristic period zone (s): 0.35, 0.40 or 0.45 (default 0.35)\n"
+         "  --k1 TEXT         very rare scale factor K1 (default 2.9)\n"
+         "  --k2 TEXT         rare scale factor K2 (default 1.9)\n"
+         "  --k3 TEXT         frequent scale factor K3 (default 0.3333)\n"
+         "  --rare-tg-increment TEXT\n"
+         "                    rare characteristic period increment (s) (default 0.05)\n"
+         "  --very-rare-tg-increment TEXT\n"
+         "                    very rare characteristic period increment (s) (default 0.05)\n"
+         "  --beta-max TEXT   platform of the amplification factor spectrum (default 2.5)\n"
+         "  --site CLASS      site class of the report's spectrum (default II)\n"
+         "  --encoding NAME   code page of the report, any name iconv knows (default: the\n"
+         "                    locale's character set, UTF-8 for the C locale)\n"
+         "  --report FILE     write the report to FILE, or to the standard output for '-'\n"
+         "  --help            show this text\n"
+         "  --version         show the version\n"
+         "\n"
+         "Numbers use '.' as decimal and ',' as thousands separator. Write --k1=TEXT for a text\n"
+         "beginning with '-'.\n";
+}
+
+}  // namespace gb

@@ -1,0 +1,28 @@
+// The lines of the saved report, before any code page: UTF-8 texts without line ends.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/ParameterSet.h"
+#include "engine/ResponseSpectrum.h"
+#include "report/ResultGridTexts.h"
+
+namespace gb {
+
+inline constexpr int kReportLineCount = 32 + SpectrumPointCount;
+
+// All report lines. The two list item texts and the three grids are copied as given, never
+// recomputed: after an interrupted calculation they may disagree with `p`, and the report shows
+// what the window shows. The spectrum lines are computed from `p` for `siteClass`; an ordinate
+// fault (EOverflow, EInvalidOp) propagates and no lines are returned.
+std::vector<std::string> BuildReportLines(std::string_view pgaItemText,
+                                          std::string_view tgZoneItemText, const ParameterSet& p,
+                                          const GridTexts& pga, const GridTexts& period,
+                                          const GridTexts& platform, int siteClass);
+
+// The lines as one text, each one (the last one too) ended by CR LF.
+std::string JoinReportLines(const std::vector<std::string>& lines);
+
+}  // namespace gb

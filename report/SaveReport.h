@@ -1,0 +1,28 @@
+// The Save Report command shared by the window and the command line, so both write the same
+// bytes for the same inputs.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "engine/ParameterSet.h"
+#include "report/ResultGridTexts.h"
+
+namespace gb {
+
+// The whole report encoded in `codePage`. The code page is checked first (EUnknownCodePage),
+// then the lines are built (ordinate faults propagate); see BuildReportLines.
+std::string ReportBytes(std::string_view codePage, std::string_view pgaItemText,
+                        std::string_view tgZoneItemText, const ParameterSet& p,
+                        const GridTexts& pga, const GridTexts& period, const GridTexts& platform,
+                        int siteClass);
+
+// Writes ReportBytes(...) to `path` with WriteFileSafely. Every error is raised before the file
+// is touched or leaves it as it was.
+void SaveReport(const std::filesystem::path& path, std::string_view codePage,
+                std::string_view pgaItemText, std::string_view tgZoneItemText,
+                const ParameterSet& p, const GridTexts& pga, const GridTexts& period,
+                const GridTexts& platform, int siteClass);
+
+}  // namespace gb

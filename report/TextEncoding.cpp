@@ -1,0 +1,117 @@
+#include "report/TextEncoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace gb {
+
+namespace {
+
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+constexpr std::size_t kConversionFailed = static_cast<std::size_t>(-1);
+
+// iconv descriptors are not safe to share between threads, so each thread keeps its own.
+// A handful of code pages at most is ever used, so a linear search is the fastest lookup.
+class ConverterCache {
+ public:
+  ConverterCache() = default;
+  ConverterCache(const ConverterCache&) = delete;
+  ConverterCache& operator=(const ConverterCache&) = delete;
+  ~ConverterCache() {
+    for (const Entry& entry : entries_) iconv_close(entry.converter);
+  }
+
+  iconv_t Find(std::string_view codePage) {
+    for (const Entry& entry : entries_) {
+      if (entry.codePage == codePage) return entry.converter;
+    }
+    const std::string name(codePage);
+    const iconv_t converter = iconv_open(name.c_str(), "UTF-8");
+    if (converter != kNoConverter) entries_.push_back({name, converter});
+    return converter;
+  }
+
+ private:
+  struct Entry {
+    std::string codePage;
+    iconv_t converter;
+  };
+  std::vector<Entry> entries_;
+};
+
+iconv_t FindConverter(std::string_view codePage) {
+  if (codePage.empty() || codePage.find('/') != std::string_view::npos) return kNoConverter;
+  thread_local ConverterCache cache;
+  return cache.Find(codePage);
+}
+
+// Appends the conversion of [in, in + inLeft) to out[0, used), growing `out` as needed. Null `in`
+// writes the shift sequence that returns a stateful code page to its initial state. Returns 0, or
+// the errno (EILSEQ, EINVAL) of the character at `in` that stopped the conversion.
+int Convert(iconv_t converter, const char*& in, std::size_t& inLeft, std::string& out,
+            std::size_t& used) {
+  for (;;) {
+    char* outPtr = out.data() + used;
+    std::size_t outLeft = out.size() - used;
+    char** inPtr = in ? const_cast<char**>(&in) : nullptr;
+    const std::size_t result = iconv(converter, inPtr, in ? &inLeft : nullptr, &outPtr, &outLeft);
+    const int error = errno;
+    used = static_cast<std::size_t>(outPtr - out.data());
+    if (result != kConversionFailed) return 0;
+    if (error != E2BIG) return error;
+    out.resize(out.size() * 2 + 16);
+  }
+}
+
+// Length of the UTF-8 character at `text`, or of its valid beginning when it is broken off;
+// at least one byte, so that every stopping point makes progress.
+std::size_t CharacterLength(const char* text, std::size_t size) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t expected = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+  std::size_t length = 1;
+  while (length < expected && length < size &&
+         (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+    ++length;
+  }
+  return length;
+}
+
+}  // namespace
+
+TextEncoder::TextEncoder(std::string_view codePage) : converter_(FindConverter(codePage)) {
+  if (converter_ == kNoConverter) throw EUnknownCodePage(codePage);
+}
+
+std::string TextEncoder::Encode(std::string_view utf8) const {
+  const auto converter = static_cast<iconv_t>(converter_);
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);  // a previous call may have failed mid-way
+  std::string out(utf8.size() + 16, '\0');
+  std::size_t used = 0;
+  const char* in = utf8.data();
+  std::size_t inLeft = utf8.size();
+  // Unmappable characters go through the same converter as "?", so stateful code pages stay in
+  // step; there is no //TRANSLIT guesswork and exactly one "?" per character.
+  while (Convert(converter, in, inLeft, out, used) != 0) {
+    const std::size_t skip = CharacterLength(in, inLeft);
+    in += skip;
+    inLeft -= skip;
+    const char* question = "?";
+    std::size_t questionLeft = 1;
+    Convert(converter, question, questionLeft, out, used);
+  }
+  const char* flush = nullptr;
+  std::size_t flushLeft = 0;
+  Convert(converter, flush, flushLeft, out, used);
+  out.resize(used);
+  return out;
+}
+
+std::string EncodeText(std::string_view utf8, std::string_view codePage) {
+  return TextEncoder(codePage).Encode(utf8);
+}
+
+bool IsKnownCodePage(std::string_view codePage) { return FindConverter(codePage) != kNoConverter; }
+
+}  // namespace gb

@@ -1,0 +1,41 @@
+// Turning the UTF-8 texts of the core into the bytes of a named code page.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/Errors.h"
+
+namespace gb {
+
+// A code page name the system converter does not know.
+class EUnknownCodePage : public Exception {
+ public:
+  explicit EUnknownCodePage(std::string_view name)
+      : Exception("Unknown code page \"" + std::string(name) + "\"") {}
+};
+
+// A converter from UTF-8 into one code page (any name glibc iconv knows: "GBK", "UTF-8",
+// "ISO-8859-1", ...). Converters are opened once per thread and kept, so making one is cheap.
+class TextEncoder {
+ public:
+  // Throws EUnknownCodePage for a name the converter does not know, for an empty name (which
+  // iconv would quietly take as the locale's code page) and for names with "//" suffixes
+  // (which would change how unmappable characters come out).
+  explicit TextEncoder(std::string_view codePage);
+
+  // Every character the code page cannot represent, and every byte sequence that is not UTF-8,
+  // becomes one "?" in the code page.
+  std::string Encode(std::string_view utf8) const;
+
+ private:
+  void* converter_;  // iconv_t, owned by the per-thread cache
+};
+
+// One-shot form of TextEncoder(codePage).Encode(utf8).
+std::string EncodeText(std::string_view utf8, std::string_view codePage);
+
+// Whether TextEncoder(codePage) would succeed.
+bool IsKnownCodePage(std::string_view codePage);
+
+}  // namespace gb

@@ -1,0 +1,83 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace gb {
+namespace {
+
+TEST(ParseCommandLine, ValuesInBothFormsLaterOnesWin) {
+  const std::vector<std::string_view> args = {"--pga",
+                                              "0.10",
+                                              "--pga=0.40",
+                                              "--zone",
+                                              "0.45",
+                                              "--site",
+                                              "IV",
+                                              "--k1=-1",
+                                              "--k2",
+                                              "abc",
+                                              "--k3=",
+                                              "--rare-tg-increment",
+                                              " 0.1 ",
+                                              "--very-rare-tg-increment=a=b",
+                                              "--beta-max",
+                                              "1,234.5",
+                                              "--report",
+                                              "-",
+                                              "--encoding=NOPE"};
+  const ParsedCommandLine parsed = ParseCommandLine(args);
+  ASSERT_EQ(parsed.action, CliAction::Run) << parsed.error;
+  const CliOptions& o = parsed.options;
+  EXPECT_EQ(o.pgaIndex, 5);
+  EXPECT_EQ(o.tgZoneIndex, 2);
+  EXPECT_EQ(o.siteClass, scIV);
+  // Factor texts and code page names are checked only when the program runs.
+  const std::string texts[] = {o.k1,     o.k2, o.k3, o.rareTgIncrement, o.veryRareTgIncrement,
+                               o.betaMax};
+  const std::string expected[] = {"-1", "abc", "", " 0.1 ", "a=b", "1,234.5"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(texts[i], expected[i]);
+  EXPECT_EQ(o.report, "-");
+  EXPECT_EQ(o.encoding, "NOPE");
+}
+
+TEST(ParseCommandLine, ActionsAndUsageErrors) {
+  const std::string needsValue =
+      "option '--k1' needs a value (write --k1=TEXT for a text "
+      "beginning with '-')";
+  const struct {
+    std::vector<std::string_view> args;
+    CliAction action;
+    std::string error;
+  } kCases[] = {
+      {{}, CliAction::Run, ""},
+      {{"--help"}, CliAction::Help, ""},
+      {{"--pga", "9", "--version", "--bogus"}, CliAction::Version, ""},
+      {{"--bogus", "--help"}, CliAction::UsageError, "unknown option '--bogus'"},
+      {{"--k1x=2"}, CliAction::UsageError, "unknown option '--k1x'"},
+      {{"-k1", "2"}, CliAction::UsageError, "unexpected argument '-k1'"},
+      {{"report.csv"}, CliAction::UsageError, "unexpected argument 'report.csv'"},
+      {{"--k1"}, CliAction::UsageError, needsValue},
+      {{"--k1", "-5"}, CliAction::UsageError, needsValue},
+      {{"--k1", "--k2", "1"}, CliAction::UsageError, needsValue},
+      {{"--help=yes"}, CliAction::UsageError, "option '--help' takes no value"},
+      {{"--pga", "0.1"},
+       CliAction::UsageError,
+       "'0.1' is not a choice of --pga; choose one of 0.05, 0.10, 0.15, 0.20, 0.30, 0.40"},
+      {{"--zone=0.350"},
+       CliAction::UsageError,
+       "'0.350' is not a choice of --zone; choose one of 0.35, 0.40, 0.45"},
+      {{"--site", "ii"},
+       CliAction::UsageError,
+       "'ii' is not a choice of --site; choose one of I0, I1, II, III, IV"},
+  };
+  for (const auto& c : kCases) {
+    const ParsedCommandLine parsed = ParseCommandLine(c.args);
+    EXPECT_EQ(parsed.action, c.action) << c.error;
+    EXPECT_EQ(parsed.error, c.error);
+  }
+}
+
+}  // namespace
+}  // namespace gb

@@ -1,0 +1,223 @@
+#include "report/SafeFileWrite.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <thread>
+
+#include "TestSupport.h"
+#include "text/Errors.h"
+
+namespace gb {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace test;
+
+const std::string kReport = "输入参数\r\n" + std::string(10000, 'x') + "\r\n";
+
+mode_t ModeOf(const fs::path& path) {
+  struct stat status = {};
+  ::stat(path.c_str(), &status);
+  return status.st_mode & 07777;
+}
+
+std::string CreateError(const fs::path& shown, const char* systemText) {
+  return "Cannot create file \"" + shown.string() + "\". " + systemText;
+}
+
+template <class Exception>
+std::string MessageOf(const fs::path& path, WriteCall write = ::write) {
+  try {
+    WriteFileSafely(path, kReport, write);
+  } catch (const Exception& e) {
+    return e.Message();
+  }
+  return "no error";
+}
+
+std::size_t g_bytesBeforeFailure = 0;
+fs::path g_writtenFile;
+
+// Writes until the budget is spent, then fails as a full disk does.
+ssize_t DiskFillingWrite(int fd, const void* data, std::size_t size) {
+  if (g_bytesBeforeFailure == 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  const ssize_t written = ::write(fd, data, std::min(size, g_bytesBeforeFailure));
+  g_bytesBeforeFailure -= static_cast<std::size_t>(std::max<ssize_t>(written, 0));
+  return written;
+}
+
+// A few bytes at a time, now and then interrupted, and noting which file it writes to.
+ssize_t TricklingWrite(int fd, const void* data, std::size_t size) {
+  static int calls = 0;
+  g_writtenFile = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
+  if (++calls % 5 == 0) {
+    errno = EINTR;
+    return -1;
+  }
+  return ::write(fd, data, std::min<std::size_t>(size, 7));
+}
+
+TEST(WriteFileSafely, NewFileAndOverwrite) {
+  const struct {
+    mode_t umask;
+    int formerMode;  // -1: no former file
+    mode_t mode;
+  } kCases[] = {{022, -1, 0644},   {077, -1, 0600},   {0, -1, 0666},
+                {022, 0600, 0600}, {077, 0664, 0664}, {022, 0755, 0755}};
+  for (const auto& c : kCases) {
+    const TempFolder folder;
+    if (c.formerMode >= 0) {
+      WriteFile(folder / "r.csv", std::string(20000, 'o'));
+      fs::permissions(folder / "r.csv", static_cast<fs::perms>(c.formerMode));
+    }
+    const mode_t previousUmask = ::umask(c.umask);
+    WriteFileSafely(folder / "r.csv", kReport, TricklingWrite);
+    ::umask(previousUmask);
+    EXPECT_EQ(ReadFile(folder / "r.csv"), kReport);
+    EXPECT_EQ(ModeOf(folder / "r.csv"), c.mode) << std::oct << c.umask << " " << c.formerMode;
+    EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"});
+  }
+}
+
+// Links stay links; the file at the end of the chain is replaced from beside it, so the rename
+// never crosses file systems. A dangling link gets the file it names.
+TEST(WriteFileSafely, SymbolicLinks) {
+  const TempFolder folder;
+  fs::create_directory(folder / "a");
+  WriteFile(folder / "real.csv", "former");
+  fs::permissions(folder / "real.csv", static_cast<fs::perms>(0640));
+  fs::create_symlink("../real.csv", folder / "a/one");
+  fs::create_symlink("a/one", folder / "two");
+  fs::create_symlink(folder / "made.csv", folder / "dangling");
+  WriteFileSafely(folder / "two", kReport, TricklingWrite);
+  EXPECT_EQ(g_writtenFile.parent_path(), fs::canonical(folder.Path()));
+  WriteFileSafely(folder / "dangling", kReport);
+  EXPECT_EQ(fs::read_symlink(folder / "two"), "a/one");
+  EXPECT_EQ(fs::read_symlink(folder / "a/one"), "../real.csv");
+  EXPECT_EQ(ReadFile(folder / "real.csv"), kReport);
+  EXPECT_EQ(ModeOf(folder / "real.csv"), 0640u);
+  EXPECT_EQ(ReadFile(folder / "made.csv"), kReport);
+  EXPECT_EQ(Entries(folder.Path()),
+            (std::set<std::string>{"a", "dangling", "made.csv", "real.csv", "two"}));
+}
+
+// A pipe cannot be replaced by a rename; it is written in place and stays a pipe.
+TEST(WriteFileSafely, PipeIsWrittenInPlace) {
+  const TempFolder folder;
+  ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = ReadFile(folder / "pipe"); });
+  WriteFileSafely(folder / "pipe", kReport);
+  reader.join();
+  EXPECT_EQ(received, kReport);
+  EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
+}
+
+TEST(WriteFileSafely, CreateErrorsNameTheFileAsTyped) {
+  const TempFolder folder;
+  WriteFile(folder / "plain.csv", "former");
+  fs::create_directory(folder / "sub");
+  fs::create_symlink("sub", folder / "alias");
+  fs::create_symlink("loop", folder / "loop");
+  const std::set<std::string> before = Entries(folder.Path());
+  const struct {
+    std::string name;
+    const char* systemText;
+  } kCases[] = {
+      {"no/such/dir/x.csv", "No such file or directory"},
+      {"plain.csv/x.csv", "Not a directory"},
+      {"sub", "Is a directory"},
+      {"alias", "Is a directory"},
+      {"alias/./missing/x.csv", "No such file or directory"},  // no links resolved, no dots
+      {std::string(256, 'n'), "File name too long"},
+      {"loop", "Too many levels of symbolic links"},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(MessageOf<EFCreateError>(folder / c.name),
+              CreateError(folder / c.name, c.systemText));
+  }
+  const fs::path previous = fs::current_path();
+  fs::current_path(folder.Path());
+  EXPECT_EQ(MessageOf<EFCreateError>("no/x.csv"),
+            CreateError(fs::current_path() / "no/x.csv", "No such file or directory"));
+  EXPECT_EQ(MessageOf<EFCreateError>(""), CreateError("", "No such file or directory"));
+  fs::current_path(previous);
+  EXPECT_EQ(Entries(folder.Path()), before);
+  EXPECT_TRUE(Entries(folder / "sub").empty());
+  EXPECT_EQ(ReadFile(folder / "plain.csv"), "former");
+}
+
+TEST(WriteFileSafely, WriteFailureLeavesTheFormerStateWhole) {
+  for (const bool formerFile : {false, true}) {
+    for (const std::size_t budget : {std::size_t{0}, std::size_t{4096}, kReport.size() - 1}) {
+      const TempFolder folder;
+      if (formerFile) {
+        WriteFile(folder / "r.csv", "former");
+        fs::permissions(folder / "r.csv", static_cast<fs::perms>(0640));
+      }
+      const std::set<std::string> before = Entries(folder.Path());
+      g_bytesBeforeFailure = budget;
+      EXPECT_EQ(MessageOf<EWriteError>(folder / "r.csv", DiskFillingWrite), "Stream write error");
+      EXPECT_EQ(Entries(folder.Path()), before) << budget;
+      if (formerFile) {
+        EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
+        EXPECT_EQ(ModeOf(folder / "r.csv"), 0640u);
+      }
+    }
+  }
+}
+
+// Permission bits do not bind root, so as root these checks run in a child that gave up its
+// rights. Returns the number of the first failed check, 0 when all held.
+int OrdinaryUserChecks(const fs::path& folder) {
+  if (MessageOf<EFCreateError>(folder / "locked/new.csv") !=
+      CreateError(folder / "locked/new.csv", "Permission denied")) {
+    return 1;
+  }
+  // No temporary file can be made there, but the file itself is open to writing.
+  if (MessageOf<EFCreateError>(folder / "locked/writable.csv") != "no error") return 2;
+  // The folder would allow a rename over it, but the file is marked read-only.
+  if (MessageOf<EFCreateError>(folder / "read-only.csv") !=
+      CreateError(folder / "read-only.csv", "Permission denied")) {
+    return 3;
+  }
+  return 0;
+}
+
+TEST(WriteFileSafely, PermissionsOfAnOrdinaryUser) {
+  const TempFolder folder;
+  fs::create_directory(folder / "locked");
+  WriteFile(folder / "locked/writable.csv", "former");
+  WriteFile(folder / "read-only.csv", "former");
+  fs::permissions(folder / "read-only.csv", static_cast<fs::perms>(0444));
+  fs::permissions(folder / "locked", static_cast<fs::perms>(0555));
+  int result = 0;
+  if (::geteuid() != 0) {
+    result = OrdinaryUserChecks(folder.Path());
+  } else {
+    constexpr uid_t kNobody = 65534;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.Path())) {
+      ASSERT_EQ(::lchown(entry.path().c_str(), kNobody, kNobody), 0);
+    }
+    ASSERT_EQ(::chown(folder.Path().c_str(), kNobody, kNobody), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::_exit(::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 ? OrdinaryUserChecks(folder.Path())
+                                                               : 99);
+    }
+    ::waitpid(child, &result, 0);
+    result = WIFEXITED(result) ? WEXITSTATUS(result) : 98;
+  }
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ReadFile(folder / "locked/writable.csv"), kReport);
+  EXPECT_EQ(Entries(folder / "locked"), std::set<std::string>{"writable.csv"});
+  EXPECT_EQ(ReadFile(folder / "read-only.csv"), "former");
+}
+
+}  // namespace
+}  // namespace gb

@@ -1,0 +1,97 @@
+// Inputs and file helpers shared by the report and command-line tests.
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/ParameterSet.h"
+#include "report/ResultGridTexts.h"
+#include "text/NumberSeparators.h"
+#include "text/ParseDecimalText.h"
+
+namespace gb::test {
+
+// The window's first calculation: its initial inputs, stepped in its order.
+inline ParameterSet DefaultParameters() {
+  DecimalSeparator = u'.';
+  ThousandSeparator = u',';
+  ParameterSet p;
+  p.FBasicPga = ParseDecimalText("0.05");
+  p.FK1 = ParseDecimalText("2.9");
+  p.FK2 = ParseDecimalText("1.9");
+  p.FK3 = ParseDecimalText("0.3333");
+  StoreSiteIIPeakAccelerations(p);
+  AdjustSiteClasses(p);
+  p.FRareTgIncrement = ParseDecimalText("0.05");
+  p.FVeryRareTgIncrement = ParseDecimalText("0.05");
+  FillCharacteristicPeriods(p);
+  p.FBetaMax = ParseDecimalText("2.5");
+  return p;
+}
+
+struct ResultGrids {
+  explicit ResultGrids(const ParameterSet& p)
+      : pga(MakeResultGrid(ResultGrid::Pga, p)),
+        period(MakeResultGrid(ResultGrid::Period, p)),
+        platform(MakeResultGrid(ResultGrid::Platform, p)) {}
+  GridTexts pga, period, platform;
+};
+
+// A fresh folder, removed with everything in it (read-only subfolders included) afterwards.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "gb-report-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~TempFolder() {
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+      if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+      }
+    }
+    fs::remove_all(path_, ignored);
+  }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Every name in the folder, hidden ones included, so a left-over temporary file shows up.
+inline std::set<std::string> Entries(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+inline std::vector<std::string> SplitCrLf(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+}  // namespace gb::test

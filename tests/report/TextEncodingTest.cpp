@@ -1,0 +1,81 @@
+#include "report/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "report/SystemCodePage.h"
+
+namespace gb {
+namespace {
+
+TEST(TextEncoding, KnownBytes) {
+  const struct {
+    const char* codePage;
+    std::string utf8;
+    std::string bytes;
+  } kCases[] = {
+      // GBK code table bytes of the report's fixed texts.
+      {"GBK", "输入参数", "\xCA\xE4\xC8\xEB\xB2\xCE\xCA\xFD"},
+      {"GBK", "周期(s),反应谱", "\xD6\xDC\xC6\xDA(s),\xB7\xB4\xD3\xA6\xC6\xD7"},
+      {"gbk", "GB 18306-2015《》\r\n", "GB 18306-2015\xA1\xB6\xA1\xB7\r\n"},
+      {"UTF-8", "输入参数\r\n", "输入参数\r\n"},
+      {"UTF-16LE", "A输", std::string("A\0\x93\x8F", 4)},
+      // One "?" per character that does not fit, and per byte sequence that is not UTF-8.
+      {"ASCII", "a输b", "a?b"},
+      {"ISO-8859-1", "café€😀", "caf\xE9??"},
+      {"GBK", "谱😀😀", "\xC6\xD7??"},
+      {"GBK", "x\xFFy\xE8\xB0", "x?y?"},
+      {"UTF-8", "\xE8\xB0x\x80", "?x?"},
+      // A stateful code page returns to ASCII before the "?" and at the end.
+      {"ISO-2022-JP", "日€", "\x1B$BF|\x1B(B?"},
+      {"ISO-2022-JP", "日", "\x1B$BF|\x1B(B"},
+      // Output four times the input: the buffer has to grow.
+      {"UTF-32BE", "abcdefghijklmnopqrstuvwxyz",
+       [] {
+         std::string utf32;
+         for (char c = 'a'; c <= 'z'; ++c) utf32 += std::string("\0\0\0", 3) + c;
+         return utf32;
+       }()},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(EncodeText(c.utf8, c.codePage), c.bytes) << c.codePage << " " << c.utf8;
+  }
+}
+
+// The cached converter starts every text afresh, even after one that left it shifted.
+TEST(TextEncoding, ReusedConverterStartsAfresh) {
+  const TextEncoder encoder("ISO-2022-JP");
+  EXPECT_EQ(encoder.Encode("日本\xFF"), encoder.Encode("日本\xFF"));
+  EXPECT_EQ(encoder.Encode("a"), "a");
+}
+
+TEST(TextEncoding, UnknownCodePages) {
+  for (const char* name : {"NO-SUCH-CODE-PAGE", "", "GBK//TRANSLIT"}) {
+    EXPECT_FALSE(IsKnownCodePage(name));
+    try {
+      EncodeText("x", name);
+      ADD_FAILURE() << name;
+    } catch (const EUnknownCodePage& e) {
+      EXPECT_EQ(e.Message(), "Unknown code page \"" + std::string(name) + "\"");
+    }
+  }
+  EXPECT_TRUE(IsKnownCodePage("GB18030"));
+}
+
+TEST(SystemCodePage, AsciiWidensToUtf8) {
+  for (const char* ascii : {"ANSI_X3.4-1968", "ASCII", "US-ASCII", ""}) {
+    EXPECT_EQ(CodePageForCodeset(ascii), "UTF-8");
+  }
+  EXPECT_EQ(CodePageForCodeset("GBK"), "GBK");
+  // The user's locale is read from the environment without becoming the process locale.
+  const std::string processLocale = ::setlocale(LC_ALL, nullptr);
+  for (const char* lcAll : {"C.UTF-8", "C", "xx_NO.SUCH-LOCALE"}) {
+    ::setenv("LC_ALL", lcAll, 1);
+    EXPECT_EQ(SystemCodePage(), "UTF-8") << lcAll;
+  }
+  ::setenv("LC_ALL", "C.UTF-8", 1);
+  EXPECT_EQ(::setlocale(LC_ALL, nullptr), processLocale);
+}
+
+}  // namespace
+}  // namespace gb

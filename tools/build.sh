@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds the release tree in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
