@@ -1,0 +1,15 @@
+#include "platform/ApplicationTitle.h"
+
+namespace gb {
+
+QString TitleFromExecutablePath(const QString& executablePath) {
+  QString name = executablePath.mid(executablePath.lastIndexOf(u'/') + 1);
+  const qsizetype dot = name.indexOf(u'.');
+  if (dot >= 0) name.truncate(dot);
+  if (name.isEmpty()) return name;
+  // The first character may be a surrogate pair; changing case must not split it.
+  const qsizetype firstLength = name.at(0).isHighSurrogate() && name.size() > 1 ? 2 : 1;
+  return name.left(firstLength).toUpper() + name.mid(firstLength).toLower();
+}
+
+}  // namespace gb

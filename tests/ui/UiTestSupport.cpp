@@ -1,0 +1,44 @@
+#include "UiTestSupport.h"
+
+#include "ui/StringGrid.h"
+
+namespace gb::test {
+
+TDialogServices Recorder::Services() {
+  TDialogServices services;
+  services.MessageBox = [this](QWidget*, const QString& text, const QString& caption, int flags) {
+    errorBoxes.push_back({text, caption, flags});
+    return IDOK;
+  };
+  services.Notice = [this](QWidget*, const QString& text, const QString& caption) {
+    notices.push_back({text, caption, 0});
+  };
+  services.SaveFileName = [this](QWidget*, const TSaveDialogRequest& request) {
+    saveRequests.push_back(request);
+    if (saveAnswers.empty()) return std::optional<QString>();
+    const QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return std::optional<QString>(answer);
+  };
+  services.OpenWebAddress = [this](const QString& address) { openedAddresses.push_back(address); };
+  return services;
+}
+
+Program::Program()
+    : application(std::make_unique<TApplication>(kTestExecutable, recorder.Services())) {
+  application->Initialize();
+  form = application->CreateForm<TForm1>();
+}
+
+Program::~Program() = default;
+
+std::vector<std::vector<QString>> GridRows(const TStringGrid& grid) {
+  std::vector<std::vector<QString>> rows;
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    std::vector<QString>& cells = rows.emplace_back();
+    for (int col = 0; col < grid.ColCount(); ++col) cells.push_back(grid.Cells(col, row));
+  }
+  return rows;
+}
+
+}  // namespace gb::test

@@ -1,0 +1,58 @@
+// Recorders for the boxes, dialogs and shell requests, and a window built with them.
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QString>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/DialogServices.h"
+#include "ui/Unit1.h"
+
+namespace gb::test {
+
+struct RecordedBox {
+  QString text;
+  QString caption;
+  int flags = 0;
+};
+
+// Stands in for the user: records every box and answers every save dialog from a queue (an empty
+// queue cancels).
+struct Recorder {
+  std::vector<RecordedBox> errorBoxes;
+  std::vector<RecordedBox> notices;
+  std::vector<TSaveDialogRequest> saveRequests;
+  std::deque<QString> saveAnswers;
+  std::vector<QString> openedAddresses;
+
+  TDialogServices Services();
+};
+
+inline const QString kTestExecutable = QStringLiteral("/opt/gb18306/gb18306");
+inline const QString kTestTitle = QStringLiteral("Gb18306");
+
+// An application object with recorders and its constructed (hidden) main window.
+struct Program {
+  Program();
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  Recorder recorder;
+  std::unique_ptr<TApplication> application;
+  TForm1* form = nullptr;
+};
+
+// The cell texts of a grid as [row][column].
+std::vector<std::vector<QString>> GridRows(const TStringGrid& grid);
+
+}  // namespace gb::test

@@ -1,0 +1,35 @@
+#include "ui/EventGuard.h"
+
+#include <new>
+
+#include "text/Errors.h"
+#include "ui/Application.h"
+
+namespace gb {
+
+namespace {
+
+void Handle(TApplication& application, QObject* sender, const Exception& error) noexcept {
+  try {
+    application.HandleException(sender, error);
+  } catch (...) {
+    // Showing the error failed as well (no memory for the box); there is no one left to tell.
+  }
+}
+
+}  // namespace
+
+void Dispatch(TApplication& application, QObject* sender,
+              const std::function<void()>& handler) noexcept {
+  try {
+    handler();
+  } catch (const Exception& error) {
+    Handle(application, sender, error);
+  } catch (const std::bad_alloc&) {
+    Handle(application, sender, EOutOfMemory());
+  } catch (...) {
+    Handle(application, sender, Exception());
+  }
+}
+
+}  // namespace gb

@@ -1,0 +1,49 @@
+#include "ui/Program.h"
+
+#include <QApplication>
+#include <new>
+
+#include "text/Errors.h"
+#include "ui/Application.h"
+#include "ui/Unit1.h"
+
+namespace gb {
+
+namespace {
+
+// The program ends with 0 even when the error box itself cannot be shown.
+void ShowStartupError(TApplication& Application, const Exception& E) noexcept {
+  try {
+    Application.ShowException(E);
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
+int RunProgram(TApplication& Application) {
+  try {
+    Application.Initialize();
+    Application.MainFormOnTaskBar = true;
+    Application.CreateForm<TForm1>();
+    Application.Run();
+  } catch (const Exception& E) {
+    ShowStartupError(Application, E);
+  } catch (const std::bad_alloc&) {
+    ShowStartupError(Application, EOutOfMemory());
+  } catch (...) {
+    // Anything that is not one of the program's errors is shown as an empty one.
+    ShowStartupError(Application, Exception());
+  }
+  return 0;
+}
+
+int RunApplication(int& argc, char** argv) {
+  // The toolkit and the application object come first, so that an error in the start-up
+  // sequence can still be shown.
+  QApplication toolkit(argc, argv);
+  TApplication Application(QCoreApplication::applicationFilePath(), SystemDialogServices());
+  return RunProgram(Application);
+}
+
+}  // namespace gb

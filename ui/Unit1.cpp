@@ -1,0 +1,351 @@
+#include "ui/Unit1.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <filesystem>
+#include <limits>
+#include <string>
+
+#include "engine/ResponseSpectrum.h"
+#include "engine/ZoningTables.h"
+#include "report/Author.h"
+#include "report/ResultGridTexts.h"
+#include "report/SaveReport.h"
+#include "report/SystemCodePage.h"
+#include "text/ParseDecimalText.h"
+#include "ui/Anchors.h"
+#include "ui/Application.h"
+#include "ui/DialogServices.h"
+#include "ui/EventGuard.h"
+#include "ui/StringGrid.h"
+
+namespace gb {
+
+namespace {
+
+constexpr int kStatusBarHeight = 26;
+constexpr int kHeaderColumnWidth = 100;
+const char* const kSaveFilter = "CSV(逗号分隔)(*.csv)|*.csv";
+const char* const kDefaultReportName = "地震动参数查询结果";
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+double Parse(const QString& text) { return ParseDecimalText(text.toStdString()); }
+
+// Labelling order: column count, site-class headers, header column width, level headers.
+void LabelGrid(TStringGrid& grid) {
+  grid.SetColCount(kGridColumns);
+  for (int s = 0; s < kSiteClassCount; ++s) grid.Cells(s + 1, 0) = Text(kSiteClassLabels[s]);
+  grid.SetColWidths(0, kHeaderColumnWidth);
+  for (int l = 0; l < kLevelCount; ++l) grid.Cells(0, l + 1) = Text(kLevelLabels[l]);
+}
+
+void FillGrid(TStringGrid& grid, ResultGrid values, const ParameterSet& p) {
+  gb::FillResultGrid(values, p, [&grid](int col, int row, const std::string& text) {
+    grid.Cells(col, row) = QString::fromStdString(text);
+  });
+}
+
+// The grid's texts exactly as they stand, header cells and the empty corner included.
+GridTexts GridTextsOf(const TStringGrid& grid) {
+  GridTexts texts;
+  for (int row = 0; row < kGridRows; ++row) {
+    for (int col = 0; col < kGridColumns; ++col) {
+      texts.Cells(col, row) = grid.Cells(col, row).toStdString();
+    }
+  }
+  return texts;
+}
+
+std::filesystem::path FileSystemPath(const QString& name) {
+  return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+QLabel* NewLabel(QWidget* parent, const char* objectName, const char* caption) {
+  auto* label = new QLabel(Text(caption), parent);
+  label->setObjectName(QString::fromLatin1(objectName));
+  return label;
+}
+
+QComboBox* NewList(QWidget* parent, const char* objectName, const char* const* items, int count,
+                   int selected) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(QString::fromLatin1(objectName));
+  list->setEditable(false);
+  for (int i = 0; i < count; ++i) list->addItem(Text(items[i]));
+  list->setCurrentIndex(selected);
+  return list;
+}
+
+QLineEdit* NewEdit(QWidget* parent, const char* objectName, const char* text) {
+  auto* edit = new QLineEdit(Text(text), parent);
+  edit->setObjectName(QString::fromLatin1(objectName));
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  return edit;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* objectName, const char* caption) {
+  auto* button = new QPushButton(Text(caption), parent);
+  button->setObjectName(QString::fromLatin1(objectName));
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+QGroupBox* NewGroup(QWidget* parent, const char* objectName, const char* caption) {
+  auto* group = new QGroupBox(Text(caption), parent);
+  group->setObjectName(QString::fromLatin1(objectName));
+  return group;
+}
+
+TStringGrid* NewGrid(QWidget* parent, const char* objectName) {
+  auto* grid = new TStringGrid(parent);
+  grid->setObjectName(QString::fromLatin1(objectName));
+  return grid;
+}
+
+}  // namespace
+
+TForm1::TForm1(TApplication& Owner) : QMainWindow(nullptr), Application(Owner) {
+  CreateControls();
+  CreateMenu();
+  BindEvents();
+  SetTabOrder();
+
+  LabelGrid(*strngrd1);
+  LabelGrid(*strngrd2);
+  LabelGrid(*strngrd3);
+
+  btn2Click(this);
+
+  dlgSave1->InitialDir = QCoreApplication::applicationDirPath();
+  dlgSave1->FileName = Text(kDefaultReportName);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(Text("RI 18306-2015《zezevire》 zidazov (by Varnelo)"));
+  QFont font(QStringLiteral("Tahoma"));
+  font.setPointSize(8);
+  setFont(font);
+
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(client_);
+  anchors_ = new TAnchorLayout(client_, QSize(kClientWidth, kClientHeight));
+  const auto place = [this](QWidget* control, int left, int top, int width, int height,
+                            TAnchors anchors = kLeftTop) {
+    anchors_->Place(control, QRect(left, top, width, height), anchors);
+  };
+  // Labels take the size of their captions.
+  const auto placeLabel = [this](QLabel* label, int left, int top) {
+    anchors_->Place(label, QRect(QPoint(left, top), label->sizeHint()));
+  };
+
+  rzstsbr2 = new QWidget(client_);
+  rzstsbr2->setObjectName(QStringLiteral("rzstsbr2"));
+  rzstsbr2->setFocusPolicy(Qt::NoFocus);
+  place(rzstsbr2, 0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight,
+        akLeft | akRight | akBottom);
+
+  grp1 = NewGroup(client_, "grp1", "输入参数");
+  place(grp1, 8, 5, 452, 229);
+  grp2 = NewGroup(client_, "grp2", "参数计算结果");
+  place(grp2, 465, 5, 496, 502, akLeft | akTop | akRight | akBottom);
+  grp3 = NewGroup(client_, "grp3", "反应谱");
+  place(grp3, 8, 268, 452, 241, akLeft | akTop | akBottom);
+
+  btn3 = NewButton(client_, "btn3", "保存数据");
+  place(btn3, 123, 239, 104, 25);
+  btn4 = NewButton(client_, "btn4", "关闭");
+  place(btn4, 356, 239, 104, 25);
+  btn1 = NewButton(client_, "btn1", "帮助");
+  place(btn1, 240, 239, 104, 25);
+  btn2 = NewButton(client_, "btn2", "计算");
+  place(btn2, 8, 239, 104, 25);
+
+  lbl1 = NewLabel(grp1, "lbl1", "Ⅱ类场地 地震动峰值加速度 (g)");
+  lbl2 = NewLabel(grp1, "lbl2", "II类场地 地震动加速度反应谱特征周期 (s)");
+  lbl3 = NewLabel(grp1, "lbl3", "Ⅱ类场地 极罕遇 地震动峰值加速度缩放系数 K1");
+  lbl4 = NewLabel(grp1, "lbl4", "Ⅱ类场地 罕遇 地震动峰值加速度缩放系数 K2");
+  lbl5 = NewLabel(grp1, "lbl5", "Ⅱ类场地 多遇 地震动峰值加速度缩放系数 K3");
+  lbl6 = NewLabel(grp1, "lbl6", "罕遇 地震动加速度反应谱特征周期增加值 (s)");
+  lbl7 = NewLabel(grp1, "lbl7", "极罕遇 地震动加速度反应谱特征周期增加值 (s)");
+  lbl12 = NewLabel(grp1, "lbl12", "地震动加速度放大系数反应谱的平台值");
+  cbb1 = NewList(grp1, "cbb1", kPgaZoneItems, kPgaZoneCount, 0);
+  cbb2 = NewList(grp1, "cbb2", kTgZoneItems, kTgZoneCount, 0);
+  edt1 = NewEdit(grp1, "edt1", "2.9");
+  edt2 = NewEdit(grp1, "edt2", "1.9");
+  edt3 = NewEdit(grp1, "edt3", "0.3333");
+  edt4 = NewEdit(grp1, "edt4", "0.05");
+  edt5 = NewEdit(grp1, "edt5", "0.05");
+  edt6 = NewEdit(grp1, "edt6", "2.5");
+  constexpr int kLabelLeft = 16;
+  constexpr int kInputLeft = 282;
+  constexpr int kInputWidth = 153;
+  constexpr int kInputHeight = 21;
+  const struct {
+    QLabel* label;
+    int labelTop;
+    QWidget* input;
+    int inputTop;
+  } rows[] = {{lbl1, 24, cbb1, 21},   {lbl2, 49, cbb2, 46},   {lbl3, 74, edt1, 71},
+              {lbl4, 99, edt2, 96},   {lbl5, 124, edt3, 121}, {lbl6, 149, edt4, 146},
+              {lbl7, 174, edt5, 171}, {lbl12, 201, edt6, 198}};
+  for (const auto& row : rows) {
+    placeLabel(row.label, kLabelLeft, row.labelTop);
+    place(row.input, kInputLeft, row.inputTop, kInputWidth, kInputHeight);
+  }
+
+  lbl8 = NewLabel(grp2, "lbl8", "地震动峰值加速度 (g)");
+  placeLabel(lbl8, 12, 21);
+  strngrd1 = NewGrid(grp2, "strngrd1");
+  place(strngrd1, 12, 40, 473, 132);
+  lbl9 = NewLabel(grp2, "lbl9", "地震动加速度反应谱特征周期 (s)");
+  placeLabel(lbl9, 12, 176);
+  strngrd2 = NewGrid(grp2, "strngrd2");
+  place(strngrd2, 12, 195, 473, 132);
+  lbl10 = NewLabel(grp2, "lbl10", "地震动加速度反应谱平台值 (g)");
+  placeLabel(lbl10, 12, 334);
+  strngrd3 = NewGrid(grp2, "strngrd3");
+  place(strngrd3, 12, 353, 473, 133);
+
+  lbl11 = NewLabel(grp3, "lbl11", "场地类别");
+  placeLabel(lbl11, 16, 18);
+  cbb3 = NewList(grp3, "cbb3", kSiteClassLabels, kSiteClassCount, scII);
+  place(cbb3, 70, 14, 193, 21);
+  cht2 = new TSpectrumChart(grp3);
+  cht2->setObjectName(QStringLiteral("cht2"));
+  cht2->setFocusPolicy(Qt::StrongFocus);
+  place(cht2, 2, 40, 448, 198, akLeft | akTop | akBottom);
+  hrzlnsrsSeries1 = cht2->AddSeries(Text(kLevelLabels[lvFrequent]), QColor(0, 128, 0));
+  hrzlnsrsSeries2 = cht2->AddSeries(Text(kLevelLabels[lvBasic]), QColor(255, 0, 0));
+  hrzlnsrsSeries3 = cht2->AddSeries(Text(kLevelLabels[lvRare]), QColor(0, 0, 255));
+  hrzlnsrsSeries4 = cht2->AddSeries(Text(kLevelLabels[lvVeryRare]), QColor(0, 0, 0));
+
+  dlgSave1 = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
+  dlgSave1->Filter = Text(kSaveFilter);
+  dlgSave1->DefaultExt = QStringLiteral("csv");
+  dlgSave1->OverwritePrompt = true;
+}
+
+void TForm1::CreateMenu() {
+  mm1 = new QMenuBar(this);
+  mm1->setObjectName(QStringLiteral("mm1"));
+  Fi1 = mm1->addAction(Text("文件"));  // a bar item with no sub-items and no command
+  Fi1->setObjectName(QStringLiteral("Fi1"));
+  About1 = mm1->addMenu(Text("帮助"));
+  About1->setObjectName(QStringLiteral("About1"));
+  About2 = About1->addAction(Text("关于"));
+  About2->setObjectName(QStringLiteral("About2"));
+  Howtouse1 = About1->addAction(Text("如何使用?"));
+  Howtouse1->setObjectName(QStringLiteral("Howtouse1"));
+  setMenuBar(mm1);
+  // The bar's height is known only once the style has polished it; the client area below it
+  // keeps its design size.
+  mm1->ensurePolished();
+  const int barHeight =
+      mm1->hasHeightForWidth() ? mm1->heightForWidth(kClientWidth) : mm1->sizeHint().height();
+  resize(kClientWidth, kClientHeight + barHeight);
+}
+
+void TForm1::BindEvents() {
+  connect(btn2, &QPushButton::clicked, this, Guarded(Application, this, btn2, &TForm1::btn2Click));
+  connect(btn3, &QPushButton::clicked, this, Guarded(Application, this, btn3, &TForm1::btn3Click));
+  connect(btn4, &QPushButton::clicked, this, Guarded(Application, this, btn4, &TForm1::btn4Click));
+  connect(cbb3, &QComboBox::activated, this, Guarded(Application, this, cbb3, &TForm1::cbb3Change));
+  connect(About2, &QAction::triggered, this,
+          Guarded(Application, this, About2, &TForm1::About2Click));
+  connect(Howtouse1, &QAction::triggered, this,
+          Guarded(Application, this, Howtouse1, &TForm1::Howtouse1Click));
+}
+
+void TForm1::SetTabOrder() {
+  QWidget* const order[] = {cbb1,     cbb2,     edt1, edt2, edt3, edt4, edt5, edt6, strngrd1,
+                            strngrd2, strngrd3, cht2, cbb3, btn3, btn4, btn1, btn2};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  // The first control in tab order has the focus when the window is first activated.
+  cbb1->setFocus();
+}
+
+// Calculate. Each parse assigns straight into its field, so a rejected text stops the command
+// with everything before it stored and everything from it on untouched.
+void TForm1::btn2Click(QObject* Sender) {
+  (void)Sender;
+  FPgaZoneIndex = cbb1->currentIndex();
+  FTgZoneIndex = cbb2->currentIndex();
+  FBasicPga = Parse(cbb1->itemText(FPgaZoneIndex));
+  FK1 = Parse(edt1->text());
+  FK2 = Parse(edt2->text());
+  FK3 = Parse(edt3->text());
+  StoreSiteIIPeakAccelerations(*this);
+  AdjustSiteClasses(*this);
+  FillGrid(*strngrd1, ResultGrid::Pga, *this);
+  FRareTgIncrement = Parse(edt4->text());
+  FVeryRareTgIncrement = Parse(edt5->text());
+  FillCharacteristicPeriods(*this);
+  FillGrid(*strngrd2, ResultGrid::Period, *this);
+  FBetaMax = Parse(edt6->text());
+  FillGrid(*strngrd3, ResultGrid::Platform, *this);
+  ClearSpectrumSeries();
+  PlotSpectra();
+}
+
+// Save data: the stored inputs, the grids as they stand and the spectra of the chart's class.
+void TForm1::btn3Click(QObject* Sender) {
+  (void)Sender;
+  if (!dlgSave1->Execute()) return;
+  const int siteClass = cbb3->currentIndex();
+  SaveReport(FileSystemPath(dlgSave1->FileName), SystemCodePage(),
+             cbb1->itemText(FPgaZoneIndex).toStdString(),
+             cbb2->itemText(FTgZoneIndex).toStdString(), *this, GridTextsOf(*strngrd1),
+             GridTextsOf(*strngrd2), GridTextsOf(*strngrd3), siteClass);
+  Application.ShowNotice(Text("完成!"));
+}
+
+void TForm1::btn4Click(QObject* Sender) {
+  (void)Sender;
+  close();
+}
+
+void TForm1::cbb3Change(QObject* Sender) {
+  (void)Sender;
+  ClearSpectrumSeries();
+  PlotSpectra();
+}
+
+void TForm1::About2Click(QObject* Sender) { (void)Sender; }
+
+void TForm1::Howtouse1Click(QObject* Sender) {
+  (void)Sender;
+  Application.Services().OpenWebAddress(Text(AuthorWebAddress));
+}
+
+void TForm1::ClearSpectrumSeries() {
+  hrzlnsrsSeries1->Clear();
+  hrzlnsrsSeries2->Clear();
+  hrzlnsrsSeries3->Clear();
+  hrzlnsrsSeries4->Clear();
+}
+
+void TForm1::PlotSpectra() {
+  const int siteClass = cbb3->currentIndex();
+  TSpectrumSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
+                                                hrzlnsrsSeries4};
+  for (int level = 0; level < kLevelCount; ++level) {
+    for (int i = 0; i < SpectrumPointCount; ++i) {
+      series[level]->AddXY(SamplePeriod(i), SpectrumOrdinate(*this, level, siteClass, i));
+    }
+  }
+}
+
+}  // namespace gb

@@ -1,0 +1,121 @@
+// The main window: the eight inputs, the three result grids, the spectrum chart and the buttons,
+// and the parameter set the Calculate command fills.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "engine/ParameterSet.h"
+#include "ui/ChartStandIn.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace gb {
+
+class TAnchorLayout;
+class TApplication;
+class TSaveDialog;
+class TStringGrid;
+
+// The chart component the spectra are drawn into; the only place that names it.
+using TSpectrumChart = TChartStandIn;
+using TSpectrumSeries = TChartSeriesStandIn;
+
+// The parameter set is a base so that its fields are the window's own fields (FPga, FK1, ...)
+// and the engine's steps can work on the window directly.
+class TForm1 : public QMainWindow, private ParameterSet {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 967;
+  static constexpr int kClientHeight = 540;
+
+  // Builds the window hidden, labels the grids and runs Calculate once. A rejected initial text
+  // (a decimal separator other than the full stop) is thrown to the caller.
+  explicit TForm1(TApplication& Owner);
+  ~TForm1() override;
+
+  // Commands.
+  void btn2Click(QObject* Sender);  // Calculate
+  void btn3Click(QObject* Sender);  // Save data
+  void btn4Click(QObject* Sender);  // Close
+  void cbb3Change(QObject* Sender);
+  void About2Click(QObject* Sender);
+  void Howtouse1Click(QObject* Sender);
+
+  void ClearSpectrumSeries();
+  void PlotSpectra();
+
+  const ParameterSet& Parameters() const { return *this; }
+  // Everything below the menu bar.
+  QWidget* ClientArea() const { return client_; }
+
+  QMenuBar* mm1;
+  QAction* Fi1;
+  QMenu* About1;
+  QAction* About2;
+  QAction* Howtouse1;
+
+  QWidget* rzstsbr2;  // room for the status bar
+
+  QGroupBox* grp1;
+  QLabel* lbl1;
+  QLabel* lbl2;
+  QLabel* lbl3;
+  QLabel* lbl4;
+  QLabel* lbl5;
+  QLabel* lbl6;
+  QLabel* lbl7;
+  QLabel* lbl12;
+  QComboBox* cbb1;
+  QComboBox* cbb2;
+  QLineEdit* edt1;
+  QLineEdit* edt2;
+  QLineEdit* edt3;
+  QLineEdit* edt4;
+  QLineEdit* edt5;
+  QLineEdit* edt6;
+
+  QGroupBox* grp2;
+  QLabel* lbl8;
+  QLabel* lbl9;
+  QLabel* lbl10;
+  TStringGrid* strngrd1;
+  TStringGrid* strngrd2;
+  TStringGrid* strngrd3;
+
+  QGroupBox* grp3;
+  QLabel* lbl11;
+  QComboBox* cbb3;
+  TSpectrumChart* cht2;
+  TSpectrumSeries* hrzlnsrsSeries1;
+  TSpectrumSeries* hrzlnsrsSeries2;
+  TSpectrumSeries* hrzlnsrsSeries3;
+  TSpectrumSeries* hrzlnsrsSeries4;
+
+  QPushButton* btn1;
+  QPushButton* btn2;
+  QPushButton* btn3;
+  QPushButton* btn4;
+
+  std::unique_ptr<TSaveDialog> dlgSave1;
+
+ private:
+  void CreateControls();
+  void CreateMenu();
+  void BindEvents();
+  void SetTabOrder();
+
+  TApplication& Application;
+  QWidget* client_;
+  TAnchorLayout* anchors_;
+};
+
+}  // namespace gb

@@ -1,0 +1,3 @@
+#include "ui/Program.h"
+
+int main(int argc, char** argv) { return gb::RunApplication(argc, argv); }
