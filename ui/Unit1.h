@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "engine/ParameterSet.h"
-#include "ui/ChartStandIn.h"
+#include "ui/chart/TChart.h"
 
 class QAction;
 class QComboBox;
@@ -25,8 +25,8 @@ class TSaveDialog;
 class TStringGrid;
 
 // The chart component the spectra are drawn into; the only place that names it.
-using TSpectrumChart = TChartStandIn;
-using TSpectrumSeries = TChartSeriesStandIn;
+using TSpectrumChart = ::TChart;
+using TSpectrumSeries = ::TChartSeries;
 
 // The parameter set is a base so that its fields are the window's own fields (FPga, FK1, ...)
 // and the engine's steps can work on the window directly.
