@@ -6,6 +6,7 @@
 #include "report/ReportLines.h"
 #include "report/ResultGridTexts.h"
 #include "report/TextEncoding.h"
+#include "tests/support/DesignedParameters.h"
 #include "text/NumberSeparators.h"
 #include "text/ParseDecimalText.h"
 
@@ -13,21 +14,7 @@ namespace {
 
 using namespace gb;
 
-// The window's first calculation: the default inputs, parsed and stepped in the window's order.
-ParameterSet DefaultParameters() {
-  ParameterSet p;
-  p.FBasicPga = ParseDecimalText(kPgaZoneItems[0]);
-  p.FK1 = ParseDecimalText("2.9");
-  p.FK2 = ParseDecimalText("1.9");
-  p.FK3 = ParseDecimalText("0.3333");
-  StoreSiteIIPeakAccelerations(p);
-  AdjustSiteClasses(p);
-  p.FRareTgIncrement = ParseDecimalText("0.05");
-  p.FVeryRareTgIncrement = ParseDecimalText("0.05");
-  FillCharacteristicPeriods(p);
-  p.FBetaMax = ParseDecimalText("2.5");
-  return p;
-}
+using test::DesignedParameterSet;
 
 struct Grids {
   GridTexts pga;
@@ -55,7 +42,7 @@ void UseDotSeparators() {
 void BM_CalculationWithGridTexts(benchmark::State& state) {
   UseDotSeparators();
   for (auto _ : state) {
-    const ParameterSet p = DefaultParameters();
+    const ParameterSet p = DesignedParameterSet();
     const Grids grids = MakeGrids(p);
     benchmark::DoNotOptimize(&grids);
   }
@@ -63,7 +50,7 @@ void BM_CalculationWithGridTexts(benchmark::State& state) {
 BENCHMARK(BM_CalculationWithGridTexts);
 
 void BM_SpectrumOrdinates(benchmark::State& state) {
-  const ParameterSet p = DefaultParameters();
+  const ParameterSet p = DesignedParameterSet();
   for (auto _ : state) {
     for (int level = 0; level < kLevelCount; ++level) {
       for (int i = 0; i < SpectrumPointCount; ++i) {
@@ -77,7 +64,7 @@ BENCHMARK(BM_SpectrumOrdinates);
 
 void BM_ReportAssemblyGbk(benchmark::State& state) {
   UseDotSeparators();
-  const ParameterSet p = DefaultParameters();
+  const ParameterSet p = DesignedParameterSet();
   const Grids grids = MakeGrids(p);
   for (auto _ : state) benchmark::DoNotOptimize(GbkReport(p, grids));
 }
@@ -86,7 +73,7 @@ BENCHMARK(BM_ReportAssemblyGbk);
 void BM_WholeReport(benchmark::State& state) {
   UseDotSeparators();
   for (auto _ : state) {
-    const ParameterSet p = DefaultParameters();
+    const ParameterSet p = DesignedParameterSet();
     benchmark::DoNotOptimize(GbkReport(p, MakeGrids(p)));
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/DesignedInputs.h"
 #include "engine/ZoningTables.h"
 
 namespace gb {
@@ -13,14 +14,14 @@ namespace gb {
 // The inputs of one run: the texts exactly as typed (the window's defaults where none is given)
 // and the list positions the chosen items stand at.
 struct CliOptions {
-  int pgaIndex = 0;     // in kPgaZoneItems
-  int tgZoneIndex = 0;  // in kTgZoneItems
-  std::string k1 = "2.9";
-  std::string k2 = "1.9";
-  std::string k3 = "0.3333";
-  std::string rareTgIncrement = "0.05";
-  std::string veryRareTgIncrement = "0.05";
-  std::string betaMax = "2.5";
+  int pgaIndex = kDesignedInputs.pgaZoneIndex;    // in kPgaZoneItems
+  int tgZoneIndex = kDesignedInputs.tgZoneIndex;  // in kTgZoneItems
+  std::string k1 = kDesignedInputs.k1;
+  std::string k2 = kDesignedInputs.k2;
+  std::string k3 = kDesignedInputs.k3;
+  std::string rareTgIncrement = kDesignedInputs.rareTgIncrement;
+  std::string veryRareTgIncrement = kDesignedInputs.veryRareTgIncrement;
+  std::string betaMax = kDesignedInputs.betaMax;
   int siteClass = scII;
   std::optional<std::string> encoding;  // none: the system code page
   std::optional<std::string> report;    // none: print the tables; "-": report to stdout

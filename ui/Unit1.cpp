@@ -13,6 +13,7 @@
 #include <limits>
 #include <string>
 
+#include "engine/DesignedInputs.h"
 #include "engine/ResponseSpectrum.h"
 #include "engine/ZoningTables.h"
 #include "report/Author.h"
@@ -181,14 +182,15 @@ void TForm1::CreateControls() {
   lbl6 = NewLabel(grp1, "lbl6", "罕遇 地震动加速度反应谱特征周期增加值 (s)");
   lbl7 = NewLabel(grp1, "lbl7", "极罕遇 地震动加速度反应谱特征周期增加值 (s)");
   lbl12 = NewLabel(grp1, "lbl12", "地震动加速度放大系数反应谱的平台值");
-  cbb1 = NewList(grp1, "cbb1", kPgaZoneItems, kPgaZoneCount, 0);
-  cbb2 = NewList(grp1, "cbb2", kTgZoneItems, kTgZoneCount, 0);
-  edt1 = NewEdit(grp1, "edt1", "2.9");
-  edt2 = NewEdit(grp1, "edt2", "1.9");
-  edt3 = NewEdit(grp1, "edt3", "0.3333");
-  edt4 = NewEdit(grp1, "edt4", "0.05");
-  edt5 = NewEdit(grp1, "edt5", "0.05");
-  edt6 = NewEdit(grp1, "edt6", "2.5");
+  const DesignedInputTexts& initial = kDesignedInputs;
+  cbb1 = NewList(grp1, "cbb1", kPgaZoneItems, kPgaZoneCount, initial.pgaZoneIndex);
+  cbb2 = NewList(grp1, "cbb2", kTgZoneItems, kTgZoneCount, initial.tgZoneIndex);
+  edt1 = NewEdit(grp1, "edt1", initial.k1);
+  edt2 = NewEdit(grp1, "edt2", initial.k2);
+  edt3 = NewEdit(grp1, "edt3", initial.k3);
+  edt4 = NewEdit(grp1, "edt4", initial.rareTgIncrement);
+  edt5 = NewEdit(grp1, "edt5", initial.veryRareTgIncrement);
+  edt6 = NewEdit(grp1, "edt6", initial.betaMax);
   constexpr int kLabelLeft = 16;
   constexpr int kInputLeft = 282;
   constexpr int kInputWidth = 153;

@@ -8,24 +8,12 @@
 
 #include "engine/ParameterSet.h"
 #include "engine/ResponseSpectrum.h"
+#include "tests/support/DesignedParameters.h"
 #include "ui/chart/TChart.h"
 
 namespace {
 
-gb::ParameterSet DefaultParameters() {
-  gb::ParameterSet p;
-  p.FBasicPga = 0.05;
-  p.FK1 = 2.9;
-  p.FK2 = 1.9;
-  p.FK3 = 0.3333;
-  p.FRareTgIncrement = 0.05;
-  p.FVeryRareTgIncrement = 0.05;
-  p.FBetaMax = 2.5;
-  gb::StoreSiteIIPeakAccelerations(p);
-  gb::AdjustSiteClasses(p);
-  gb::FillCharacteristicPeriods(p);
-  return p;
-}
+using gb::test::DesignedParameterSet;
 
 struct SpectrumChart {
   TChart chart;
@@ -42,7 +30,7 @@ struct SpectrumChart {
 // ClearSpectrumSeries + PlotSpectra with the ordinates computed beforehand: the chart's share.
 void BM_ReplotAppendsOnly(benchmark::State& state) {
   SpectrumChart c;
-  const gb::ParameterSet p = DefaultParameters();
+  const gb::ParameterSet p = DesignedParameterSet();
   std::vector<double> sa;
   for (int l = 0; l < 4; ++l)
     for (int i = 0; i < gb::SpectrumPointCount; ++i) sa.push_back(gb::SpectrumOrdinate(p, l, 2, i));
@@ -61,7 +49,7 @@ BENCHMARK(BM_ReplotAppendsOnly)->Unit(benchmark::kMicrosecond);
 // The same with the spectrum formula evaluated per point, as the window's handler does it.
 void BM_ReplotWithSpectrum(benchmark::State& state) {
   SpectrumChart c;
-  const gb::ParameterSet p = DefaultParameters();
+  const gb::ParameterSet p = DesignedParameterSet();
   for (auto _ : state) {
     for (int l = 0; l < 4; ++l) c.chart.Series(l)->Clear();
     for (int l = 0; l < 4; ++l)
@@ -77,7 +65,7 @@ BENCHMARK(BM_ReplotWithSpectrum)->Unit(benchmark::kMicrosecond);
 // One full paint of the start-up chart into an image.
 void BM_Paint(benchmark::State& state) {
   SpectrumChart c;
-  const gb::ParameterSet p = DefaultParameters();
+  const gb::ParameterSet p = DesignedParameterSet();
   for (int l = 0; l < 4; ++l)
     for (int i = 0; i < gb::SpectrumPointCount; ++i)
       c.chart.Series(l)->AddXY(gb::SamplePeriod(i), gb::SpectrumOrdinate(p, l, 2, i));

@@ -8,22 +8,15 @@
 
 #include "engine/ParameterSet.h"
 #include "engine/ResponseSpectrum.h"
+#include "tests/support/DesignedParameters.h"
 #include "ui/chart/TChart.h"
 
 namespace chart_test {
 
-inline gb::ParameterSet DefaultParameters() {
-  gb::ParameterSet p;
-  p.FBasicPga = 0.05;
-  p.FK1 = 2.9;
-  p.FK2 = 1.9;
-  p.FK3 = 0.3333;
-  p.FRareTgIncrement = 0.05;
-  p.FVeryRareTgIncrement = 0.05;
-  p.FBetaMax = 2.5;
-  gb::StoreSiteIIPeakAccelerations(p);
-  gb::AdjustSiteClasses(p);
-  gb::FillCharacteristicPeriods(p);
+// Parsed once, under the "." separator the suites start with, so that suites which switch the
+// separators later still plot the same curves.
+inline const gb::ParameterSet& DefaultParameters() {
+  static const gb::ParameterSet p = gb::test::DesignedParameterSet();
   return p;
 }
 

@@ -12,8 +12,8 @@
 
 #include "engine/ParameterSet.h"
 #include "report/ResultGridTexts.h"
+#include "tests/support/DesignedParameters.h"
 #include "text/NumberSeparators.h"
-#include "text/ParseDecimalText.h"
 
 namespace gb::test {
 
@@ -21,18 +21,7 @@ namespace gb::test {
 inline ParameterSet DefaultParameters() {
   DecimalSeparator = u'.';
   ThousandSeparator = u',';
-  ParameterSet p;
-  p.FBasicPga = ParseDecimalText("0.05");
-  p.FK1 = ParseDecimalText("2.9");
-  p.FK2 = ParseDecimalText("1.9");
-  p.FK3 = ParseDecimalText("0.3333");
-  StoreSiteIIPeakAccelerations(p);
-  AdjustSiteClasses(p);
-  p.FRareTgIncrement = ParseDecimalText("0.05");
-  p.FVeryRareTgIncrement = ParseDecimalText("0.05");
-  FillCharacteristicPeriods(p);
-  p.FBetaMax = ParseDecimalText("2.5");
-  return p;
+  return DesignedParameterSet();
 }
 
 struct ResultGrids {

@@ -1,0 +1,20 @@
+// The input texts the window starts with, which the command line also takes as its defaults.
+#pragma once
+
+namespace gb {
+
+struct DesignedInputTexts {
+  int pgaZoneIndex;  // position in the basic-PGA list
+  int tgZoneIndex;   // position in the period-zone list
+  const char* k1;
+  const char* k2;
+  const char* k3;
+  const char* rareTgIncrement;
+  const char* veryRareTgIncrement;
+  const char* betaMax;
+};
+
+inline constexpr DesignedInputTexts kDesignedInputs = {0,        0,      "2.9",  "1.9",
+                                                       "0.3333", "0.05", "0.05", "2.5"};
+
+}  // namespace gb
