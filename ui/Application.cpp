@@ -9,6 +9,7 @@
 #include "platform/ApplicationTitle.h"
 #include "text/ErrorText.h"
 #include "text/NumberSeparators.h"
+#include "ui/DesktopResources.h"
 
 namespace gb {
 
@@ -51,6 +52,9 @@ void TApplication::Initialize() {
   if (!localeWatcher_ && QCoreApplication::instance() != nullptr) {
     localeWatcher_ = std::make_unique<TLocaleWatcher>();
     QCoreApplication::instance()->installEventFilter(localeWatcher_.get());
+  }
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+    QApplication::setWindowIcon(ApplicationIcon());
   }
 }
 

@@ -16,15 +16,17 @@
 #include "engine/DesignedInputs.h"
 #include "engine/ResponseSpectrum.h"
 #include "engine/ZoningTables.h"
-#include "report/Author.h"
 #include "report/ResultGridTexts.h"
 #include "report/SaveReport.h"
 #include "report/SystemCodePage.h"
 #include "text/ParseDecimalText.h"
+#include "ui/AboutCommands.h"
 #include "ui/Anchors.h"
 #include "ui/Application.h"
 #include "ui/DialogServices.h"
 #include "ui/EventGuard.h"
+#include "ui/LinkLabel.h"
+#include "ui/StatusBar.h"
 #include "ui/StringGrid.h"
 
 namespace gb {
@@ -152,9 +154,11 @@ void TForm1::CreateControls() {
     anchors_->Place(label, QRect(QPoint(left, top), label->sizeHint()));
   };
 
-  rzstsbr2 = new QWidget(client_);
-  rzstsbr2->setObjectName(QStringLiteral("rzstsbr2"));
-  rzstsbr2->setFocusPolicy(Qt::NoFocus);
+  const TStatusBarControls bar = CreateStatusBar(client_);
+  rzstsbr2 = bar.rzstsbr2;
+  rzfldsts1 = bar.rzfldsts1;
+  rzfldsts2 = bar.rzfldsts2;
+  rzfldsts3 = bar.rzfldsts3;
   place(rzstsbr2, 0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight,
         akLeft | akRight | akBottom);
 
@@ -269,6 +273,8 @@ void TForm1::BindEvents() {
           Guarded(Application, this, About2, &TForm1::About2Click));
   connect(Howtouse1, &QAction::triggered, this,
           Guarded(Application, this, Howtouse1, &TForm1::Howtouse1Click));
+  BindMouseEvents(Application, this, rzfldsts2, &TForm1::rzfldsts2Click,
+                  &TForm1::rzfldsts2MouseMove, &TForm1::rzfldsts2MouseLeave);
 }
 
 void TForm1::SetTabOrder() {
@@ -325,12 +331,28 @@ void TForm1::cbb3Change(QObject* Sender) {
   PlotSpectra();
 }
 
-void TForm1::About2Click(QObject* Sender) { (void)Sender; }
-
-void TForm1::Howtouse1Click(QObject* Sender) {
+void TForm1::About2Click(QObject* Sender) {
   (void)Sender;
-  Application.Services().OpenWebAddress(Text(AuthorWebAddress));
+  ShowAboutBox(this, Application);
 }
+
+void TForm1::rzfldsts2Click(QObject* Sender) {
+  (void)Sender;
+  OpenAuthorWebAddress(Application);
+}
+
+void TForm1::rzfldsts2MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y) {
+  (void)Sender, (void)Shift, (void)X, (void)Y;
+  SetLinkState(*rzfldsts2, TLinkState::Hot);
+}
+
+void TForm1::rzfldsts2MouseLeave(QObject* Sender) {
+  (void)Sender;
+  SetLinkState(*rzfldsts2, TLinkState::Normal);
+}
+
+// "How to use" is the author's web site, as the status-bar link.
+void TForm1::Howtouse1Click(QObject* Sender) { rzfldsts2Click(Sender); }
 
 void TForm1::ClearSpectrumSeries() {
   hrzlnsrsSeries1->Clear();

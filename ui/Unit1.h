@@ -20,6 +20,8 @@ class QPushButton;
 namespace gb {
 
 class TAnchorLayout;
+class TRzFieldStatus;
+class TRzStatusBar;
 class TApplication;
 class TSaveDialog;
 class TStringGrid;
@@ -49,6 +51,9 @@ class TForm1 : public QMainWindow, private ParameterSet {
   void cbb3Change(QObject* Sender);
   void About2Click(QObject* Sender);
   void Howtouse1Click(QObject* Sender);
+  void rzfldsts2Click(QObject* Sender);
+  void rzfldsts2MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+  void rzfldsts2MouseLeave(QObject* Sender);
 
   void ClearSpectrumSeries();
   void PlotSpectra();
@@ -63,7 +68,10 @@ class TForm1 : public QMainWindow, private ParameterSet {
   QAction* About2;
   QAction* Howtouse1;
 
-  QWidget* rzstsbr2;  // room for the status bar
+  TRzStatusBar* rzstsbr2;
+  TRzFieldStatus* rzfldsts1;
+  TRzFieldStatus* rzfldsts2;
+  TRzFieldStatus* rzfldsts3;
 
   QGroupBox* grp1;
   QLabel* lbl1;

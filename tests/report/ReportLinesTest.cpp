@@ -15,7 +15,7 @@ constexpr struct {
   int number;  // 1-based, as an editor counts
   const char* text;
 } kDefaultReportLines[] = {
-    {1, "GB 18306-2015《地震动参数区划图》地震动参数计算 (by Varnelo WWW.varnelo.example)"},
+    {1, "GB 18306-2015《地震动参数区划图》地震动参数计算 (by Varnelo WWW.example.org)"},
     {2, ""},
     {3, ""},
     {4, "输入参数"},

@@ -12,6 +12,7 @@
 
 #include "UiTestSupport.h"
 #include "report/Author.h"
+#include "ui/StatusBar.h"
 #include "ui/StringGrid.h"
 
 using namespace gb;

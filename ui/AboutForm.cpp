@@ -1,0 +1,229 @@
+#include "ui/AboutForm.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "report/Author.h"
+#include "ui/AboutCommands.h"
+#include "ui/DesktopResources.h"
+#include "ui/LinkLabel.h"
+
+namespace gb {
+
+TAboutBox* AboutBox = nullptr;
+
+namespace {
+
+const char* const kCaption = "关于 RI 18306-2015《zezevire》 zidazov";
+const char* const kProductName = "RI 18306-2015《zezevire》 zidazov";
+const char* const kReleaseDate = "发布日期 : 2026-12-09";
+
+// The panel's two one-pixel bevels: a lowered one outside, a raised one inside.
+class TBevelPanel : public QFrame {
+ public:
+  explicit TBevelPanel(QWidget* parent) : QFrame(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QColor highlight = palette().color(QPalette::Light);
+    const QColor shadow = palette().color(QPalette::Dark);
+    DrawBevel(painter, rect(), shadow, highlight);
+    DrawBevel(painter, rect().adjusted(1, 1, -1, -1), highlight, shadow);
+  }
+
+ private:
+  static void DrawBevel(QPainter& painter, const QRect& r, const QColor& topLeft,
+                        const QColor& bottomRight) {
+    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+  }
+};
+
+// 8 pt is 11 pixels, 9 pt 12, 12 pt 16.
+QFont SansSerif(int pixelSize, bool bold) {
+  return DesignedFont(QStringLiteral("MS Sans Serif"), pixelSize, bold);
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, int pixelSize) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setFont(SansSerif(pixelSize, true));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  label->setText(text);
+  return label;
+}
+
+// A label that takes the size of its text.
+void PlaceSized(QLabel* label, int left, int top) {
+  label->setGeometry(QRect(QPoint(left, top), label->sizeHint()));
+}
+
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+
+}  // namespace
+
+QPoint OwnerCentredPosition(const QRect& owner, const QSize& box, const QRect& desktop) {
+  const int left = owner.left() + (owner.width() - box.width()) / 2;
+  const int top = owner.top() + (owner.height() - box.height()) / 2;
+  return QPoint(std::max(left, desktop.left()), std::max(top, desktop.top()));
+}
+
+TAboutBox::TAboutBox(QWidget* Owner, TApplication& Application)
+    : QDialog(Owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      Application(Application) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QString::fromUtf8(kCaption));
+  setFixedSize(kClientWidth, kClientHeight);
+  setSizeGripEnabled(false);
+  setFont(SansSerif(11, false));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+  setPalette(palette);
+
+  Panel1 = new TBevelPanel(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(8, 7, 659, 170);
+
+  img1 = new QLabel(Panel1);
+  img1->setObjectName(QStringLiteral("img1"));
+  img1->setScaledContents(true);  // stretched to 90 x 90, proportions not kept
+  img1->setPixmap(QPixmap::fromImage(LogoImage()));
+  img1->setGeometry(21, 11, 90, 90);
+
+  ProductName = NewLabel(Panel1, "ProductName", QString::fromUtf8(kProductName), 16);
+  PlaceSized(ProductName, 136, 11);
+  lblVersion = NewLabel(Panel1, "lblVersion", QString::fromUtf8(kReleaseDate), 12);
+  PlaceSized(lblVersion, 136, 37);
+  lbl4 = NewLabel(Panel1, "lbl4", QStringLiteral("Author : ") + Latin1(AuthorName), 12);
+  PlaceSized(lbl4, 136, 57);
+  lbl2 = NewLabel(Panel1, "lbl2", Latin1(AuthorAffiliation), 12);
+  lbl2->setWordWrap(true);
+  lbl2->setGeometry(182, 77, 409, 2 * lbl2->fontMetrics().height());
+  lblComments =
+      NewLabel(Panel1, "lblComments", QStringLiteral("E-mail : ") + Latin1(AuthorEmail), 12);
+  PlaceSized(lblComments, 182, 97);
+  lbl3 = NewLabel(Panel1, "lbl3", QStringLiteral("QQ : ") + Latin1(AuthorMessengerNumber), 12);
+  PlaceSized(lbl3, 182, 117);
+  lbl7 = NewLabel(Panel1, "lbl7", QStringLiteral("Website : "), 12);
+  PlaceSized(lbl7, 182, 137);
+  lbl6 = NewLabel(Panel1, "lbl6", Latin1(AuthorWebAddress), 12);
+  PlaceSized(lbl6, 241, 137);
+  SetLinkState(*lbl6, TLinkState::Normal);
+
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setGeometry(300, 183, 75, 23);
+  OKButton->setDefault(true);
+  OKButton->setFocus();
+
+  BindMouseEvents(Application, this, lbl6, &TAboutBox::lbl6Click, &TAboutBox::lbl6MouseMove,
+                  &TAboutBox::lbl6MouseLeave);
+  // The button's modal result first, then its handler, as a button with a modal result does.
+  connect(OKButton, &QPushButton::clicked, this, [this] { setResult(QDialog::Accepted); });
+  connect(OKButton, &QPushButton::clicked, this,
+          Guarded(Application, this, OKButton, &TAboutBox::OKButtonClick));
+}
+
+TAboutBox::~TAboutBox() { FormDestroy(this); }
+
+int TAboutBox::ShowModal() { return exec(); }
+
+void TAboutBox::lbl6MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y) {
+  (void)Sender;
+  (void)Shift;
+  (void)X;
+  (void)Y;
+  SetLinkState(*lbl6, TLinkState::Hot);
+}
+
+void TAboutBox::lbl6MouseLeave(QObject* Sender) {
+  (void)Sender;
+  SetLinkState(*lbl6, TLinkState::Normal);
+}
+
+void TAboutBox::lbl6Click(QObject* Sender) {
+  (void)Sender;
+  OpenAuthorWebAddress(Application);
+}
+
+void TAboutBox::OKButtonClick(QObject* Sender) {
+  (void)Sender;
+  close();
+}
+
+void TAboutBox::FormClose(QObject* Sender, TCloseAction& Action) {
+  (void)Sender;
+  Action = caFree;
+}
+
+void TAboutBox::FormDestroy(QObject* Sender) {
+  (void)Sender;
+  if (AboutBox == this) AboutBox = nullptr;
+}
+
+void TAboutBox::closeEvent(QCloseEvent* event) {
+  TCloseAction Action = caHide;
+  FormClose(this, Action);
+  if (Action == caNone) {
+    event->ignore();
+    return;
+  }
+  // A box that runs modally is destroyed by whoever runs it, as soon as the showing returns;
+  // only a box shown on its own releases itself, once the event loop gets back to it.
+  if (Action == caFree && !testAttribute(Qt::WA_ShowModal)) deleteLater();
+  event->accept();
+  done(result());
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      // There is no cancel button, so Escape has nothing to press.
+      event->accept();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // The default button, pressed at once (QDialog would animate the press on a timer).
+      if (OKButton->isDefault() && OKButton->isVisible() && OKButton->isEnabled()) {
+        event->accept();
+        OKButton->click();
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect desktop = screen != nullptr ? screen->virtualGeometry() : QRect();
+  const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+  // Before the box is first mapped its frame is unknown; the owner's frame stands in for it.
+  QSize frame = frameGeometry().size() - size();
+  if (frame.isEmpty() && owner != nullptr) frame = owner->frameGeometry().size() - owner->size();
+  const QSize outer = size() + frame;
+  const QRect over = owner != nullptr ? owner->frameGeometry() : desktop;
+  move(OwnerCentredPosition(over, outer, desktop));
+}
+
+}  // namespace gb

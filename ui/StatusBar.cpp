@@ -1,0 +1,331 @@
+#include "ui/StatusBar.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+#include <algorithm>
+
+#include "report/Author.h"
+#include "ui/DesktopResources.h"
+#include "ui/LinkLabel.h"
+
+namespace gb {
+
+namespace {
+
+constexpr int kHlsMax = 240;
+constexpr int kRgbMax = 255;
+// The hue a grey gets; it has none, and this one keeps a grey grey when converted back.
+constexpr int kUndefinedHue = kHlsMax * 2 / 3;
+
+// One channel from the two magic values and a hue, rounded like the rest.
+int HueToChannel(int n1, int n2, int hue) {
+  if (hue < 0) hue += kHlsMax;
+  if (hue > kHlsMax) hue -= kHlsMax;
+  if (hue < kHlsMax / 6) return n1 + ((n2 - n1) * hue + kHlsMax / 12) / (kHlsMax / 6);
+  if (hue < kHlsMax / 2) return n2;
+  if (hue < kHlsMax * 2 / 3) {
+    return n1 + ((n2 - n1) * (kHlsMax * 2 / 3 - hue) + kHlsMax / 12) / (kHlsMax / 6);
+  }
+  return n1;
+}
+
+// The gradient's top colour and the colour of separators and grip shadows.
+QColor GradientTop(const QPalette& palette) {
+  return AdjustLightness(palette.color(QPalette::Button), -20);
+}
+QColor SeparatorColour(const QPalette& palette) {
+  return AdjustLightness(palette.color(QPalette::Button), -40);
+}
+
+// The grip: its own child so that the pointer shape and the mouse press belong to exactly the
+// rightmost strip of the bar, and hiding it takes both away.
+class TSizeGrip : public QWidget {
+ public:
+  explicit TSizeGrip(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("SizeGrip"));
+    setCursor(Qt::SizeFDiagCursor);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    // Six squares in a triangle against the bottom-right corner, each with a shadow one pixel up
+    // and to the left, drawn over it.
+    QPainter painter(this);
+    const QColor light = palette().color(QPalette::Base);
+    const QColor shadow = SeparatorColour(palette());
+    for (int row = 0; row < 3; ++row) {
+      for (int col = 0; col + row < 3; ++col) {
+        const int x = width() - 3 - 4 * col;
+        const int y = height() - 3 - 4 * row;
+        painter.fillRect(x, y, 2, 2, light);
+        painter.fillRect(x - 1, y - 1, 2, 2, shadow);
+      }
+    }
+  }
+
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    QWidget* target = window();
+    if (QWindow* handle = target->windowHandle();
+        handle != nullptr && handle->startSystemResize(Qt::RightEdge | Qt::BottomEdge)) {
+      return;
+    }
+    // No window manager to hand the drag to: move the corner ourselves.
+    dragging_ = true;
+    pressedAt_ = event->globalPosition().toPoint();
+    startSize_ = target->size();
+  }
+
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (!dragging_) return QWidget::mouseMoveEvent(event);
+    const QPoint moved = event->globalPosition().toPoint() - pressedAt_;
+    // resize() keeps the window within its minimum and maximum sizes.
+    window()->resize(startSize_ + QSize(moved.x(), moved.y()));
+  }
+
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) dragging_ = false;
+    QWidget::mouseReleaseEvent(event);
+  }
+
+ private:
+  bool dragging_ = false;
+  QPoint pressedAt_;
+  QSize startSize_;
+};
+
+TRzFieldStatus* NewPane(TRzStatusBar* bar, const char* name, int left, int width,
+                        const QString& caption, const char* family, int borderWidth) {
+  auto* pane = new TRzFieldStatus(bar);
+  pane->setObjectName(QString::fromLatin1(name));
+  pane->setFont(DesignedFont(QString::fromLatin1(family), 11, true));  // 8 pt
+  pane->SetCaption(caption);
+  pane->SetBorderWidth(borderWidth);
+  pane->SetDesignPlace(left, width);
+  return pane;
+}
+
+}  // namespace
+
+THls RgbToHls(QColor colour) {
+  const int r = colour.red();
+  const int g = colour.green();
+  const int b = colour.blue();
+  const int cMax = std::max({r, g, b});
+  const int cMin = std::min({r, g, b});
+  THls hls;
+  hls.Lightness = ((cMax + cMin) * kHlsMax + kRgbMax) / (2 * kRgbMax);
+  if (cMax == cMin) {
+    hls.Saturation = 0;
+    hls.Hue = kUndefinedHue;
+    return hls;
+  }
+  const int spread = cMax - cMin;
+  if (hls.Lightness <= kHlsMax / 2) {
+    hls.Saturation = (spread * kHlsMax + (cMax + cMin) / 2) / (cMax + cMin);
+  } else {
+    const int rest = 2 * kRgbMax - cMax - cMin;
+    hls.Saturation = (spread * kHlsMax + rest / 2) / rest;
+  }
+  const auto delta = [&](int channel) {
+    return ((cMax - channel) * (kHlsMax / 6) + spread / 2) / spread;
+  };
+  if (r == cMax) {
+    hls.Hue = delta(b) - delta(g);
+  } else if (g == cMax) {
+    hls.Hue = kHlsMax / 3 + delta(r) - delta(b);
+  } else {
+    hls.Hue = kHlsMax * 2 / 3 + delta(g) - delta(r);
+  }
+  if (hls.Hue < 0) hls.Hue += kHlsMax;
+  if (hls.Hue > kHlsMax) hls.Hue -= kHlsMax;
+  return hls;
+}
+
+QColor HlsToRgb(THls hls) {
+  const int l = hls.Lightness;
+  const int s = hls.Saturation;
+  if (s == 0) {
+    const int grey = l * kRgbMax / kHlsMax;
+    return QColor(grey, grey, grey);
+  }
+  const int magic2 = l <= kHlsMax / 2 ? (l * (kHlsMax + s) + kHlsMax / 2) / kHlsMax
+                                      : l + s - (l * s + kHlsMax / 2) / kHlsMax;
+  const int magic1 = 2 * l - magic2;
+  const auto channel = [&](int hue) {
+    const int value = (HueToChannel(magic1, magic2, hue) * kRgbMax + kHlsMax / 2) / kHlsMax;
+    return std::clamp(value, 0, kRgbMax);
+  };
+  return QColor(channel(hls.Hue + kHlsMax / 3), channel(hls.Hue), channel(hls.Hue - kHlsMax / 3));
+}
+
+QColor AdjustLightness(QColor colour, int delta) {
+  THls hls = RgbToHls(colour);
+  hls.Lightness = std::clamp(hls.Lightness + delta, 0, kHlsMax);
+  return HlsToRgb(hls);
+}
+
+// --- TRzFieldStatus
+
+TRzFieldStatus::TRzFieldStatus(QWidget* Parent) : QWidget(Parent) { setFocusPolicy(Qt::NoFocus); }
+
+void TRzFieldStatus::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+}
+
+void TRzFieldStatus::SetBorderWidth(int width) {
+  if (width == borderWidth_) return;
+  borderWidth_ = width;
+  update();
+}
+
+void TRzFieldStatus::SetDesignPlace(int left, int width) {
+  designLeft_ = left;
+  designWidth_ = width;
+  if (auto* bar = qobject_cast<TRzStatusBar*>(parentWidget())) bar->Realign();
+}
+
+void TRzFieldStatus::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const int b = borderWidth_;
+  const QRect inset = rect().adjusted(b, b, -b, -b);
+  if (x() != 0 && inset.height() > 2) {
+    painter.fillRect(QRect(inset.left(), inset.top() + 1, 1, inset.height() - 2),
+                     SeparatorColour(palette()));
+  }
+  const QRect textArea = inset.adjusted(1, 1, -1, -1);
+  if (textArea.isEmpty() || caption_.isEmpty()) return;
+  painter.setClipRect(textArea);
+  painter.setFont(font());
+  painter.setPen(palette().color(QPalette::WindowText));
+  // The caption is not wrapped or elided, only cut off at the text area's right edge.
+  const QRect line(textArea.left() + 3, textArea.top(), std::max(textArea.width(), 4096),
+                   textArea.height());
+  painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+}
+
+// --- TRzStatusBar
+
+TRzStatusBar::TRzStatusBar(QWidget* Parent) : QWidget(Parent), grip_(new TSizeGrip(this)) {
+  setFocusPolicy(Qt::NoFocus);
+  setFixedHeight(kHeight);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  WatchWindow();
+  UpdateSizeGrip();
+}
+
+void TRzStatusBar::SetShowSizeGrip(bool show) {
+  showSizeGrip_ = show;
+  UpdateSizeGrip();
+}
+
+QList<TRzFieldStatus*> TRzStatusBar::Panes() const {
+  QList<TRzFieldStatus*> panes = findChildren<TRzFieldStatus*>(Qt::FindDirectChildrenOnly);
+  // Ties keep the order of creation.
+  std::stable_sort(panes.begin(), panes.end(),
+                   [](const TRzFieldStatus* a, const TRzFieldStatus* b) {
+                     return a->DesignLeft() < b->DesignLeft();
+                   });
+  return panes;
+}
+
+void TRzStatusBar::Realign() {
+  int left = 0;
+  for (TRzFieldStatus* pane : Panes()) {
+    pane->setGeometry(left, 0, pane->DesignWidth(), height());
+    left += pane->DesignWidth();
+  }
+  grip_->setGeometry(width() - kSizeGripWidth, 0, kSizeGripWidth, height());
+  grip_->raise();
+}
+
+QSize TRzStatusBar::sizeHint() const {
+  int width = kSizeGripWidth;
+  for (const TRzFieldStatus* pane : Panes()) width += pane->DesignWidth();
+  return QSize(width, kHeight);
+}
+
+QSize TRzStatusBar::minimumSizeHint() const { return QSize(0, kHeight); }
+
+bool TRzStatusBar::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ParentChange:
+    case QEvent::Show:
+      WatchWindow();
+      UpdateSizeGrip();
+      break;
+    case QEvent::ChildRemoved:
+      Realign();
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+bool TRzStatusBar::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == watchedWindow_ &&
+      (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Resize)) {
+    UpdateSizeGrip();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TRzStatusBar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QLinearGradient gradient(0, 0, 0, height() - 1);
+  gradient.setColorAt(0, GradientTop(palette()));
+  gradient.setColorAt(1, palette().color(QPalette::Base));
+  painter.fillRect(rect(), gradient);
+}
+
+void TRzStatusBar::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Realign();
+}
+
+void TRzStatusBar::WatchWindow() {
+  QWidget* current = window();
+  if (current == watchedWindow_) return;
+  if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+  watchedWindow_ = current;
+  if (current != this) current->installEventFilter(this);
+}
+
+void TRzStatusBar::UpdateSizeGrip() {
+  const QWidget* target = window();
+  const bool resizable = target->minimumSize() != target->maximumSize();
+  const bool maximised =
+      (target->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+  grip_->setVisible(showSizeGrip_ && resizable && !maximised);
+}
+
+// --- the designed bar
+
+TStatusBarControls CreateStatusBar(QWidget* Parent) {
+  TStatusBarControls c;
+  c.rzstsbr2 = new TRzStatusBar(Parent);
+  c.rzstsbr2->setObjectName(QStringLiteral("rzstsbr2"));
+  c.rzfldsts1 = NewPane(c.rzstsbr2, "rzfldsts1", 58, 165,
+                        QStringLiteral("  Welcome to my Website :"), "MS Sans Serif", 1);
+  c.rzfldsts2 = NewPane(c.rzstsbr2, "rzfldsts2", 223, 114,
+                        u' ' + QString::fromLatin1(AuthorWebAddress), "MS Sans Serif", 3);
+  c.rzfldsts3 = NewPane(
+      c.rzstsbr2, "rzfldsts3", 0, 58,
+      QStringLiteral("  ") + QString::fromLatin1(AuthorName) + QStringLiteral("  "), "Tahoma", 1);
+  // The link's black is its own; the other two panes follow the system's window-text colour.
+  QPalette linkPalette = c.rzfldsts2->palette();
+  linkPalette.setColor(QPalette::WindowText, QColor::fromRgb(kLinkNormalColour));
+  c.rzfldsts2->setPalette(linkPalette);
+  SetLinkState(*c.rzfldsts2, TLinkState::Normal);
+  return c;
+}
+
+}  // namespace gb
