@@ -1,24 +1,84 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test; exits non-zero when any stage fails.
+#
+# Stages: the release tree's tests (unit, widget, file faults, extreme inputs and the desktop
+# program driven by keystrokes on its own Xvfb display); the same tests built once more with
+# AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, which must report nothing; a
+# short libFuzzer run. GB_SKIP_SANITIZERS=1 leaves out the second stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+stage_times=()
+# Records how long the stage that began at $1 (a value of SECONDS) took, under the name $2.
+took() { stage_times+=("$2 $((SECONDS - $1)) s"); }
+
+start=$SECONDS
 tools/build.sh
 
 log=$(mktemp)
+sanitizer_log=$(mktemp)
 corpus=$(mktemp -d)
-trap 'rm -rf "$log" "$corpus"' EXIT
+trap 'rm -rf "$log" "$sanitizer_log" "$corpus"' EXIT
+
+# "N passed, M failed" from a ctest log.
+summary() {
+  local line total failed
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$1" | tail -n 1)
+  total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+  failed=$(sed -E 's/.*passed, ([0-9]+) tests failed.*/\1/' <<<"$line")
+  echo "$((total - failed)) passed, $failed failed"
+}
 
 echo "== unit and widget tests =="
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)") | tee "$log"
+took "$start" "release build and tests:"
+
+if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
+  echo "== the same tests with AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer =="
+  start=$SECONDS
+  # Unoptimised with line tables only: this tree is about finding faults, and it builds in about
+  # half the time of an optimised one with full debug information. Asserts stay on.
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" \
+    -DGB_SANITIZE=address,undefined -DGB_BUILD_BENCH=OFF >/dev/null
+  cmake --build build-asan -j"$(nproc)"
+  (
+    cd build-asan
+    export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    # Third-party leaks at exit only; see the file.
+    export LSAN_OPTIONS="suppressions=$PWD/../tests/sanitizers/lsan.supp"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+  ) | tee "$sanitizer_log"
+  # A report from a child process whose status a test does not look at still counts.
+  if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' \
+    build-asan/Testing/Temporary/LastTest.log; then
+    echo "sanitizer reports in build-asan/Testing/Temporary/LastTest.log:"
+    grep -nE 'ERROR: (Address|Leak)Sanitizer|runtime error:' \
+      build-asan/Testing/Temporary/LastTest.log | head -n 20
+    exit 1
+  fi
+  took "$start" "sanitizer build and tests:"
+fi
 
 echo "== fuzz target (clang, libFuzzer): build and a short run =="
+start=$SECONDS
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DGB_BUILD_FUZZ=ON -DGB_BUILD_UI=OFF \
   -DGB_BUILD_TESTS=OFF -DGB_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_decimal
 cp fuzz/corpus/* "$corpus"/ 2>/dev/null || true
 build-fuzz/fuzz/fuzz_decimal -max_total_time=20 "$corpus" 2>&1 | tail -n 1
+took "$start" "fuzz build and run:"
 
-summary=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$log" | tail -n 1)
-total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$summary")
-failed=$(sed -E 's/.*passed, ([0-9]+) tests failed.*/\1/' <<<"$summary")
-echo "tests: $((total - failed)) passed, $failed failed"
+printf '%s\n' "${stage_times[@]}"
+echo "release tree: $(summary "$log")"
+logs=("$log")
+if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
+  echo "sanitizer tree: $(summary "$sanitizer_log"), no sanitizer reports"
+  logs+=("$sanitizer_log")
+fi
+# The last line counts both runs of every test.
+passed=0 failed=0
+for l in "${logs[@]}"; do
+  read -r p _ f _ <<<"$(summary "$l")"
+  passed=$((passed + p)) failed=$((failed + f))
+done
+echo "tests: $passed passed, $failed failed"
