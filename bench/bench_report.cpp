@@ -1,8 +1,8 @@
 // Cost of one Calculate command and of one saved report, measured without the disk.
 #include <benchmark/benchmark.h>
 
+#include "engine/DesignResponse.h"
 #include "engine/ParameterSet.h"
-#include "engine/ResponseSpectrum.h"
 #include "report/ReportLines.h"
 #include "report/ResultGridTexts.h"
 #include "report/TextEncoding.h"

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/DesignResponse.h"
 #include "engine/ParameterSet.h"
-#include "engine/ResponseSpectrum.h"
 #include "report/ResultGridTexts.h"
 
 namespace gb {

@@ -13,8 +13,8 @@
 #include <limits>
 #include <string>
 
+#include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
-#include "engine/ResponseSpectrum.h"
 #include "engine/ZoningTables.h"
 #include "report/ResultGridTexts.h"
 #include "report/SaveReport.h"

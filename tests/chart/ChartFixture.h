@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/DesignResponse.h"
 #include "engine/ParameterSet.h"
-#include "engine/ResponseSpectrum.h"
 #include "tests/support/DesignedParameters.h"
 #include "ui/chart/TChart.h"
 

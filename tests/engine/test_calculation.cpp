@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
+#include "engine/DesignResponse.h"
 #include "engine/ParameterSet.h"
-#include "engine/ResponseSpectrum.h"
 #include "report/ResultGridTexts.h"
 #include "text/DecimalFormats.h"
 

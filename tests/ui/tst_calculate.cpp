@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "UiTestSupport.h"
-#include "engine/ResponseSpectrum.h"
+#include "engine/DesignResponse.h"
 #include "report/ResultGridTexts.h"
 #include "ui/StringGrid.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "UiTestSupport.h"
-#include "engine/ResponseSpectrum.h"
+#include "engine/DesignResponse.h"
 
 using namespace gb;
 using gb::test::Program;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/ResponseSpectrum.h"
+#include "engine/DesignResponse.h"
 #include "text/Errors.h"
 
 namespace gb {

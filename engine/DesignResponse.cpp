@@ -1,4 +1,4 @@
-#include "engine/ResponseSpectrum.h"
+#include "engine/DesignResponse.h"
 
 #include <cmath>
 
