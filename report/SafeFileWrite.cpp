@@ -166,8 +166,15 @@ void SyncFolder(const std::string& folder) {
 
 void WriteInPlace(const std::filesystem::path& shownPath, const std::string& file,
                   std::string_view bytes, WriteCall write, bool existed) {
-  FileDescriptor fd(::open(file.c_str(), kWriteFlags | O_CREAT | O_TRUNC, kNewFileMode));
+  // Opened without blocking: a pipe nobody reads would otherwise hold the window forever; it
+  // fails at once instead ("No such device or address"). Writing itself blocks as usual.
+  FileDescriptor fd(
+      ::open(file.c_str(), kWriteFlags | O_CREAT | O_TRUNC | O_NONBLOCK, kNewFileMode));
   if (fd.Get() < 0) ThrowCreateError(shownPath, errno);
+  const int flags = ::fcntl(fd.Get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    ThrowCreateError(shownPath, errno);
+  }
   struct stat status;
   const bool regularFile = ::fstat(fd.Get(), &status) == 0 && S_ISREG(status.st_mode);
   try {

@@ -1,5 +1,6 @@
 #include "report/SafeFileWrite.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -109,13 +110,31 @@ TEST(WriteFileSafely, SymbolicLinks) {
 // A pipe cannot be replaced by a rename; it is written in place and stays a pipe.
 TEST(WriteFileSafely, PipeIsWrittenInPlace) {
   const TempFolder folder;
-  ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+  const fs::path pipe = folder / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  // The reading end is open before the writer comes, as a program waiting on the pipe would be.
+  const int readEnd = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(readEnd, 0);
+  ASSERT_EQ(::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) & ~O_NONBLOCK), 0);
   std::string received;
-  std::thread reader([&] { received = ReadFile(folder / "pipe"); });
-  WriteFileSafely(folder / "pipe", kReport);
+  std::thread reader([&] {
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(readEnd, buffer, sizeof buffer)) > 0;) received.append(buffer, n);
+  });
+  WriteFileSafely(pipe, kReport);
   reader.join();
+  ::close(readEnd);
   EXPECT_EQ(received, kReport);
-  EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
+  EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// Nobody reads the pipe: the save fails at once instead of waiting forever for a reader.
+TEST(WriteFileSafely, PipeWithoutReaderFailsAtOnce) {
+  const TempFolder folder;
+  const fs::path pipe = folder / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(MessageOf<EFCreateError>(pipe), CreateError(pipe, "No such device or address"));
+  EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 TEST(WriteFileSafely, CreateErrorsNameTheFileAsTyped) {
