@@ -116,12 +116,16 @@ TEST(WriteFileSafely, PipeIsWrittenInPlace) {
   const int readEnd = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(readEnd, 0);
   ASSERT_EQ(::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) & ~O_NONBLOCK), 0);
+  // A second writer keeps the reader from seeing the end before the report's writer arrives.
+  const int holdOpen = ::open(pipe.c_str(), O_WRONLY);
+  ASSERT_GE(holdOpen, 0);
   std::string received;
   std::thread reader([&] {
     char buffer[4096];
     for (ssize_t n; (n = ::read(readEnd, buffer, sizeof buffer)) > 0;) received.append(buffer, n);
   });
   WriteFileSafely(pipe, kReport);
+  ::close(holdOpen);
   reader.join();
   ::close(readEnd);
   EXPECT_EQ(received, kReport);
