@@ -1,24 +1,14 @@
 #include "cli/CliCalculation.h"
 
-#include "text/ParseDecimalText.h"
+#include "report/CalculateFromTexts.h"
 
 namespace gb {
 
 ParameterSet CalculateParameters(const CliOptions& options) {
-  ParameterSet p;
-  p.FPgaZoneIndex = options.pgaIndex;
-  p.FTgZoneIndex = options.tgZoneIndex;
-  p.FBasicPga = ParseDecimalText(kPgaZoneItems[options.pgaIndex]);
-  p.FK1 = ParseDecimalText(options.k1);
-  p.FK2 = ParseDecimalText(options.k2);
-  p.FK3 = ParseDecimalText(options.k3);
-  StoreSiteIIPeakAccelerations(p);
-  AdjustSiteClasses(p);
-  p.FRareTgIncrement = ParseDecimalText(options.rareTgIncrement);
-  p.FVeryRareTgIncrement = ParseDecimalText(options.veryRareTgIncrement);
-  FillCharacteristicPeriods(p);
-  p.FBetaMax = ParseDecimalText(options.betaMax);
-  return p;
+  return CalculateFromTexts({options.pgaIndex, options.tgZoneIndex, options.k1.c_str(),
+                             options.k2.c_str(), options.k3.c_str(),
+                             options.rareTgIncrement.c_str(), options.veryRareTgIncrement.c_str(),
+                             options.betaMax.c_str()});
 }
 
 }  // namespace gb

@@ -6,9 +6,8 @@
 
 namespace gb {
 
-// Runs the window's calculation steps in the window's order, each text parsed straight into its
-// field, so the first rejected text (EConvertError, EOverflow) or arithmetic fault stops the run
-// with the same error the window would show. Numbers are read with the separators in force.
+// The options' texts through CalculateFromTexts: the first rejected text stops the run with the
+// error the window would show.
 ParameterSet CalculateParameters(const CliOptions& options);
 
 }  // namespace gb

@@ -1,9 +1,10 @@
-// The input texts the window starts with, which the command line also takes as its defaults.
+// The eight inputs as texts, and the ones the window starts with, which the command line also
+// takes as its defaults.
 #pragma once
 
 namespace gb {
 
-struct DesignedInputTexts {
+struct InputTexts {
   int pgaZoneIndex;  // position in the basic-PGA list
   int tgZoneIndex;   // position in the period-zone list
   const char* k1;
@@ -14,7 +15,6 @@ struct DesignedInputTexts {
   const char* betaMax;
 };
 
-inline constexpr DesignedInputTexts kDesignedInputs = {0,        0,      "2.9",  "1.9",
-                                                       "0.3333", "0.05", "0.05", "2.5"};
+inline constexpr InputTexts kDesignedInputs = {0, 0, "2.9", "1.9", "0.3333", "0.05", "0.05", "2.5"};
 
 }  // namespace gb

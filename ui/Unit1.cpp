@@ -186,7 +186,7 @@ void TForm1::CreateControls() {
   lbl6 = NewLabel(grp1, "lbl6", "罕遇 地震动加速度反应谱特征周期增加值 (s)");
   lbl7 = NewLabel(grp1, "lbl7", "极罕遇 地震动加速度反应谱特征周期增加值 (s)");
   lbl12 = NewLabel(grp1, "lbl12", "地震动加速度放大系数反应谱的平台值");
-  const DesignedInputTexts& initial = kDesignedInputs;
+  const InputTexts& initial = kDesignedInputs;
   cbb1 = NewList(grp1, "cbb1", kPgaZoneItems, kPgaZoneCount, initial.pgaZoneIndex);
   cbb2 = NewList(grp1, "cbb2", kTgZoneItems, kTgZoneCount, initial.tgZoneIndex);
   edt1 = NewEdit(grp1, "edt1", initial.k1);
