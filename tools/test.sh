@@ -12,6 +12,8 @@ stage_times=()
 took() { stage_times+=("$2 $((SECONDS - $1)) s"); }
 
 start=$SECONDS
+# Our own CI holds our code to no warnings at all; a user's build only shows them.
+export GB_WERROR=ON
 tools/build.sh
 
 log=$(mktemp)
@@ -38,7 +40,7 @@ if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
   # Unoptimised with line tables only: this tree is about finding faults, and it builds in about
   # half the time of an optimised one with full debug information. Asserts stay on.
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" \
-    -DGB_SANITIZE=address,undefined -DGB_BUILD_BENCH=OFF >/dev/null
+    -DGB_SANITIZE=address,undefined -DGB_BUILD_BENCH=OFF -DGB_WERROR=ON >/dev/null
   cmake --build build-asan -j"$(nproc)"
   (
     cd build-asan
@@ -62,7 +64,7 @@ fi
 echo "== fuzz target (clang, libFuzzer): build and a short run =="
 start=$SECONDS
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DGB_BUILD_FUZZ=ON -DGB_BUILD_UI=OFF \
-  -DGB_BUILD_TESTS=OFF -DGB_BUILD_BENCH=OFF >/dev/null
+  -DGB_BUILD_TESTS=OFF -DGB_BUILD_BENCH=OFF -DGB_WERROR=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_decimal
 cp fuzz/corpus/* "$corpus"/ 2>/dev/null || true
 build-fuzz/fuzz/fuzz_decimal -max_total_time=20 "$corpus" 2>&1 | tail -n 1
