@@ -50,9 +50,9 @@ int IndexOf(const char* const (&items)[N], std::string_view text) {
 template <std::size_t N>
 std::string NotAnItem(std::string_view option, std::string_view text,
                       const char* const (&items)[N]) {
-  std::string message =
-      "'" + std::string(text) + "' is not a choice of " + std::string(option) + "; choose one of ";
-  for (std::size_t i = 0; i < N; ++i) message += (i == 0 ? "" : ", ") + std::string(items[i]);
+  std::string message = "'";
+  message.append(text).append("' is not a choice of ").append(option).append("; choose one of ");
+  for (std::size_t i = 0; i < N; ++i) message.append(i == 0 ? "" : ", ").append(items[i]);
   return message;
 }
 

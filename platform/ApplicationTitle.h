@@ -6,9 +6,8 @@
 namespace gb {
 
 // From the executable's path: the folder is dropped, the name is cut before its first full stop,
-// the first character is upper-cased and every one after it lower-cased ("/opt/ABC.DEF.EXE"
-// gives "Abc", "/usr/bin/gb18306" gives "Gb18306"). Unix file names are mostly lower case where
-// Windows ones were capitalised; the title reads the same either way.
+// the first character keeps its case and every one after it is lower-cased ("/opt/ABC.DEF.EXE"
+// gives "Abc", "/usr/bin/gb18306" gives "gb18306").
 QString TitleFromExecutablePath(const QString& executablePath);
 
 }  // namespace gb

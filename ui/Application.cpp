@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/ApplicationTitle.h"
+#include "platform/QtTranslations.h"
 #include "text/ErrorText.h"
 #include "text/NumberSeparators.h"
 #include "ui/DesktopResources.h"
@@ -53,8 +54,10 @@ void TApplication::Initialize() {
     localeWatcher_ = std::make_unique<TLocaleWatcher>();
     QCoreApplication::instance()->installEventFilter(localeWatcher_.get());
   }
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+  if (auto* toolkit = qobject_cast<QApplication*>(QCoreApplication::instance())) {
     QApplication::setWindowIcon(ApplicationIcon());
+    // The system's dialogs (file dialog, overwrite question) speak the user's language.
+    if (!qtTranslationsInstalled_) qtTranslationsInstalled_ = InstallQtTranslations(*toolkit);
   }
 }
 

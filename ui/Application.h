@@ -60,6 +60,7 @@ class TApplication {
   TDialogServices services_;
   std::unique_ptr<QWidget> mainForm_;
   std::unique_ptr<QObject> localeWatcher_;
+  bool qtTranslationsInstalled_ = false;
 };
 
 }  // namespace gb

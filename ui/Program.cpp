@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <new>
+#include <optional>
 
 #include "text/Errors.h"
 #include "ui/Application.h"
+#include "ui/DisplayOpening.h"
 #include "ui/Unit1.h"
 
 namespace gb {
@@ -41,7 +43,11 @@ int RunProgram(TApplication& Application) {
 int RunApplication(int& argc, char** argv) {
   // The toolkit and the application object come first, so that an error in the start-up
   // sequence can still be shown.
-  QApplication toolkit(argc, argv);
+  std::optional<QApplication> toolkit;
+  {
+    const TDisplayOpening opening;
+    toolkit.emplace(argc, argv);
+  }
   TApplication Application(QCoreApplication::applicationFilePath(), SystemDialogServices());
   return RunProgram(Application);
 }

@@ -23,6 +23,7 @@
 #include "ui/AboutCommands.h"
 #include "ui/Anchors.h"
 #include "ui/Application.h"
+#include "ui/Button.h"
 #include "ui/DialogServices.h"
 #include "ui/EventGuard.h"
 #include "ui/LinkLabel.h"
@@ -94,11 +95,9 @@ QLineEdit* NewEdit(QWidget* parent, const char* objectName, const char* text) {
   return edit;
 }
 
-QPushButton* NewButton(QWidget* parent, const char* objectName, const char* caption) {
-  auto* button = new QPushButton(Text(caption), parent);
+TButton* NewButton(QWidget* parent, const char* objectName, const char* caption) {
+  auto* button = new TButton(Text(caption), parent);
   button->setObjectName(QString::fromLatin1(objectName));
-  button->setAutoDefault(false);
-  button->setDefault(false);
   return button;
 }
 

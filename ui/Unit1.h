@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "engine/ParameterSet.h"
+#include "ui/Button.h"
 #include "ui/chart/TChart.h"
 
 class QAction;
@@ -15,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QPushButton;
 
 namespace gb {
 
@@ -108,10 +108,10 @@ class TForm1 : public QMainWindow, private ParameterSet {
   TSpectrumSeries* hrzlnsrsSeries3;
   TSpectrumSeries* hrzlnsrsSeries4;
 
-  QPushButton* btn1;
-  QPushButton* btn2;
-  QPushButton* btn3;
-  QPushButton* btn4;
+  TButton* btn1;
+  TButton* btn2;
+  TButton* btn3;
+  TButton* btn4;
 
   std::unique_ptr<TSaveDialog> dlgSave1;
 

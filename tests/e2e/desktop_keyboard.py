@@ -20,7 +20,7 @@ import tempfile
 import time
 
 MAIN_TITLE = "RI 18306-2015《zezevire》 zidazov (by Varnelo)"
-BOX_TITLE = "Gb18306"  # the application title, from the executable's name
+BOX_TITLE = "gb18306"  # the application title, from the executable's name
 SAVE_TITLE = "Save As"
 WAIT = 30.0  # seconds for any one window or focus change; generous for sanitizer builds
 SKIP = 77
@@ -88,21 +88,22 @@ class XServer:
 class Desktop:
     """The program under test and the xdotool calls that drive and observe it."""
 
-    def __init__(self, program, display, work):
+    def __init__(self, program, display, work, locale="C.UTF-8"):
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("QT_", "XDG_", "GNOME_", "KDE_", "DESKTOP_SESSION",
                                          "WAYLAND_"))}
-        runtime = os.path.join(work, "runtime")
+        self.env.pop("LANGUAGE", None)
+        runtime = os.path.join(work, "runtime-" + locale)
         os.mkdir(runtime, 0o700)
         self.env.update({
             "DISPLAY": display,
             "QT_QPA_PLATFORM": "xcb",
             # No platform theme: the file dialog is Qt's own widget dialog, never a GTK one.
             "QT_QPA_PLATFORMTHEME": "",
-            "LC_ALL": "C.UTF-8",
+            "LC_ALL": locale,
             "XDG_RUNTIME_DIR": runtime,
         })
-        self.output_path = os.path.join(work, "program.log")
+        self.output_path = os.path.join(work, f"program-{locale}.log")
         with open(self.output_path, "wb") as output:
             self.process = subprocess.Popen([program], env=self.env, stdout=output,
                                             stderr=subprocess.STDOUT, cwd=work)
@@ -216,9 +217,10 @@ class Session:
         self.go(edit)
         self.d.type_into_focused(text)
 
-    def press(self, button):
+    def press(self, button, key="space"):
+        """Space, Return and the keypad's Enter all press the focused button."""
         self.go(button)
-        self.d.key("space")
+        self.d.key(key)
 
     def save_as(self, path):
         """Save data through the real dialog; returns once the notice is dismissed."""
@@ -315,7 +317,7 @@ def run(program, cli, work):
 
         inputs["edt2"] = "1.7"
         s.enter("edt2", inputs["edt2"])
-        s.press("btn2")
+        s.press("btn2", "Return")
         s.choose("cbb3", SITE_ITEMS.index("I1") - SITE_ITEMS.index("III"))
         second = os.path.join(work, "second.csv")
         s.save_as(second)
@@ -324,22 +326,55 @@ def run(program, cli, work):
         if read(first) != first_bytes:
             raise Failure("the first report changed")
 
-        s.press("btn4")
+        s.press("btn4", "KP_Enter")
         try:
             status = d.process.wait(WAIT)
         except subprocess.TimeoutExpired:
             raise Failure("the program did not end after Close") from None
         if status != 0:
             raise Failure(f"the program ended with status {status}:\n" + d.output())
-        log("ok: Close ended the program with status 0")
+        log("ok: Close (keypad Enter) ended the program with status 0")
         leftovers = sorted(n for n in os.listdir(work) if n.startswith(".gb18306-"))
         if leftovers:
             raise Failure(f"temporary files left behind: {leftovers}")
+        desktop = None
+        run_chinese(program, server.display, work)
     finally:
         if desktop is not None and desktop.process.poll() is None:
             desktop.process.send_signal(signal.SIGKILL)
             desktop.process.wait()
         server.stop()
+
+
+def run_chinese(program, display, work):
+    """Under a Chinese locale the system's save dialog speaks Chinese; Return opens it."""
+    d = Desktop(program, display, work, "zh_CN.UTF-8")
+    try:
+        d.main = wait_until("the main window", lambda: next(iter(d.windows()), None))
+        d.refocus_main()
+        s = Session(d)
+        s.press("btn3", "Return")
+        dialog = wait_until("the save dialog",
+                            lambda: next((w for w in d.windows() if w != d.main), None))
+        title = d.windows()[dialog]
+        if title == SAVE_TITLE or not any("\u4e00" <= c <= "\u9fff" for c in title):
+            raise Failure(f"save dialog under zh_CN.UTF-8 titled {title!r}, not in Chinese")
+        log(f"ok: under zh_CN.UTF-8 the save dialog is titled {title}")
+        d.wait_focus(dialog, "the save dialog")
+        d.key("Escape")
+        d.wait_gone(dialog, "the save dialog")
+        d.refocus_main()
+        s.press("btn4", "Return")
+        try:
+            status = d.process.wait(WAIT)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end after Return on Close") from None
+        if status != 0:
+            raise Failure(f"the program ended with status {status}")
+    finally:
+        if d.process.poll() is None:
+            d.process.send_signal(signal.SIGKILL)
+            d.process.wait()
 
 
 def main():
@@ -357,9 +392,9 @@ def main():
             run(os.path.abspath(args.program), os.path.abspath(args.cli), work)
         except Failure as failure:
             log(f"FAIL: {failure}")
-            program_log = os.path.join(work, "program.log")
-            if os.path.exists(program_log):
-                log("program output:\n" + open(program_log, errors="replace").read())
+            for name in sorted(os.listdir(work)):
+                if name.startswith("program-") and name.endswith(".log"):
+                    log(f"{name}:\n" + open(os.path.join(work, name), errors="replace").read())
             return 1
         log(f"passed in {time.monotonic() - started:.1f} s")
     return 0

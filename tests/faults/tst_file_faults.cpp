@@ -187,6 +187,23 @@ Outcome SaveThroughWindow(Program& program, const QString& path, const Restricti
   return {false, QStringLiteral("neither box nor notice: ") + QString::fromUtf8(answer)};
 }
 
+// The command-line program where the unprivileged user can reach it: the build tree may lie in a
+// folder only its owner may enter (a checkout under /root), so a copy goes to a folder of its own.
+const QString& CliForAnyone() {
+  static QTemporaryDir folder;
+  static const QString path = [] {
+    const QString copy = folder.filePath(QStringLiteral("gb18306-cli"));
+    const auto anyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    if (!folder.isValid() || !QFile::copy(QStringLiteral(GB_CLI_PATH), copy) ||
+        !QFile::setPermissions(folder.path(), anyone) || !QFile::setPermissions(copy, anyone)) {
+      qFatal("cannot copy gb18306-cli where every user can run it");
+    }
+    return copy;
+  }();
+  return path;
+}
+
 Outcome SaveThroughCli(const Scene& scene, const QString& reportArgument,
                        const QString& standardOutput = {}) {
   QProcess cli;
@@ -199,7 +216,7 @@ Outcome SaveThroughCli(const Scene& scene, const QString& reportArgument,
     if (!Enter(r)) ::_exit(97);
   });
   if (!standardOutput.isEmpty()) cli.setStandardOutputFile(standardOutput);
-  cli.start(QStringLiteral(GB_CLI_PATH), {QStringLiteral("--report"), reportArgument});
+  cli.start(CliForAnyone(), {QStringLiteral("--report"), reportArgument});
   if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit) {
     return {false, QStringLiteral("gb18306-cli did not finish normally")};
   }

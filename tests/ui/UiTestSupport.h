@@ -39,7 +39,7 @@ struct Recorder {
 };
 
 inline const QString kTestExecutable = QStringLiteral("/opt/gb18306/gb18306");
-inline const QString kTestTitle = QStringLiteral("Gb18306");
+inline const QString kTestTitle = QStringLiteral("gb18306");
 
 // An application object with recorders and its constructed (hidden) main window.
 struct Program {

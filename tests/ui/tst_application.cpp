@@ -2,7 +2,10 @@
 // real boxes, and the start-up sequence with its outer catch clauses.
 #include <QAbstractButton>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -14,6 +17,7 @@
 
 #include "UiTestSupport.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/QtTranslations.h"
 #include "text/NumberSeparators.h"
 #include "ui/EventGuard.h"
 #include "ui/Program.h"
@@ -79,15 +83,17 @@ class TestApplication : public QObject {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("title");
     QTest::newRow("program") << "/usr/local/bin/gb18306"
-                             << "Gb18306";
+                             << "gb18306";
+    QTest::newRow("capitalised program") << "/usr/local/bin/GB18306"
+                                         << "Gb18306";
     QTest::newRow("two dots") << "/x/ABC.DEF.EXE"
                               << "Abc";
     QTest::newRow("extension") << "CALC.EXE"
                                << "Calc";
     QTest::newRow("dotted folder") << "/opt/v1.2/myPROG"
-                                   << "Myprog";
+                                   << "myprog";
     QTest::newRow("lower first") << "/bin/zEBRA"
-                                 << "Zebra";
+                                 << "zebra";
     QTest::newRow("non-latin") << "/bin/ÄÖÜ.bin"
                                << "Äöü";
     QTest::newRow("hidden file") << "/bin/.prog"
@@ -166,7 +172,7 @@ class TestApplication : public QObject {
     bool inspected = false;
     AnswerNextModal([&inspected](QMessageBox& box) {
       QCOMPARE(box.icon(), QMessageBox::Critical);
-      QCOMPARE(box.windowTitle(), QStringLiteral("Gb18306"));
+      QCOMPARE(box.windowTitle(), gb::test::kTestTitle);
       QCOMPARE(box.text(), QStringLiteral("'abc' is not a valid floating point value."));
       QCOMPARE(box.buttons().size(), 1);
       QCOMPARE(box.standardButtons(), QMessageBox::Ok);
@@ -174,7 +180,7 @@ class TestApplication : public QObject {
     });
     QCOMPARE(
         system.MessageBox(nullptr, QStringLiteral("'abc' is not a valid floating point value."),
-                          QStringLiteral("Gb18306"), MB_OK | MB_ICONSTOP),
+                          gb::test::kTestTitle, MB_OK | MB_ICONSTOP),
         IDOK);
     QVERIFY(inspected);
   }
@@ -184,7 +190,7 @@ class TestApplication : public QObject {
     bool inspected = false;
     AnswerNextModal([&inspected](QMessageBox& box) {
       QCOMPARE(box.icon(), QMessageBox::NoIcon);
-      QCOMPARE(box.windowTitle(), QStringLiteral("Gb18306"));
+      QCOMPARE(box.windowTitle(), gb::test::kTestTitle);
       QCOMPARE(box.text(), QStringLiteral("完成!"));
       QCOMPARE(box.buttons().size(), 1);
       QCOMPARE(box.buttons()[0]->text(), QStringLiteral("OK"));
@@ -192,7 +198,7 @@ class TestApplication : public QObject {
       QCOMPARE(box.escapeButton(), box.buttons()[0]);
       inspected = true;
     });
-    system.Notice(nullptr, QStringLiteral("完成!"), QStringLiteral("Gb18306"));
+    system.Notice(nullptr, QStringLiteral("完成!"), gb::test::kTestTitle);
     QVERIFY(inspected);
   }
 
@@ -208,6 +214,52 @@ class TestApplication : public QObject {
     QFETCH(QString, filter);
     QFETCH(QStringList, qtFilters);
     QCOMPARE(QtNameFilters(filter), qtFilters);
+  }
+
+  // Qt's dialogs speak the user's language; the overwrite question with them.
+  void qtTranslationsForTheDialogs() {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + QStringLiteral("/qtbase_zh_CN.qm"))) {
+      QSKIP("Qt's Chinese translation is not installed");
+    }
+    QVERIFY(!InstallQtTranslations(*qApp, QLocale(QStringLiteral("tlh")), folder));
+    QVERIFY(InstallQtTranslations(*qApp, QLocale(QStringLiteral("zh_CN")), folder));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString title = dialog.windowTitle();
+    QVERIFY2(title != QStringLiteral("Save As") && !title.isEmpty(), qPrintable(title));
+    QVERIFY(title.front().script() == QChar::Script_Han);
+    const char* question = "%1 already exists.\nDo you want to replace it?";
+    QVERIFY(QCoreApplication::translate("QFileDialog", question) != QLatin1String(question));
+  }
+
+  // Without a display the program says so in one line and how to calculate without a window.
+  void noDisplay_data() {
+    QTest::addColumn<QString>("display");
+    QTest::newRow("not set") << QString();
+    QTest::newRow("unreachable") << QStringLiteral(":4242");
+  }
+  void noDisplay() {
+    QFETCH(QString, display);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      env.remove(QString::fromLatin1(name));
+    }
+    if (!display.isNull()) env.insert(QStringLiteral("DISPLAY"), display);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(GB_PROGRAM_PATH), {});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(error.count(u'\n'), 1);
+    QVERIFY2(error.startsWith(QStringLiteral("gb18306: no display could be opened")) &&
+                 error.contains(QStringLiteral("gb18306-cli")),
+             qPrintable(error));
+    if (!display.isNull()) QVERIFY(error.contains(display));
+    QVERIFY(program.readAllStandardOutput().isEmpty());
   }
 
   void localeChangeRereadsSeparators() {

@@ -7,8 +7,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <array>
 #include <map>
+#include <memory>
 
 #include "UiTestSupport.h"
 #include "report/Author.h"
@@ -172,6 +175,52 @@ class TestWindowLayout : public QObject {
     QCOMPARE(form.Parameters().FK1, 2.9);
     QVERIFY(program.recorder.errorBoxes.empty());
     QVERIFY(program.recorder.saveRequests.empty());
+  }
+
+  // Enter and the keypad's Enter press the push button that has the focus, as Space does; in an
+  // edit box Enter presses nothing, since no button is the default.
+  void enterPressesTheFocusedButton_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("pressed");
+    for (const char* button : {"btn1", "btn2", "btn3", "btn4"}) {
+      const QString name = QString::fromLatin1(button);
+      QTest::addRow("%s Return", button) << name << int(Qt::Key_Return) << 0 << true;
+      QTest::addRow("%s keypad Enter", button)
+          << name << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+      QTest::addRow("%s Space", button) << name << int(Qt::Key_Space) << 0 << true;
+      QTest::addRow("%s Ctrl+Return", button)
+          << name << int(Qt::Key_Return) << int(Qt::ControlModifier) << false;
+    }
+    QTest::newRow("edit box Return") << "edt1" << int(Qt::Key_Return) << 0 << false;
+    QTest::newRow("edit box keypad Enter")
+        << "edt6" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+  }
+  void enterPressesTheFocusedButton() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, pressed);
+    Program program;
+    TForm1& form = *program.form;
+    program.recorder.saveAnswers.clear();  // the save dialog, if asked, is cancelled
+    ShowAndWait(form);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const std::array<QPushButton*, 4> buttons{form.btn1, form.btn2, form.btn3, form.btn4};
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (QPushButton* button : buttons) {
+      spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+    }
+    QWidget* widget = form.findChild<QWidget*>(focus);
+    QVERIFY(widget != nullptr);
+    widget->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), widget);
+    QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      QCOMPARE(spies[i]->count(), pressed && buttons[i] == widget ? 1 : 0);
+    }
   }
 
   void closeButtonAndCloseBoxAskNothing() {
