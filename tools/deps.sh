@@ -7,8 +7,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev
-  fonts-noto-cjk locales
+  fonts-noto-cjk locales qt6-translations-l10n
   xvfb xauth xdotool desktop-file-utils
+  dpkg-dev file appstream lintian
 )
 
 missing=()

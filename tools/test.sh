@@ -2,7 +2,8 @@
 # Builds everything and runs every test; exits non-zero when any stage fails.
 #
 # Stages: the release tree's tests (unit, widget, file faults, extreme inputs and the desktop
-# program driven by keystrokes on its own Xvfb display); the same tests built once more with
+# program driven by keystrokes on its own Xvfb display); the Debian package, judged by lintian and
+# unpacked; the same tests built once more with
 # AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, which must report nothing; a
 # short libFuzzer run. GB_SKIP_SANITIZERS=1 leaves out the second stage.
 set -euo pipefail
@@ -33,6 +34,20 @@ summary() {
 echo "== unit and widget tests =="
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)") | tee "$log"
 took "$start" "release build and tests:"
+
+echo "== Debian package: build, lintian, contents =="
+start=$SECONDS
+deb=$(tools/package.sh | tail -n 1)
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+for f in usr/bin/gb18306 usr/bin/gb18306-cli usr/share/applications/gb18306.desktop \
+  usr/share/metainfo/org.example.gb18306.metainfo.xml usr/share/doc/gb18306/copyright; do
+  [ -e "$unpacked/$f" ] || { echo "$deb lacks /$f"; exit 1; }
+done
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "$deb: no library dependencies"; exit 1; }
+"$unpacked/usr/bin/gb18306-cli" --version
+rm -rf "$unpacked"
+took "$start" "package:"
 
 if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== the same tests with AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer =="
