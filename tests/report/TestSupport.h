@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -82,5 +83,51 @@ inline std::vector<std::string> SplitCrLf(const std::string& text) {
   }
   return lines;
 }
+
+// A locale the machine may not have installed, compiled once per test process into a folder for
+// LOCPATH; none where localedef or the locale's sources are missing.
+inline std::optional<std::string> CompiledLocale(const std::string& language,
+                                                 const std::string& charset) {
+  static TempFolder folder;
+  const std::filesystem::path compiled = folder / (language + "." + charset);
+  if (!std::filesystem::exists(compiled)) {
+    const std::string command = "localedef -i " + language + " -f " + charset + " " +
+                                compiled.string() + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0 && !std::filesystem::exists(compiled / "LC_CTYPE")) {
+      return std::nullopt;
+    }
+  }
+  return folder.Path().string();
+}
+
+// LC_ALL (and LOCPATH, where given) for one test, put back afterwards.
+class LocaleEnvironment {
+ public:
+  explicit LocaleEnvironment(const char* lcAll, const std::string& locPath = {}) {
+    Save("LC_ALL", lcAll_);
+    Save("LOCPATH", locPath_);
+    ::setenv("LC_ALL", lcAll, 1);
+    if (!locPath.empty()) ::setenv("LOCPATH", locPath.c_str(), 1);
+  }
+  ~LocaleEnvironment() {
+    Restore("LC_ALL", lcAll_);
+    Restore("LOCPATH", locPath_);
+  }
+  LocaleEnvironment(const LocaleEnvironment&) = delete;
+  LocaleEnvironment& operator=(const LocaleEnvironment&) = delete;
+
+ private:
+  static void Save(const char* name, std::optional<std::string>& value) {
+    if (const char* now = std::getenv(name)) value = now;
+  }
+  static void Restore(const char* name, const std::optional<std::string>& value) {
+    if (value) {
+      ::setenv(name, value->c_str(), 1);
+    } else {
+      ::unsetenv(name);
+    }
+  }
+  std::optional<std::string> lcAll_, locPath_;
+};
 
 }  // namespace gb::test
