@@ -15,7 +15,11 @@ int LockWholeFile(int fd) {
   lock.l_len = 0;  // to the end, however far the file grows
   if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) return 0;
   // Some systems say EACCES for a lock held elsewhere; the user sees one text for it.
-  return errno == EACCES ? EAGAIN : errno;
+  if (errno == EACCES || errno == EAGAIN) return EAGAIN;
+  // A file system without locks (a network mount without its lock service) or a kernel
+  // without open-file locks: the report is saved unguarded rather than not at all.
+  if (errno == ENOLCK || errno == EINVAL || errno == EOPNOTSUPP) return 0;
+  return errno;
 }
 
 bool StillNamedBy(int fd, const char* path) {
