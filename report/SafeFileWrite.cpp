@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "report/FileLock.h"
+#include "report/LinkIntoPlace.h"
 #include "report/SaveSignals.h"
 #include "report/SystemTexts.h"
 #include "text/Errors.h"
@@ -122,23 +123,12 @@ class NewFile {
     }
     // Where nothing is to be replaced the file takes its final name at once, complete.
     if (!targetExists) {
-      if (Link(target) == 0) return 0;
-      if (errno != EEXIST) return errno;
+      const int error = LinkUnnamed(fd_.Get(), target);
+      if (error != EEXIST) return error;
     }
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-      const std::string name = TemporaryName(FolderOf(target));
-      // Only a kill that cannot be caught can come between these two steps.
-      const HeldSignals held;
-      if (Link(name) != 0) {
-        if (errno == EEXIST) continue;
-        return errno;
-      }
-      if (::rename(name.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(name.c_str());
-        return error;
-      }
-      return 0;
+      const int error = LinkIntoPlace(fd_.Get(), TemporaryName(FolderOf(target)), target);
+      if (error != EEXIST) return error;
     }
     return EEXIST;
   }
@@ -155,12 +145,6 @@ class NewFile {
   }
 
  private:
-  // Sets errno on failure.
-  int Link(const std::string& name) const {
-    const std::string self = kOpenFiles + std::to_string(fd_.Get());
-    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
-  }
-
   FileDescriptor fd_;
   std::string named_;  // while the file exists under this name
 };
