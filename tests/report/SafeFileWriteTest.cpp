@@ -276,6 +276,18 @@ TEST(WriteFileSafely, PermissionsOfAnOrdinaryUser) {
   EXPECT_EQ(ReadFile(folder / "read-only.csv"), "former");
 }
 
+// A program that ignores SIGCHLD has its children reaped before it can ask how they ended; the
+// new report's place in the folder tells instead.
+TEST(WriteFileSafely, ReplacesWhereChildrenAreReapedElsewhere) {
+  const TempFolder folder;
+  WriteFile(folder / "r.csv", "former");
+  const sighandler_t previous = ::signal(SIGCHLD, SIG_IGN);
+  EXPECT_EQ(MessageOf<EFCreateError>(folder / "r.csv"), "no error");
+  ::signal(SIGCHLD, previous);
+  EXPECT_TRUE(ReadFile(folder / "r.csv") == kReport);
+  EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"});
+}
+
 // A save that finds the report locked by another one leaves it and the folder as they were.
 TEST(WriteFileSafely, SecondWriterFindsTheReportBusy) {
   for (const TemporaryKind kind : kKinds) {
