@@ -100,34 +100,4 @@ inline std::optional<std::string> CompiledLocale(const std::string& language,
   return folder.Path().string();
 }
 
-// LC_ALL (and LOCPATH, where given) for one test, put back afterwards.
-class LocaleEnvironment {
- public:
-  explicit LocaleEnvironment(const char* lcAll, const std::string& locPath = {}) {
-    Save("LC_ALL", lcAll_);
-    Save("LOCPATH", locPath_);
-    ::setenv("LC_ALL", lcAll, 1);
-    if (!locPath.empty()) ::setenv("LOCPATH", locPath.c_str(), 1);
-  }
-  ~LocaleEnvironment() {
-    Restore("LC_ALL", lcAll_);
-    Restore("LOCPATH", locPath_);
-  }
-  LocaleEnvironment(const LocaleEnvironment&) = delete;
-  LocaleEnvironment& operator=(const LocaleEnvironment&) = delete;
-
- private:
-  static void Save(const char* name, std::optional<std::string>& value) {
-    if (const char* now = std::getenv(name)) value = now;
-  }
-  static void Restore(const char* name, const std::optional<std::string>& value) {
-    if (value) {
-      ::setenv(name, value->c_str(), 1);
-    } else {
-      ::unsetenv(name);
-    }
-  }
-  std::optional<std::string> lcAll_, locPath_;
-};
-
 }  // namespace gb::test
