@@ -6,6 +6,7 @@
 #include <string.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstddef>
 
 namespace gb {
@@ -15,9 +16,11 @@ namespace {
 constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
 constexpr std::size_t kSignalCount = sizeof kEndingSignals / sizeof kEndingSignals[0];
 
-// Written only with the signals held back, read only by the handler.
+// Written only with the signals held back from this thread, read only by the handler, which may
+// run on another thread: the flag publishes the name.
 char g_temporaryName[PATH_MAX];
-volatile sig_atomic_t g_temporaryNamed = 0;
+std::atomic<bool> g_temporaryNamed{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the handler may not wait for a lock");
 
 struct sigaction g_previous[kSignalCount];
 bool g_installed[kSignalCount];
@@ -33,8 +36,7 @@ sigset_t EndingSignals() {
 // Only async-signal-safe calls: unlink, sigaction, raise. The signal is blocked while the
 // handler runs, so the raised one is delivered with the default action as soon as it returns.
 extern "C" void RemoveTemporaryAndEnd(int signal) {
-  if (g_temporaryNamed) ::unlink(g_temporaryName);
-  g_temporaryNamed = 0;
+  if (g_temporaryNamed.exchange(false, std::memory_order_acquire)) ::unlink(g_temporaryName);
   struct sigaction byDefault;
   memset(&byDefault, 0, sizeof byDefault);
   byDefault.sa_handler = SIG_DFL;
@@ -87,10 +89,10 @@ bool MarkTemporaryName(const char* path) {
   const std::size_t length = strlen(path);
   if (length >= sizeof g_temporaryName) return false;
   memcpy(g_temporaryName, path, length + 1);
-  g_temporaryNamed = 1;
+  g_temporaryNamed.store(true, std::memory_order_release);
   return true;
 }
 
-void ForgetTemporaryName() { g_temporaryNamed = 0; }
+void ForgetTemporaryName() { g_temporaryNamed.store(false, std::memory_order_release); }
 
 }  // namespace gb
