@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,8 +51,16 @@ class Started {
     std::vector<char*> argv{const_cast<char*>(launch.program.c_str())};
     for (const std::string& arg : launch.args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
+    std::vector<std::string> env = launch.env;
+    // A sanitizer build's settings (its suppressions) reach the program as they reach the test;
+    // the list of suppressions used would end up in the standard error under test.
+    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+      if (const char* value = std::getenv(name)) {
+        env.push_back(std::string(name) + "=" + value + ":print_suppressions=0");
+      }
+    }
     std::vector<char*> envp;
-    for (const std::string& entry : launch.env) envp.push_back(const_cast<char*>(entry.c_str()));
+    for (const std::string& entry : env) envp.push_back(const_cast<char*>(entry.c_str()));
     envp.push_back(nullptr);
     pid_ = ::fork();
     if (pid_ != 0) return;
