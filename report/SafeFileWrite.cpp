@@ -294,6 +294,17 @@ void OpenAndWriteInPlace(const std::filesystem::path& shownPath, const std::stri
   WriteInPlace(std::move(fd), file, created, bytes, write);
 }
 
+// Where no new file can take the target's place: the locked former file is overwritten, or a
+// missing one made.
+void WriteInPlaceInstead(const std::filesystem::path& shownPath, const Target& target,
+                         FileDescriptor former, std::string_view bytes, WriteCall write) {
+  if (target.exists) {
+    WriteInPlace(std::move(former), target.path, false, bytes, write);
+  } else {
+    OpenAndWriteInPlace(shownPath, target.path, bytes, write);
+  }
+}
+
 // Failures of a rename that an in-place write can still get around: the target is a mount point
 // or sits in a sticky folder it does not belong to.
 bool RenameBlockedOnly(int error) {
@@ -322,8 +333,8 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, 
   }
   // The former report stays locked until its successor has taken its place.
   FileDescriptor former;
-  bool created = false;
   if (target.exists) {
+    bool created = false;
     if (const int error = OpenLocked(target.path, false, former, created); error != 0) {
       ThrowCreateError(path, error);
     }
@@ -336,11 +347,7 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, 
   if (error != 0) {
     // A folder closed to new files may still hold a file the user can write to.
     if (error != EACCES && error != EPERM) ThrowCreateError(path, error);
-    if (!target.exists) {
-      OpenAndWriteInPlace(path, target.path, bytes, write);
-    } else {
-      WriteInPlace(std::move(former), target.path, false, bytes, write);
-    }
+    WriteInPlaceInstead(path, target, std::move(former), bytes, write);
     return;
   }
   // Nobody else knows the new file yet; locked, it is guarded from its first moment in place.
@@ -351,11 +358,7 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, 
   if (const int replaceError = temp.Replace(target.path, target.exists); replaceError != 0) {
     if (!RenameBlockedOnly(replaceError)) ThrowCreateError(path, replaceError);
     temp.Discard();
-    if (!target.exists) {
-      OpenAndWriteInPlace(path, target.path, bytes, write);
-    } else {
-      WriteInPlace(std::move(former), target.path, false, bytes, write);
-    }
+    WriteInPlaceInstead(path, target, std::move(former), bytes, write);
     return;
   }
   temp.Discard();
