@@ -1,14 +1,39 @@
 #include "cli/CliCalculation.h"
 
+#include "engine/DesignResponse.h"
 #include "report/CalculateFromTexts.h"
+#include "report/TextEncoding.h"
 
 namespace gb {
 
+namespace {
+
+// Level by level, sample by sample, as the chart is filled, so the same fault comes first.
+void EvaluatePlottedSpectra(const ParameterSet& p, int siteClass) {
+  for (int level = 0; level < kLevelCount; ++level) {
+    for (int i = 0; i < SpectrumPointCount; ++i) SpectrumOrdinate(p, level, siteClass, i);
+  }
+}
+
+}  // namespace
+
 ParameterSet CalculateParameters(const CliOptions& options) {
-  return CalculateFromTexts({options.pgaIndex, options.tgZoneIndex, options.k1.c_str(),
-                             options.k2.c_str(), options.k3.c_str(),
-                             options.rareTgIncrement.c_str(), options.veryRareTgIncrement.c_str(),
-                             options.betaMax.c_str()});
+  const ParameterSet p =
+      CalculateFromTexts({options.pgaIndex, options.tgZoneIndex, options.k1.c_str(),
+                          options.k2.c_str(), options.k3.c_str(), options.rareTgIncrement.c_str(),
+                          options.veryRareTgIncrement.c_str(), options.betaMax.c_str()});
+  EvaluatePlottedSpectra(p, options.siteClass);
+  return p;
+}
+
+CliOptions WithUtf8Texts(CliOptions options, std::string_view codePage) {
+  // UTF-8 texts stay byte for byte, broken ones included.
+  if (codePage == "UTF-8" || !IsKnownCodePage(codePage)) return options;
+  for (std::string* text : {&options.k1, &options.k2, &options.k3, &options.rareTgIncrement,
+                            &options.veryRareTgIncrement, &options.betaMax}) {
+    *text = DecodeText(*text, codePage);
+  }
+  return options;
 }
 
 }  // namespace gb

@@ -9,6 +9,7 @@
 #include "cli/ResultTables.h"
 #include "report/SaveReport.h"
 #include "report/SystemCodePage.h"
+#include "report/SystemTexts.h"
 #include "report/TextEncoding.h"
 #include "text/ErrorText.h"
 #include "text/Errors.h"
@@ -20,23 +21,29 @@ namespace {
 
 constexpr const char* kProgramName = "gb18306-cli";
 
+// Usage messages are ASCII around the user's own argument bytes, so they go out as they are.
 int UsageError(std::ostream& err, const std::string& message) {
   err << kProgramName << ": " << message << "\nTry '" << kProgramName
       << " --help' for more information.\n";
   return kExitUsage;
 }
 
-// Shown exactly as the window's error box would show it.
-int Failure(std::ostream& err, const std::string& message) {
-  err << ErrorBoxText(message) << '\n';
+// Shown exactly as the window's error box would show it, in the terminal's character set.
+int Failure(std::ostream& err, const std::string& message, const std::string& terminalCodePage) {
+  err << EncodeText(ErrorBoxText(message), terminalCodePage) << '\n';
   return kExitFailure;
 }
 
+void Write(std::ostream& out, const std::string& bytes) {
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Everything is computed before the first byte goes out, so a failure prints nothing.
 void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
                          std::ostream& out) {
   const ParameterSet p = CalculateParameters(options);
   if (!options.report) {
-    out << FormatResultTables(p);
+    Write(out, EncodeText(FormatResultTables(p), codePage));
     return;
   }
   const GridTexts pga = MakeResultGrid(ResultGrid::Pga, p);
@@ -45,48 +52,60 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   const char* pgaItem = kPgaZoneItems[options.pgaIndex];
   const char* tgZoneItem = kTgZoneItems[options.tgZoneIndex];
   if (*options.report == "-") {
-    const std::string bytes =
-        ReportBytes(codePage, pgaItem, tgZoneItem, p, pga, period, platform, options.siteClass);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    Write(out,
+          ReportBytes(codePage, pgaItem, tgZoneItem, p, pga, period, platform, options.siteClass));
   } else {
     SaveReport(*options.report, codePage, pgaItem, tgZoneItem, p, pga, period, platform,
                options.siteClass);
   }
 }
 
+// The one message of a failed or short write to the standard output.
+int Flushed(std::ostream& out, std::ostream& err, const std::string& terminalCodePage) {
+  if (out.flush()) return kExitSuccess;
+  return Failure(err, EWriteError().Message(), terminalCodePage);
+}
+
 }  // namespace
 
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  // Names, texts and messages of the terminal are in the locale's character set.
+  const std::string terminalCodePage = SystemCodePage();
+  SetFileNameCodePage(terminalCodePage);
   const ParsedCommandLine parsed = ParseCommandLine(args);
   switch (parsed.action) {
     case CliAction::Help:
       out << UsageText();
-      return out.flush() ? kExitSuccess : kExitFailure;
+      return Flushed(out, err, terminalCodePage);
     case CliAction::Version:
       out << kProgramName << ' ' << GB18306_VERSION << '\n';
-      return out.flush() ? kExitSuccess : kExitFailure;
+      return Flushed(out, err, terminalCodePage);
     case CliAction::UsageError:
       return UsageError(err, parsed.error);
     case CliAction::Run:
       break;
   }
   const std::string codePage =
-      parsed.options.encoding ? *parsed.options.encoding : SystemCodePage();
+      parsed.options.encoding ? *parsed.options.encoding : terminalCodePage;
   if (!IsKnownCodePage(codePage)) return UsageError(err, "unknown encoding '" + codePage + "'");
+  if (!IsAsciiCompatible(codePage)) {
+    return UsageError(err, "encoding '" + codePage +
+                               "' is not ASCII-compatible: CR, LF, the digits, ',' and '.' must "
+                               "be the single bytes they are in ASCII");
+  }
 
   DecimalSeparator = u'.';
   ThousandSeparator = u',';
   try {
-    WriteReportOrTables(parsed.options, codePage, out);
+    WriteReportOrTables(WithUtf8Texts(parsed.options, terminalCodePage), codePage, out);
   } catch (const Exception& e) {
-    return Failure(err, e.Message());
+    return Failure(err, e.Message(), terminalCodePage);
   } catch (const std::bad_alloc&) {
-    return Failure(err, EOutOfMemory().Message());
+    return Failure(err, EOutOfMemory().Message(), terminalCodePage);
   } catch (const std::exception& e) {
-    return Failure(err, e.what());
+    return Failure(err, e.what(), terminalCodePage);
   }
-  if (!out.flush()) return Failure(err, EWriteError().Message());
-  return kExitSuccess;
+  return Flushed(out, err, terminalCodePage);
 }
 
 }  // namespace gb

@@ -13,18 +13,32 @@ namespace gb {
 // The write(2)-shaped call all file bytes go through; tests pass one that fails part-way.
 using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
 
+// How the new file is kept before it replaces the target. Unnamed is used wherever the file
+// system offers it; Named exists for file systems that do not, and for the tests of them.
+enum class TemporaryKind { Unnamed, Named };
+
 // Replaces the file at `path` with `bytes`: they go to a new file in the same folder, which is
 // flushed to disk and then renamed over the target, so the former file stays whole until the
-// new one is complete. A symbolic link stays a link; the file at the end of its chain is
-// replaced. The former file's permission bits are kept; a new file gets 0666 less the umask. A
-// file the user may not write to is refused, even where the folder would allow replacing it.
-// Devices and pipes, and files in folders where no new file can be made but the file itself is
-// writable, are written in place.
+// new one is complete. The new file has no name until the instant of the rename, so even a
+// process killed outright leaves nothing behind; where the file system cannot make unnamed
+// files, a named one is removed again by SIGINT, SIGTERM, SIGHUP and SIGPIPE before they end
+// the process. SIGXFSZ is ignored meanwhile: a file-size limit is an ordinary write error.
+//
+// A symbolic link stays a link; the file at the end of its chain is replaced. The former file's
+// permission bits are kept; a new file gets 0666 less the umask. A file the user may not write
+// to is refused, even where the folder would allow replacing it. Devices and pipes, and files in
+// folders where no new file can be made but the file itself is writable, are written in place;
+// there the new length is reserved before the first byte is overwritten, so a full disk leaves
+// the former file whole.
+//
+// A report being replaced or written in place is locked (an advisory whole-file lock, see
+// FileLock.h): a second save of the same file meanwhile fails as it could not be created,
+// "Resource temporarily unavailable", and the first one's report stays whole.
 //
 // Throws EFCreateError ("Cannot create file "<absolute path>". <system text>") when the file
-// cannot be made or opened, EWriteError when writing, flushing or closing fails. Either way no
-// temporary file is left behind and, short of the in-place case, the former file is unchanged.
+// cannot be made, opened or locked, EWriteError when writing, flushing or closing fails. Either
+// way no temporary file is left behind and the former file is unchanged.
 void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes,
-                     WriteCall write = ::write);
+                     WriteCall write = ::write, TemporaryKind kind = TemporaryKind::Unnamed);
 
 }  // namespace gb

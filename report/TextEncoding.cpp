@@ -14,6 +14,7 @@ constexpr std::size_t kConversionFailed = static_cast<std::size_t>(-1);
 
 // iconv descriptors are not safe to share between threads, so each thread keeps its own.
 // A handful of code pages at most is ever used, so a linear search is the fastest lookup.
+// Encoders (UTF-8 into a code page) and decoders (a code page into UTF-8) are kept apart.
 class ConverterCache {
  public:
   ConverterCache() = default;
@@ -23,28 +24,30 @@ class ConverterCache {
     for (const Entry& entry : entries_) iconv_close(entry.converter);
   }
 
-  iconv_t Find(std::string_view codePage) {
+  iconv_t Find(std::string_view codePage, bool decoder) {
     for (const Entry& entry : entries_) {
-      if (entry.codePage == codePage) return entry.converter;
+      if (entry.codePage == codePage && entry.decoder == decoder) return entry.converter;
     }
     const std::string name(codePage);
-    const iconv_t converter = iconv_open(name.c_str(), "UTF-8");
-    if (converter != kNoConverter) entries_.push_back({name, converter});
+    const iconv_t converter =
+        decoder ? iconv_open("UTF-8", name.c_str()) : iconv_open(name.c_str(), "UTF-8");
+    if (converter != kNoConverter) entries_.push_back({name, decoder, converter});
     return converter;
   }
 
  private:
   struct Entry {
     std::string codePage;
+    bool decoder;
     iconv_t converter;
   };
   std::vector<Entry> entries_;
 };
 
-iconv_t FindConverter(std::string_view codePage) {
+iconv_t FindConverter(std::string_view codePage, bool decoder = false) {
   if (codePage.empty() || codePage.find('/') != std::string_view::npos) return kNoConverter;
   thread_local ConverterCache cache;
-  return cache.Find(codePage);
+  return cache.Find(codePage, decoder);
 }
 
 // Appends the conversion of [in, in + inLeft) to out[0, used), growing `out` as needed. Null `in`
@@ -112,6 +115,32 @@ std::string EncodeText(std::string_view utf8, std::string_view codePage) {
   return TextEncoder(codePage).Encode(utf8);
 }
 
+std::string DecodeText(std::string_view bytes, std::string_view codePage) {
+  const iconv_t converter = FindConverter(codePage, true);
+  if (converter == kNoConverter) throw EUnknownCodePage(codePage);
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  std::string out(bytes.size() * 2 + 16, '\0');
+  std::size_t used = 0;
+  const char* in = bytes.data();
+  std::size_t inLeft = bytes.size();
+  // A byte that starts no character of the code page, or a character cut off at the end,
+  // becomes one "?"; the rest of the text still comes through.
+  while (Convert(converter, in, inLeft, out, used) != 0) {
+    ++in;
+    --inLeft;
+    if (used == out.size()) out.resize(out.size() * 2);
+    out[used++] = '?';
+  }
+  out.resize(used);
+  return out;
+}
+
 bool IsKnownCodePage(std::string_view codePage) { return FindConverter(codePage) != kNoConverter; }
+
+bool IsAsciiCompatible(std::string_view codePage) {
+  // The report's structure: line ends, field separators and the number texts.
+  constexpr std::string_view kStructure = "\r\n0123456789,.";
+  return IsKnownCodePage(codePage) && EncodeText(kStructure, codePage) == kStructure;
+}
 
 }  // namespace gb

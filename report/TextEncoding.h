@@ -1,4 +1,4 @@
-// Turning the UTF-8 texts of the core into the bytes of a named code page.
+// Turning the UTF-8 texts of the core into the bytes of a named code page, and back.
 #pragma once
 
 #include <string>
@@ -37,5 +37,14 @@ std::string EncodeText(std::string_view utf8, std::string_view codePage);
 
 // Whether TextEncoder(codePage) would succeed.
 bool IsKnownCodePage(std::string_view codePage);
+
+// Whether the code page writes CR, LF, the digits, "," and "." as the single ASCII bytes, which
+// every reader of a comma-separated report relies on (UTF-16 and UTF-32 do not, nor EBCDIC).
+bool IsAsciiCompatible(std::string_view codePage);
+
+// The UTF-8 form of text in `codePage` (a system message, a file name). Each byte that is not
+// part of a character of the code page becomes one "?". Throws EUnknownCodePage like
+// TextEncoder.
+std::string DecodeText(std::string_view bytes, std::string_view codePage);
 
 }  // namespace gb

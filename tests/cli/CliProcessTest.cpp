@@ -1,10 +1,7 @@
 // The built program as a user runs it: exit status, messages, and the files it leaves.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include "TestSupport.h"
+#include "ProgramRun.h"
 #include "report/TextEncoding.h"
 
 namespace gb {
@@ -13,37 +10,10 @@ namespace {
 namespace fs = std::filesystem;
 using namespace test;
 
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
 // Runs the program in `folder` with LC_ALL as its only environment variable.
 Outcome RunProgram(const std::vector<std::string>& args, const fs::path& folder,
-                   std::string lcAll = "C.UTF-8") {
-  const TempFolder capture;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, (capture / "out").c_str(), O_WRONLY | O_CREAT,
-                                   0600);
-  posix_spawn_file_actions_addopen(&actions, 2, (capture / "err").c_str(), O_WRONLY | O_CREAT,
-                                   0600);
-  posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-  std::vector<char*> argv{const_cast<char*>(GB18306_CLI_PATH)};
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  lcAll.insert(0, "LC_ALL=");
-  char* envp[] = {lcAll.data(), nullptr};
-  Outcome outcome;
-  pid_t pid = 0;
-  if (posix_spawn(&pid, GB18306_CLI_PATH, &actions, nullptr, argv.data(), envp) == 0) {
-    ::waitpid(pid, &outcome.status, 0);
-    outcome.status = WIFEXITED(outcome.status) ? WEXITSTATUS(outcome.status) : -1;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  outcome.out = ReadFile(capture / "out");
-  outcome.err = ReadFile(capture / "err");
-  return outcome;
+                   const std::string& lcAll = "C.UTF-8") {
+  return RunToEnd(Launch(args, folder, {"LC_ALL=" + lcAll}));
 }
 
 std::string Gbk(const char* utf8) { return EncodeText(utf8, "GBK"); }

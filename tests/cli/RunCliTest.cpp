@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "cli/ResultTables.h"
 #include "report/SaveReport.h"
+#include "report/TextEncoding.h"
 
 namespace gb {
 namespace {
@@ -43,6 +45,81 @@ TEST(RunCli, InputsReachTheReport) {
   // Class I0 of 0.20 g, 0.38 g and 0.70 g: Fa 0.76, 0.89 (between rows) and 0.90 (last row).
   EXPECT_TRUE(lines[32].starts_with("0.0000,")) << lines[32];
   EXPECT_TRUE(lines[32].ends_with(",0.1520,0.3382,0.6300")) << lines[32];
+}
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun RunCapturing(std::vector<std::string_view> args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunCli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+const std::string kHint = "\nTry 'gb18306-cli --help' for more information.\n";
+
+// A report reader needs the line ends, commas and digits as ASCII bytes: a code page that
+// writes them otherwise is refused before anything is computed.
+TEST(RunCli, EncodingMustBeAsciiCompatible) {
+  for (const char* name : {"UTF-16", "UTF-16LE", "UTF-32", "UCS-2", "IBM037"}) {
+    for (const char* mode : {"--report=-", "--site=II"}) {
+      const CliRun run = RunCapturing({"--encoding", name, mode});
+      EXPECT_EQ(run.status, kExitUsage) << name;
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err, "gb18306-cli: encoding '" + std::string(name) +
+                             "' is not ASCII-compatible: CR, LF, the digits, ',' and '.' must be "
+                             "the single bytes they are in ASCII" +
+                             kHint);
+    }
+  }
+}
+
+// The tables come in the same character set as the report.
+TEST(RunCli, TablesInTheChosenCodePage) {
+  const std::string tables = FormatResultTables(test::DefaultParameters());
+  for (const char* codePage : {"GBK", "UTF-8", "GB18030", "ASCII"}) {
+    const CliRun run = RunCapturing({"--encoding", codePage});
+    EXPECT_EQ(run.status, kExitSuccess);
+    EXPECT_EQ(run.out, EncodeText(tables, codePage)) << codePage;
+  }
+}
+
+// The spectra of --site are evaluated in both modes, as the window plots them after
+// calculating; a fault there ends the run before anything is printed.
+TEST(RunCli, SpectrumFaultsStopBothModes) {
+  const struct {
+    std::vector<std::string_view> inputs;
+    const char* err;
+  } kCases[] = {
+      // A negative characteristic period on the descending branch: a negative power base.
+      {{"--rare-tg-increment=-5"}, "Invalid floating point operation.\n"},
+      {{"--very-rare-tg-increment=-1", "--site", "IV"}, "Invalid floating point operation.\n"},
+      {{"--pga", "0.40", "--k1", "1e308", "--beta-max", "100"}, "Floating point overflow.\n"},
+  };
+  for (const auto& c : kCases) {
+    for (const char* mode : {"--site=II", "--report=-"}) {
+      std::vector<std::string_view> args{mode};
+      args.insert(args.end(), c.inputs.begin(), c.inputs.end());
+      const CliRun run = RunCapturing(args);
+      EXPECT_EQ(run.status, kExitFailure) << c.inputs[0] << " " << mode;
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err, c.err);
+    }
+  }
+  // Only the chosen class is evaluated: this increment leaves the very rare period of I0 and I1
+  // negative, not that of II to IV.
+  const std::pair<const char*, int> kSites[] = {{"I0", kExitFailure},
+                                                {"I1", kExitFailure},
+                                                {"II", kExitSuccess},
+                                                {"III", kExitSuccess},
+                                                {"IV", kExitSuccess}};
+  for (const auto& [site, status] : kSites) {
+    EXPECT_EQ(RunCapturing({"--very-rare-tg-increment=-0.3", "--site", site}).status, status)
+        << site;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // report and command-line suites already cover (a missing folder, a file in the folder's place,
 // a folder as the command line's target) are not repeated here.
 #include <errno.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -23,6 +24,7 @@
 #include <memory>
 #include <set>
 
+#include "report/FileLock.h"
 #include "report/SaveReport.h"
 #include "tests/ui/UiTestSupport.h"
 
@@ -40,11 +42,17 @@ enum Route { kWindow = 1, kCli = 2, kBoth = kWindow | kCli };
 struct Restrictions {
   bool asNobody = false;
   bool fileSizeLimit = false;
+  QByteArray locale;        // LC_ALL of the window's save, where not empty
+  QByteArray localeFolder;  // LOCPATH for it
 };
 
 // Runs in the child that writes, before anything is written. A process over its file-size limit
 // gets SIGXFSZ; ignored, the write fails with EFBIG as it does on a full disk.
 bool Enter(const Restrictions& r) {
+  if (!r.locale.isEmpty()) {
+    ::setenv("LC_ALL", r.locale.constData(), 1);
+    ::setenv("LOCPATH", r.localeFolder.constData(), 1);
+  }
   if (r.fileSizeLimit) {
     ::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{kFileSizeLimit, kFileSizeLimit};
@@ -98,11 +106,13 @@ struct Scene {
   QString note;  // how the fault was made, where that is not obvious
   std::vector<std::unique_ptr<Tmpfs>> mounts;
   QString lockedFolder;  // opened again afterwards, so the temporary folder can go
+  int busyHolder = -1;   // another save's open, locked report
   Scene() = default;
   Scene(const Scene&) = delete;
   Scene& operator=(const Scene&) = delete;
   ~Scene() {
     if (!lockedFolder.isEmpty()) ::chmod(QFile::encodeName(lockedFolder).constData(), 0755);
+    if (busyHolder >= 0) ::close(busyHolder);
   }
   QString Target() const { return folder + u'/' + name; }
 };
@@ -391,6 +401,69 @@ const FaultCase kCases[] = {
        return QString();
      },
      nullptr},
+    // The report is written in place and the disk cannot hold its new length: nothing of the
+    // former report may be overwritten before the space is there.
+    {"disk full, in place (folder takes no new file, uid 65534)", kBoth,
+     [](const QString& work, Scene& s) {
+       s.folder = work + QStringLiteral("/full");
+       s.name = QStringLiteral("report.csv");
+       auto& mount = s.mounts.emplace_back(std::make_unique<Tmpfs>());
+       if (const int error = mount->Mount(s.folder, "size=16k,mode=0755")) {
+         return QStringLiteral("mount refused: %1").arg(QLatin1String(strerror(error)));
+       }
+       s.note = QStringLiteral("tmpfs size=16k, a one-page former report, filled up");
+       s.formerPath = s.Target();
+       for (int i = 0; s.formerBytes.size() < 1500; ++i)
+         s.formerBytes += "short,former,line," + QByteArray::number(i) + "\r\n";
+       WriteAll(s.formerPath, s.formerBytes);
+       ::chmod(QFile::encodeName(s.formerPath).constData(), 0666);
+       QFile filler(s.folder + QStringLiteral("/filler"));
+       if (!filler.open(QIODevice::WriteOnly)) return QStringLiteral("no filler file");
+       const QByteArray page(4096, 'f');
+       while (filler.write(page) == page.size() && filler.flush()) {
+       }
+       Lock(s);
+       return QString();
+     },
+     [](const Scene&) { return QStringLiteral("Stream write error."); }},
+    // Another save holds the report: this one is refused and mixes nothing into it.
+    {"report held by another save", kBoth,
+     [](const QString& work, Scene& s) {
+       s.folder = work;
+       s.name = QStringLiteral("report.csv");
+       Former(s, s.Target());
+       s.watched = {s.folder};
+       s.busyHolder = ::open(QFile::encodeName(s.formerPath).constData(), O_WRONLY | O_CLOEXEC);
+       if (s.busyHolder < 0 || LockWholeFile(s.busyHolder) != 0) {
+         return QStringLiteral("cannot lock the report");
+       }
+       return QString();
+     },
+     [](const Scene& s) { return CreateError(s, "Resource temporarily unavailable"); }},
+    // The system's text comes in the locale's character set; the box shows it decoded.
+    {"folder removed after the dialog opened, zh_CN.GBK", kWindow,
+     [](const QString& work, Scene& s) {
+       s.folder = work + QStringLiteral("/removed");
+       s.name = QStringLiteral("report.csv");
+       s.watched = {work};
+       const QString locales = work + QStringLiteral("/locales");
+       QDir().mkpath(locales);
+       QProcess localedef;
+       localedef.start(QStringLiteral("localedef"),
+                       {QStringLiteral("-i"), QStringLiteral("zh_CN"), QStringLiteral("-f"),
+                        QStringLiteral("GBK"), locales + QStringLiteral("/zh_CN.GBK")});
+       if (!localedef.waitForFinished(60000) ||
+           !QFileInfo::exists(locales + QStringLiteral("/zh_CN.GBK/LC_CTYPE"))) {
+         return QStringLiteral("localedef cannot make zh_CN.GBK");
+       }
+       s.restrictions.locale = "zh_CN.GBK";
+       s.restrictions.localeFolder = QFile::encodeName(locales);
+       s.note = QStringLiteral("LC_ALL=zh_CN.GBK");
+       return QString();
+     },
+     [](const Scene& s) {
+       return QStringLiteral("Cannot create file \"%1\". 没有那个文件或目录.").arg(s.Target());
+     }},
 };
 
 // The bytes the window and the command line both write for the designed inputs and class II.

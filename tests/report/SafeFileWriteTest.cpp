@@ -2,12 +2,15 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <thread>
 
 #include "TestSupport.h"
+#include "report/FileLock.h"
 #include "text/Errors.h"
 
 namespace gb {
@@ -29,9 +32,10 @@ std::string CreateError(const fs::path& shown, const char* systemText) {
 }
 
 template <class Exception>
-std::string MessageOf(const fs::path& path, WriteCall write = ::write) {
+std::string MessageOf(const fs::path& path, WriteCall write = ::write,
+                      TemporaryKind kind = TemporaryKind::Unnamed) {
   try {
-    WriteFileSafely(path, kReport, write);
+    WriteFileSafely(path, kReport, write, kind);
   } catch (const Exception& e) {
     return e.Message();
   }
@@ -63,6 +67,8 @@ ssize_t TricklingWrite(int fd, const void* data, std::size_t size) {
   return ::write(fd, data, std::min<std::size_t>(size, 7));
 }
 
+constexpr TemporaryKind kKinds[] = {TemporaryKind::Unnamed, TemporaryKind::Named};
+
 TEST(WriteFileSafely, NewFileAndOverwrite) {
   const struct {
     mode_t umask;
@@ -70,18 +76,20 @@ TEST(WriteFileSafely, NewFileAndOverwrite) {
     mode_t mode;
   } kCases[] = {{022, -1, 0644},   {077, -1, 0600},   {0, -1, 0666},
                 {022, 0600, 0600}, {077, 0664, 0664}, {022, 0755, 0755}};
-  for (const auto& c : kCases) {
-    const TempFolder folder;
-    if (c.formerMode >= 0) {
-      WriteFile(folder / "r.csv", std::string(20000, 'o'));
-      fs::permissions(folder / "r.csv", static_cast<fs::perms>(c.formerMode));
+  for (const TemporaryKind kind : kKinds) {
+    for (const auto& c : kCases) {
+      const TempFolder folder;
+      if (c.formerMode >= 0) {
+        WriteFile(folder / "r.csv", std::string(20000, 'o'));
+        fs::permissions(folder / "r.csv", static_cast<fs::perms>(c.formerMode));
+      }
+      const mode_t previousUmask = ::umask(c.umask);
+      WriteFileSafely(folder / "r.csv", kReport, TricklingWrite, kind);
+      ::umask(previousUmask);
+      EXPECT_EQ(ReadFile(folder / "r.csv"), kReport);
+      EXPECT_EQ(ModeOf(folder / "r.csv"), c.mode) << std::oct << c.umask << " " << c.formerMode;
+      EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"});
     }
-    const mode_t previousUmask = ::umask(c.umask);
-    WriteFileSafely(folder / "r.csv", kReport, TricklingWrite);
-    ::umask(previousUmask);
-    EXPECT_EQ(ReadFile(folder / "r.csv"), kReport);
-    EXPECT_EQ(ModeOf(folder / "r.csv"), c.mode) << std::oct << c.umask << " " << c.formerMode;
-    EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"});
   }
 }
 
@@ -176,20 +184,23 @@ TEST(WriteFileSafely, CreateErrorsNameTheFileAsTyped) {
 }
 
 TEST(WriteFileSafely, WriteFailureLeavesTheFormerStateWhole) {
-  for (const bool formerFile : {false, true}) {
-    for (const std::size_t budget : {std::size_t{0}, std::size_t{4096}, kReport.size() - 1}) {
-      const TempFolder folder;
-      if (formerFile) {
-        WriteFile(folder / "r.csv", "former");
-        fs::permissions(folder / "r.csv", static_cast<fs::perms>(0640));
-      }
-      const std::set<std::string> before = Entries(folder.Path());
-      g_bytesBeforeFailure = budget;
-      EXPECT_EQ(MessageOf<EWriteError>(folder / "r.csv", DiskFillingWrite), "Stream write error");
-      EXPECT_EQ(Entries(folder.Path()), before) << budget;
-      if (formerFile) {
-        EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
-        EXPECT_EQ(ModeOf(folder / "r.csv"), 0640u);
+  for (const TemporaryKind kind : kKinds) {
+    for (const bool formerFile : {false, true}) {
+      for (const std::size_t budget : {std::size_t{0}, std::size_t{4096}, kReport.size() - 1}) {
+        const TempFolder folder;
+        if (formerFile) {
+          WriteFile(folder / "r.csv", "former");
+          fs::permissions(folder / "r.csv", static_cast<fs::perms>(0640));
+        }
+        const std::set<std::string> before = Entries(folder.Path());
+        g_bytesBeforeFailure = budget;
+        EXPECT_EQ(MessageOf<EWriteError>(folder / "r.csv", DiskFillingWrite, kind),
+                  "Stream write error");
+        EXPECT_EQ(Entries(folder.Path()), before) << budget;
+        if (formerFile) {
+          EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
+          EXPECT_EQ(ModeOf(folder / "r.csv"), 0640u);
+        }
       }
     }
   }
@@ -209,14 +220,33 @@ int OrdinaryUserChecks(const fs::path& folder) {
       CreateError(folder / "read-only.csv", "Permission denied")) {
     return 3;
   }
-  return 0;
+  // Written in place while another save holds it: refused, not mixed.
+  if (MessageOf<EFCreateError>(folder / "locked/busy.csv") !=
+      CreateError(folder / "locked/busy.csv", "Resource temporarily unavailable")) {
+    return 4;
+  }
+  // The new length does not fit: the former file stays as it was, not cut to the limit.
+  rlimit limit;
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  const rlim_t previous = limit.rlim_cur;
+  limit.rlim_cur = 4096;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  const std::string message = MessageOf<EWriteError>(folder / "locked/short.csv");
+  limit.rlim_cur = previous;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  return message == "Stream write error" ? 0 : 5;
 }
 
 TEST(WriteFileSafely, PermissionsOfAnOrdinaryUser) {
   const TempFolder folder;
   fs::create_directory(folder / "locked");
   WriteFile(folder / "locked/writable.csv", "former");
+  WriteFile(folder / "locked/busy.csv", "former");
+  WriteFile(folder / "locked/short.csv", "former");
   WriteFile(folder / "read-only.csv", "former");
+  // Held by this process's open file, which the checking child shares but does not own anew.
+  const int busy = ::open((folder / "locked/busy.csv").c_str(), O_WRONLY);
+  ASSERT_EQ(LockWholeFile(busy), 0);
   fs::permissions(folder / "read-only.csv", static_cast<fs::perms>(0444));
   fs::permissions(folder / "locked", static_cast<fs::perms>(0555));
   int result = 0;
@@ -236,10 +266,117 @@ TEST(WriteFileSafely, PermissionsOfAnOrdinaryUser) {
     ::waitpid(child, &result, 0);
     result = WIFEXITED(result) ? WEXITSTATUS(result) : 98;
   }
+  ::close(busy);
   EXPECT_EQ(result, 0);
   EXPECT_EQ(ReadFile(folder / "locked/writable.csv"), kReport);
-  EXPECT_EQ(Entries(folder / "locked"), std::set<std::string>{"writable.csv"});
+  EXPECT_EQ(ReadFile(folder / "locked/busy.csv"), "former");
+  EXPECT_EQ(ReadFile(folder / "locked/short.csv"), "former");
+  EXPECT_EQ(Entries(folder / "locked"),
+            (std::set<std::string>{"busy.csv", "short.csv", "writable.csv"}));
   EXPECT_EQ(ReadFile(folder / "read-only.csv"), "former");
+}
+
+// A program that ignores SIGCHLD has its children reaped before it can ask how they ended; the
+// new report's place in the folder tells instead.
+TEST(WriteFileSafely, ReplacesWhereChildrenAreReapedElsewhere) {
+  const TempFolder folder;
+  WriteFile(folder / "r.csv", "former");
+  const sighandler_t previous = ::signal(SIGCHLD, SIG_IGN);
+  EXPECT_EQ(MessageOf<EFCreateError>(folder / "r.csv"), "no error");
+  ::signal(SIGCHLD, previous);
+  EXPECT_TRUE(ReadFile(folder / "r.csv") == kReport);
+  EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"});
+}
+
+// A save that finds the report locked by another one leaves it and the folder as they were.
+TEST(WriteFileSafely, SecondWriterFindsTheReportBusy) {
+  for (const TemporaryKind kind : kKinds) {
+    const TempFolder folder;
+    WriteFile(folder / "r.csv", "former");
+    fs::create_symlink("r.csv", folder / "link");
+    const int first = ::open((folder / "r.csv").c_str(), O_WRONLY);
+    ASSERT_EQ(LockWholeFile(first), 0);
+    for (const char* name : {"r.csv", "link"}) {
+      EXPECT_EQ(MessageOf<EFCreateError>(folder / name, ::write, kind),
+                CreateError(folder / name, "Resource temporarily unavailable"));
+    }
+    EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
+    EXPECT_EQ(Entries(folder.Path()), (std::set<std::string>{"link", "r.csv"}));
+    ::close(first);
+    EXPECT_EQ(MessageOf<EFCreateError>(folder / "r.csv", ::write, kind), "no error");
+  }
+}
+
+int g_signalToRaise = 0;
+
+// Half the report, then the signal: the save is interrupted in the middle of its work.
+ssize_t InterruptedWrite(int fd, const void* data, std::size_t size) {
+  const ssize_t written = ::write(fd, data, (size + 1) / 2);
+  ::raise(g_signalToRaise);
+  return written;
+}
+
+// Runs one save in a child process; returns its wait status.
+int SaveInChild(
+    const fs::path& target, WriteCall write, TemporaryKind kind, void (*prepare)() = [] {}) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    prepare();
+    try {
+      WriteFileSafely(target, kReport, write, kind);
+    } catch (const EWriteError&) {
+      ::_exit(10);
+    } catch (...) {
+      ::_exit(11);
+    }
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return status;
+}
+
+// A signal that ends the process removes a named temporary file first and still ends it, so the
+// caller sees the signal; an ignored one ends nothing and the save completes.
+TEST(WriteFileSafely, EndingSignalsLeaveNoTemporaryFile) {
+  for (const TemporaryKind kind : kKinds) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+      const TempFolder folder;
+      WriteFile(folder / "r.csv", "former");
+      g_signalToRaise = signal;
+      const int status = SaveInChild(folder / "r.csv", InterruptedWrite, kind);
+      EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << " " << status;
+      EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"}) << signal;
+      EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
+    }
+    const TempFolder folder;
+    g_signalToRaise = SIGHUP;
+    const int status =
+        SaveInChild(folder / "r.csv", InterruptedWrite, kind, [] { ::signal(SIGHUP, SIG_IGN); });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(ReadFile(folder / "r.csv") == kReport);
+    EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"});
+  }
+}
+
+// Over a file-size limit the save fails as on a full disk, instead of the process being killed.
+TEST(WriteFileSafely, FileSizeLimitIsAWriteError) {
+  for (const TemporaryKind kind : kKinds) {
+    for (const bool formerFile : {false, true}) {
+      const TempFolder folder;
+      if (formerFile) WriteFile(folder / "r.csv", "former");
+      const std::set<std::string> before = Entries(folder.Path());
+      const int status = SaveInChild(folder / "r.csv", ::write, kind, [] {
+        const rlimit limit{4096, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+      });
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 10) << status;
+      EXPECT_EQ(Entries(folder.Path()), before);
+      if (formerFile) {
+        EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
+      }
+    }
+  }
 }
 
 }  // namespace

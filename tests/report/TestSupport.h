@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -81,6 +82,22 @@ inline std::vector<std::string> SplitCrLf(const std::string& text) {
     lines.push_back(text.substr(start, end - start));
   }
   return lines;
+}
+
+// A locale the machine may not have installed, compiled once per test process into a folder for
+// LOCPATH; none where localedef or the locale's sources are missing.
+inline std::optional<std::string> CompiledLocale(const std::string& language,
+                                                 const std::string& charset) {
+  static TempFolder folder;
+  const std::filesystem::path compiled = folder / (language + "." + charset);
+  if (!std::filesystem::exists(compiled)) {
+    const std::string command = "localedef -i " + language + " -f " + charset + " " +
+                                compiled.string() + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0 && !std::filesystem::exists(compiled / "LC_CTYPE")) {
+      return std::nullopt;
+    }
+  }
+  return folder.Path().string();
 }
 
 }  // namespace gb::test

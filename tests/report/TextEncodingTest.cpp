@@ -62,6 +62,42 @@ TEST(TextEncoding, UnknownCodePages) {
   EXPECT_TRUE(IsKnownCodePage("GB18030"));
 }
 
+TEST(TextEncoding, DecodeIntoUtf8) {
+  const struct {
+    const char* codePage;
+    std::string bytes;
+    std::string utf8;
+  } kCases[] = {
+      // The system's GBK text for a missing folder, as the window got it.
+      {"GBK", "\xC3\xBB\xD3\xD0\xC4\xC7\xB8\xF6\xCE\xC4\xBC\xFE\xBB\xF2\xC4\xBF\xC2\xBC",
+       "没有那个文件或目录"},
+      {"ISO-8859-1", "caf\xE9", "café"},
+      {"UTF-8", "输入", "输入"},
+      // One "?" per byte that is no character, a cut-off character at the end included.
+      {"UTF-8",
+       "a\xFF"
+       "b",
+       "a?b"},
+      {"GBK", "\xCA\xE4\xC8", "输?"},
+      {"GBK", "", ""},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(DecodeText(c.bytes, c.codePage), c.utf8) << c.codePage << " " << c.utf8;
+  }
+  EXPECT_THROW(DecodeText("x", "NO-SUCH-CODE-PAGE"), EUnknownCodePage);
+}
+
+// A report reader finds its line ends, separators and digits only as the single ASCII bytes.
+TEST(TextEncoding, AsciiCompatibleCodePages) {
+  for (const char* name : {"UTF-8", "GBK", "GB18030", "BIG5", "ISO-8859-1", "ASCII", "EUC-JP"}) {
+    EXPECT_TRUE(IsAsciiCompatible(name)) << name;
+  }
+  for (const char* name :
+       {"UTF-16", "UTF-16LE", "UTF-32", "UCS-2", "UTF-32BE", "IBM037", "NO-SUCH-CODE-PAGE"}) {
+    EXPECT_FALSE(IsAsciiCompatible(name)) << name;
+  }
+}
+
 TEST(SystemCodePage, AsciiWidensToUtf8) {
   for (const char* ascii : {"ANSI_X3.4-1968", "ASCII", "US-ASCII", ""}) {
     EXPECT_EQ(CodePageForCodeset(ascii), "UTF-8");
