@@ -183,6 +183,7 @@ TEST(CliSave, TwoWritersInPlaceNeverMix) {
     Launch gbk({"--encoding", "GBK", "--report", "r.csv"}, work.Path());
     Launch utf8({"--encoding", "UTF-8", "--report", "r.csv"}, work.Path());
     gbk.user = utf8.user = writer;
+    if (writer) gbk.program = utf8.program = ProgramForAnyone();
     Started first(round % 2 ? gbk : utf8);
     Started second(round % 2 ? utf8 : gbk);
     for (const Outcome& run : {first.Wait(), second.Wait()}) {

@@ -17,6 +17,23 @@
 
 namespace gb::test {
 
+// The program where any user can run it: the build tree may lie in a folder only its owner may
+// enter (a checkout under /root), so a copy goes to a folder of its own, open to all.
+inline const std::string& ProgramForAnyone() {
+  static const TempFolder folder;
+  static const std::string path = [] {
+    namespace fs = std::filesystem;
+    const fs::path copy = folder / "gb18306-cli";
+    fs::copy_file(GB18306_CLI_PATH, copy, fs::copy_options::overwrite_existing);
+    const auto anyone = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(folder.Path(), anyone);
+    fs::permissions(copy, anyone);
+    return copy.string();
+  }();
+  return path;
+}
+
 struct Launch {
   explicit Launch(std::vector<std::string> arguments = {},
                   std::filesystem::path in = std::filesystem::temp_directory_path(),
