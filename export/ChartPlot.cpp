@@ -425,7 +425,7 @@ void ChartPlot::Draw(QPainter& p, QSize size, int fontDpi) const {
 
   // One pixel on screen; on a scaled page or image the line keeps its share of the chart.
   QPen pen(kGridLine, 1);
-  pen.setCosmetic(!p.transform().isScaling());
+  pen.setCosmetic(!p.deviceTransform().isScaling());
   p.setPen(pen);
   for (const double t : layout.bottom.ticks) {
     const int x = static_cast<int>(std::lround(map.X(t)));

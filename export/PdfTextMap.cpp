@@ -1,5 +1,6 @@
 #include "export/PdfTextMap.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <cstdio>
 
@@ -47,8 +48,9 @@ void RepairCMap(QByteArray& pdf, qsizetype from, qsizetype to) {
       skip = sourceCodes;
       continue;
     }
-    if (pdf.sliced(i).startsWith("beginbfrange")) sourceCodes = 2;
-    if (pdf.sliced(i).startsWith("beginbfchar")) sourceCodes = 1;
+    const QByteArrayView rest = QByteArrayView(pdf).sliced(i);
+    if (rest.startsWith("beginbfrange")) sourceCodes = 2;
+    if (rest.startsWith("beginbfchar")) sourceCodes = 1;
     if (pdf[i] != '<' || i + 5 >= to || pdf[i + 5] != '>') continue;
     const int code = Hex4(pdf, i + 1);
     if (code < 0) continue;
