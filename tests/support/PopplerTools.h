@@ -56,4 +56,16 @@ inline bool InOrder(const std::vector<std::string>& words, const std::vector<std
   return at == wanted.size();
 }
 
+// True when pdffonts lists at least one font and every one as embedded ("emb" is the fifth
+// column from the right: emb sub uni object ID).
+inline bool EveryFontEmbedded(const std::string& pdffonts) {
+  const std::vector<std::string> lines = Lines(pdffonts);
+  if (lines.size() < 3) return false;
+  for (std::size_t i = 2; i < lines.size(); ++i) {
+    const std::vector<std::string> w = Words(lines[i]);
+    if (w.size() < 6 || w[w.size() - 5] != "yes") return false;
+  }
+  return true;
+}
+
 }  // namespace gb::test
