@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <utility>
 
@@ -65,11 +67,19 @@ bool SystemPrintDialog(QWidget* owner, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
+void SystemPrintPreview(QWidget* owner, QPrinter& printer,
+                        const std::function<void(QPrinter&)>& paint) {
+  QPrintPreviewDialog dialog(&printer, owner);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&paint](QPrinter* target) { paint(*target); });
+  dialog.exec();
+}
+
 }  // namespace
 
 TDialogServices SystemDialogServices() {
-  return {SystemMessageBox, SystemNotice, SystemSaveFileName, ShellOpenWebAddress,
-          SystemPrintDialog};
+  return {SystemMessageBox,    SystemNotice,      SystemSaveFileName,
+          ShellOpenWebAddress, SystemPrintDialog, SystemPrintPreview};
 }
 
 QStringList QtNameFilters(const QString& filter) {

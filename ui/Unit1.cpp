@@ -389,6 +389,7 @@ void TForm1::CreateExportCommands() {
                      QKeySequence(Qt::CTRL | Qt::Key_E));
   Print1 =
       add(FileMenu1, "Print1", "打印…", &TForm1::Print1Click, QKeySequence(Qt::CTRL | Qt::Key_P));
+  PrintPreview1 = add(FileMenu1, "PrintPreview1", "打印预览…", &TForm1::PrintPreview1Click);
   FileMenu1->addSeparator();
   ExportChart1 = add(FileMenu1, "ExportChart1", "导出反应谱图…", &TForm1::ExportChart1Click);
   CopyAll1 = add(FileMenu1, "CopyAll1", "复制全部结果", &TForm1::CopyAll1Click);
@@ -465,6 +466,17 @@ void TForm1::Print1Click(QObject* Sender) {
   printer.setDocName(Text("地震动参数计算书"));
   if (!Application.Services().PrintDialog(this, printer)) return;
   PaintCalculationSheet(printer, SheetOf(*this));
+}
+
+void TForm1::PrintPreview1Click(QObject* Sender) {
+  QPrinter printer(QPrinter::HighResolution);
+  PrepareSheetPages(printer);
+  printer.setDocName(Text("地震动参数计算书"));
+  // The preview asks for the pages from inside Qt's own event handling: the guard keeps any
+  // error from unwinding through it.
+  Application.Services().PrintPreview(this, printer, [this, Sender](QPrinter& target) {
+    Dispatch(Application, Sender, [&] { PaintCalculationSheet(target, SheetOf(*this)); });
+  });
 }
 
 // The image type follows the file's extension, as the dialog's chosen filter gives it.

@@ -56,11 +56,12 @@ class TForm1 : public QMainWindow, private ParameterSet {
   void rzfldsts2MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
   void rzfldsts2MouseLeave(QObject* Sender);
   // Results that leave the window.
-  void ExportSheet1Click(QObject* Sender);  // calculation sheet as PDF
-  void Print1Click(QObject* Sender);        // calculation sheet on a printer
-  void ExportChart1Click(QObject* Sender);  // chart image, PNG or SVG
-  void CopyAll1Click(QObject* Sender);      // inputs and tables as spreadsheet text
-  void CopyImage1Click(QObject* Sender);    // chart image on the clipboard
+  void ExportSheet1Click(QObject* Sender);   // calculation sheet as PDF
+  void Print1Click(QObject* Sender);         // calculation sheet on a printer
+  void PrintPreview1Click(QObject* Sender);  // the same, previewed first
+  void ExportChart1Click(QObject* Sender);   // chart image, PNG or SVG
+  void CopyAll1Click(QObject* Sender);       // inputs and tables as spreadsheet text
+  void CopyImage1Click(QObject* Sender);     // chart image on the clipboard
   void cht2ContextMenu(const QPoint& GlobalPos);
 
   void ClearSpectrumSeries();
@@ -75,6 +76,7 @@ class TForm1 : public QMainWindow, private ParameterSet {
   QMenu* FileMenu1;
   QAction* ExportSheet1;
   QAction* Print1;
+  QAction* PrintPreview1;
   QAction* ExportChart1;
   QAction* CopyAll1;
   QMenu* pmChart;  // the chart's context menu

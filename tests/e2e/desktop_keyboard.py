@@ -357,9 +357,9 @@ def run(program, cli, work):
                 raise Failure("the sheet does not read back as the window's: " + text[:400])
         log("ok: Ctrl+E wrote the calculation sheet of site class I1")
 
-        # 文件 opened with the mouse, its third item (导出反应谱图…) chosen with the keys.
+        # 文件 opened with the mouse, its fourth item (导出反应谱图…) chosen with the keys.
         s.click(20, 10)
-        d.key("Down", "Down", "Down", "Return")
+        d.key("Down", "Down", "Down", "Down", "Return")
         svg = os.path.join(work, "chart.svg")
         s.answer_save_dialog(svg)
         if b"<svg" not in read(svg):

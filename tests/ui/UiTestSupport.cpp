@@ -30,6 +30,13 @@ TDialogServices Recorder::Services() {
     printedPageSize = printer.pageLayout().pageSize().id();
     return true;
   };
+  services.PrintPreview = [this](QWidget*, QPrinter& printer,
+                                 const std::function<void(QPrinter&)>& paint) {
+    ++printPreviews;
+    if (printToFile.isEmpty()) return;
+    printer.setOutputFileName(printToFile);
+    paint(printer);
+  };
   return services;
 }
 

@@ -39,6 +39,7 @@ struct Recorder {
   // Where an accepted print dialog sends the pages (a PDF file); empty: the dialog is declined.
   QString printToFile;
   std::optional<QPageSize::PageSizeId> printedPageSize;
+  int printPreviews = 0;  // each preview paints its pages onto printToFile, if given
 
   TDialogServices Services();
 };

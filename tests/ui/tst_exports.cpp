@@ -49,8 +49,8 @@ class TestExports : public QObject {
     Program program;
     TForm1& form = *program.form;
     const QList<QAction*> items = form.FileMenu1->actions();
-    QCOMPARE(Texts(items), QStringList({"导出计算书(PDF)…", "打印…", QString(), "导出反应谱图…",
-                                        "复制全部结果"}));
+    QCOMPARE(Texts(items), QStringList({"导出计算书(PDF)…", "打印…", "打印预览…", QString(),
+                                        "导出反应谱图…", "复制全部结果"}));
     QCOMPARE(form.ExportSheet1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     QCOMPARE(form.Print1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     QCOMPARE(Texts(form.pmChart->actions()), QStringList({"复制图像", "保存图像…"}));
@@ -114,6 +114,12 @@ class TestExports : public QObject {
     QCOMPARE(program.recorder.printedPageSize, std::optional(QPageSize::A4));
     QVERIFY(ReadAll(file).startsWith("%PDF-"));
     QVERIFY(program.recorder.errorBoxes.empty());
+
+    const QString previewed = dir.filePath("previewed.pdf");
+    program.recorder.printToFile = previewed;
+    program.form->PrintPreview1->trigger();
+    QCOMPARE(program.recorder.printPreviews, 1);
+    QVERIFY(ReadAll(previewed).startsWith("%PDF-"));
   }
 
   // The image shows what the chart shows, at twice its size; the type follows the extension.
