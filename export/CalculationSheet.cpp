@@ -181,18 +181,19 @@ std::vector<Block> SheetBlocks(const Page& page, const CalculationSheet& sheet, 
                       }});
   }
 
-  auto sectionTitle = [&](const QString& title) {
-    return std::pair(title, page.TextHeight(section, width, title) + gap);
+  // A title line with the gap below it.
+  auto titleHeight = [&](const QFont& font, const QString& title) {
+    return page.TextHeight(font, width, title) + gap;
   };
   auto captionedTable = [&](const QString& title, const QFont& titleFont, Table table) {
-    const double titleHeight = page.TextHeight(titleFont, width, title) + gap;
+    const double titleSpace = titleHeight(titleFont, title);
     const double tableHeight = table.Height(page, body);
-    blocks.push_back({titleHeight + tableHeight, [=, &page](QPainter& p, QPointF at) {
+    blocks.push_back({titleSpace + tableHeight, [=, &page](QPainter& p, QPointF at) {
                         p.setFont(titleFont);
                         p.setPen(Qt::black);
-                        p.drawText(QRectF(at.x(), at.y(), width, titleHeight),
+                        p.drawText(QRectF(at.x(), at.y(), width, titleSpace),
                                    Qt::AlignLeft | Qt::AlignTop | Page::kWrap, title);
-                        table.Paint(p, page, body, bold, at + QPointF(0, titleHeight));
+                        table.Paint(p, page, body, bold, at + QPointF(0, titleSpace));
                       }});
   };
 
@@ -205,7 +206,7 @@ std::vector<Block> SheetBlocks(const Page& page, const CalculationSheet& sheet, 
     t.headerColumn = false;
     for (const ReportInputLine& input : sheet.inputs)
       t.rows.push_back({Q(input.caption), Q(input.value)});
-    captionedTable(sectionTitle(QStringLiteral("输入参数")).first, section, std::move(t));
+    captionedTable(QStringLiteral("输入参数"), section, std::move(t));
   }
 
   // The three result tables with their grid captions.
@@ -217,7 +218,7 @@ std::vector<Block> SheetBlocks(const Page& page, const CalculationSheet& sheet, 
   {
     const QString title = QStringLiteral("设计反应谱（场地类别 ") +
                           Q(kSiteClassLabels[sheet.siteClass]) + QStringLiteral("）");
-    const double titleHeight = sectionTitle(title).second;
+    const double titleSpace = titleHeight(section, title);
     Table t;
     const double levelWidth = page.Mm(kSiteLevelWidth);
     const double valueWidth = (page.Mm(kSiteTableWidth) - levelWidth) / 3;
@@ -234,14 +235,14 @@ std::vector<Block> SheetBlocks(const Page& page, const CalculationSheet& sheet, 
     const double noteHeight = page.TextHeight(body, page.Mm(kSiteTableWidth), note);
     const double chartHeight = page.Mm(kChartHeight);
     const double chartWidth = width - page.Mm(kSiteTableWidth) - page.Mm(4);
-    const double height = titleHeight + std::max(chartHeight, tableHeight + gap + noteHeight);
+    const double height = titleSpace + std::max(chartHeight, tableHeight + gap + noteHeight);
     const ChartPlot* chart = sheet.chart;
     blocks.push_back({height, [=, &page](QPainter& p, QPointF at) {
                         p.setFont(section);
                         p.setPen(Qt::black);
-                        p.drawText(QRectF(at.x(), at.y(), width, titleHeight),
+                        p.drawText(QRectF(at.x(), at.y(), width, titleSpace),
                                    Qt::AlignLeft | Qt::AlignTop | Page::kWrap, title);
-                        const QPointF chartAt = at + QPointF(0, titleHeight);
+                        const QPointF chartAt = at + QPointF(0, titleSpace);
                         if (chart != nullptr) {
                           // Chart pixels are 96-dpi pixels, scaled onto the page.
                           const double scale = page.Mm(25.4) / kChartDpi;
