@@ -58,7 +58,7 @@ ExportFiles MakeExportFiles(const CliOptions& options, const ParameterSet& p, co
     sheet.calculatedAt =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
     sheet.inputs =
-        ReportInputLines(kPgaZoneItems[options.pgaIndex], kTgZoneItems[options.tgZoneIndex], p);
+        SheetInputLines(kPgaZoneItems[options.pgaIndex], kTgZoneItems[options.tgZoneIndex], p);
     sheet.grids = {{ResultGridCaption(ResultGrid::Pga), pga},
                    {ResultGridCaption(ResultGrid::Period), period},
                    {ResultGridCaption(ResultGrid::Platform), platform}};

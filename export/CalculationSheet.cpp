@@ -268,6 +268,15 @@ std::vector<Block> SheetBlocks(const Page& page, const CalculationSheet& sheet, 
 
 }  // namespace
 
+std::vector<ReportInputLine> SheetInputLines(std::string_view pgaItemText,
+                                             std::string_view tgZoneItemText,
+                                             const ParameterSet& p) {
+  std::vector<ReportInputLine> lines = ReportInputLines(pgaItemText, tgZoneItemText, p);
+  ReportInputLine& betaMax = lines.back();
+  if (betaMax.caption.ends_with("(s)")) betaMax.caption.resize(betaMax.caption.size() - 3);
+  return lines;
+}
+
 std::string SheetProgramText() { return std::string("gb18306 ") + GB18306_VERSION; }
 
 std::vector<SiteParameterRow> SiteParameterRows(const CalculationSheet& sheet) {

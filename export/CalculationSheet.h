@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "export/ChartPlot.h"
@@ -23,6 +24,13 @@ struct CalculationSheet {
   int siteClass = 2;                 // whose spectra the chart shows
   const ChartPlot* chart = nullptr;  // drawn as it stands: its view and hidden curves included
 };
+
+// The eight inputs with the report's captions, except that the platform factor βm, a ratio,
+// goes without the unit "(s)" the report's line gives it. For the sheet and the spreadsheet copy,
+// where a reviewer reads the captions; the report itself keeps its line.
+std::vector<ReportInputLine> SheetInputLines(std::string_view pgaItemText,
+                                             std::string_view tgZoneItemText,
+                                             const ParameterSet& p);
 
 // The program's name and version as the sheet prints them.
 std::string SheetProgramText();

@@ -438,9 +438,9 @@ CalculationSheet SheetOf(const TForm1& form) {
   sheet.titleLine = ReportTitleLine();
   sheet.calculatedAt =
       form.FCalculatedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-  sheet.inputs = ReportInputLines(
-      form.cbb1->itemText(form.Parameters().FPgaZoneIndex).toStdString(),
-      form.cbb2->itemText(form.Parameters().FTgZoneIndex).toStdString(), form.Parameters());
+  sheet.inputs = SheetInputLines(form.cbb1->itemText(form.Parameters().FPgaZoneIndex).toStdString(),
+                                 form.cbb2->itemText(form.Parameters().FTgZoneIndex).toStdString(),
+                                 form.Parameters());
   sheet.grids = {Captioned(ResultGrid::Pga, *form.strngrd1),
                  Captioned(ResultGrid::Period, *form.strngrd2),
                  Captioned(ResultGrid::Platform, *form.strngrd3)};

@@ -21,7 +21,7 @@ struct SheetFixture {
     PlotSpectrumSeries(chart, p, siteClass);
     sheet.titleLine = ReportTitleLine();
     sheet.calculatedAt = "2026-01-02 03:04:05";
-    sheet.inputs = ReportInputLines("0.20", "0.40", p);
+    sheet.inputs = SheetInputLines("0.20", "0.40", p);
     sheet.grids = {{ResultGridCaption(ResultGrid::Pga), grids.pga},
                    {ResultGridCaption(ResultGrid::Period), grids.period},
                    {ResultGridCaption(ResultGrid::Platform), grids.platform}};
@@ -83,9 +83,10 @@ TEST(CalculationSheet, TextReadsBackAsTheGridAndReportTexts) {
   }
   for (const char* fixed :
        {"地震动参数计算书", "输入参数", "2026-01-02", "03:04:05", "WWW.example.org)",
-        "地震动加速度放大系数反应谱的平台值(s)", "第", "页，共", "T0", "0.1"}) {
+        "地震动加速度放大系数反应谱的平台值", "第", "页，共", "T0", "0.1"}) {
     EXPECT_NE(text->find(fixed), std::string::npos) << fixed;
   }
+  EXPECT_EQ(text->find("平台值(s)"), std::string::npos);
   // The site class's table: the level, then its A, Tg and platform from the grids' column.
   for (int l = 0; l < kLevelCount; ++l) {
     EXPECT_TRUE(InOrder(
@@ -113,6 +114,18 @@ TEST(CalculationSheet, OverlongTextsWrapOntoFurtherPages) {
     for (int col = 1; col < kGridColumns; ++col) f.sheet.grids[0].grid.Cells(col, row) = huge;
   EXPECT_GE(PageCount(f.sheet), 2);
   EXPECT_FALSE(CalculationSheetPdf(f.sheet).isEmpty());
+}
+
+// βm is a ratio: the sheet drops the report's "(s)" from its caption, and only from it.
+TEST(CalculationSheet, InputCaptionsAreTheReportsButBetaMaxHasNoUnit) {
+  const ParameterSet p = DefaultParameters();
+  const std::vector<ReportInputLine> report = ReportInputLines("0.05", "0.35", p);
+  const std::vector<ReportInputLine> sheet = SheetInputLines("0.05", "0.35", p);
+  ASSERT_EQ(sheet.size(), 8u);
+  for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(sheet[i].caption, report[i].caption) << i;
+  EXPECT_EQ(report[7].caption, "地震动加速度放大系数反应谱的平台值(s)");
+  EXPECT_EQ(sheet[7].caption, "地震动加速度放大系数反应谱的平台值");
+  for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(sheet[i].value, report[i].value) << i;
 }
 
 TEST(CalculationSheet, NamesTheProgramAndVersion) {

@@ -208,6 +208,7 @@ class TestExports : public QObject {
     program.form->CopyAll1->trigger();
     const QString text = QGuiApplication::clipboard()->text();
     QVERIFY(text.startsWith("输入参数\nII类场地地震动峰值加速度(g)\t0.05\n"));
+    QVERIFY(text.contains("\n地震动加速度放大系数反应谱的平台值\t2.5\n\n"));
     QVERIFY(text.contains("\n\n地震动峰值加速度 (g)\n\tI0\tI1\tII\tIII\tIV\n"));
     QVERIFY(text.contains("\n\n地震动加速度反应谱特征周期 (s)\n"));
     QVERIFY(text.endsWith("极罕遇地震动\t0.2715\t0.3005\t0.3625\t0.4205\t0.4024\n"));
