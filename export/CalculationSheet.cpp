@@ -316,7 +316,8 @@ int PaintCalculationSheet(QPagedPaintDevice& device, const CalculationSheet& she
     y += b.height + page.Mm(kBlockGap);
   }
 
-  QPainter p(&device);
+  QPainter p;
+  if (!p.begin(&device)) return 0;
   p.setRenderHint(QPainter::Antialiasing);
   const QFont footer = SheetFont(7.5);
   auto paintFooter = [&](int number) {

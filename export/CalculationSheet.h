@@ -45,7 +45,8 @@ std::vector<SiteParameterRow> SiteParameterRows(const CalculationSheet& sheet);
 void PrepareSheetPages(QPagedPaintDevice& device);
 
 // Paints the sheet, starting a new page only where the next block no longer fits; returns the
-// number of pages. The device's page layout decides the paper; `device` must be fresh.
+// number of pages, or 0 when the device would not be painted on (a printer that cannot open its
+// output). The device's page layout decides the paper; `device` must be fresh.
 int PaintCalculationSheet(QPagedPaintDevice& device, const CalculationSheet& sheet);
 
 // The sheet as a PDF file: vector text and drawing, fonts embedded as subsets.

@@ -263,7 +263,7 @@ void TForm1::CreateControls() {
 void TForm1::CreateMenu() {
   mm1 = new QMenuBar(this);
   mm1->setObjectName(QStringLiteral("mm1"));
-  Fi1 = mm1->addAction(Text("文件"));  // a bar item with no sub-items and no command
+  Fi1 = mm1->addAction(Text("文件"));  // its items: CreateExportCommands
   Fi1->setObjectName(QStringLiteral("Fi1"));
   About1 = mm1->addMenu(Text("帮助"));
   About1->setObjectName(QStringLiteral("About1"));
@@ -465,7 +465,9 @@ void TForm1::Print1Click(QObject* Sender) {
   PrepareSheetPages(printer);
   printer.setDocName(Text("地震动参数计算书"));
   if (!Application.Services().PrintDialog(this, printer)) return;
-  PaintCalculationSheet(printer, SheetOf(*this));
+  if (PaintCalculationSheet(printer, SheetOf(*this)) == 0) {
+    throw Exception("The printer did not accept the calculation sheet");
+  }
 }
 
 void TForm1::PrintPreview1Click(QObject* Sender) {

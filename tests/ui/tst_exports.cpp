@@ -115,6 +115,13 @@ class TestExports : public QObject {
     QVERIFY(ReadAll(file).startsWith("%PDF-"));
     QVERIFY(program.recorder.errorBoxes.empty());
 
+    program.recorder.printToFile = "/no/such/folder/printed.pdf";
+    program.form->Print1->trigger();
+    QCOMPARE(program.recorder.errorBoxes.size(), std::size_t{1});
+    QCOMPARE(program.recorder.errorBoxes[0].text,
+             QStringLiteral("The printer did not accept the calculation sheet."));
+    program.recorder.errorBoxes.clear();
+
     const QString previewed = dir.filePath("previewed.pdf");
     program.recorder.printToFile = previewed;
     program.form->PrintPreview1->trigger();
