@@ -132,6 +132,7 @@ TEST(CliProcess, ErrorsExitWithTheirMessage) {
   EXPECT_TRUE(Entries(work / "folder").empty());
 }
 
+#ifdef GB_HAVE_EXPORT
 // The sheet and the chart in one run, drawn without a display.
 TEST(CliProcess, SheetAndChartTogether) {
   const TempFolder work;
@@ -207,7 +208,21 @@ TEST(CliProcess, ChartPngAtTheDefaultSizeAndExportErrors) {
     EXPECT_EQ(run.err, c.err);
   }
   EXPECT_EQ(Entries(work.Path()), std::set<std::string>{"c.PNG"});
+
+  const Outcome toStdout = RunProgram({"--pdf", "-"}, work.Path());
+  EXPECT_EQ(toStdout.status, 0);
+  EXPECT_TRUE(toStdout.out.starts_with("%PDF-"));
+  EXPECT_EQ(toStdout.err, "");
 }
+#else
+TEST(CliProcess, WithoutQtSheetAndChartAreUsageErrors) {
+  const TempFolder work;
+  const Outcome run = RunProgram({"--pdf", "s.pdf"}, work.Path());
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.err.starts_with("gb18306-cli: this build writes no PDF or chart images"));
+  EXPECT_TRUE(Entries(work.Path()).empty());
+}
+#endif
 
 TEST(CliProcess, VersionHelpAndTables) {
   const TempFolder work;
