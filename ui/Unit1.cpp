@@ -23,6 +23,7 @@
 #include "engine/ZoningTables.h"
 #include "export/CalculationSheet.h"
 #include "export/ChartImage.h"
+#include "export/SpectrumChart.h"
 #include "export/SpreadsheetText.h"
 #include "report/ResultGridTexts.h"
 #include "report/SafeFileWrite.h"
@@ -249,10 +250,15 @@ void TForm1::CreateControls() {
   cht2->setObjectName(QStringLiteral("cht2"));
   cht2->setFocusPolicy(Qt::StrongFocus);
   place(cht2, 2, 40, 448, 198, akLeft | akTop | akBottom);
-  hrzlnsrsSeries1 = cht2->AddSeries(Text(kLevelLabels[lvFrequent]), QColor(0, 128, 0));
-  hrzlnsrsSeries2 = cht2->AddSeries(Text(kLevelLabels[lvBasic]), QColor(255, 0, 0));
-  hrzlnsrsSeries3 = cht2->AddSeries(Text(kLevelLabels[lvRare]), QColor(0, 0, 255));
-  hrzlnsrsSeries4 = cht2->AddSeries(Text(kLevelLabels[lvVeryRare]), QColor(0, 0, 0));
+  // Legend texts and colours as every exported picture of the spectra has them.
+  const auto addCurve = [this](int level) {
+    const SpectrumCurveStyle curve = SpectrumCurve(level);
+    return cht2->AddSeries(Text(curve.title), curve.color);
+  };
+  hrzlnsrsSeries1 = addCurve(lvFrequent);
+  hrzlnsrsSeries2 = addCurve(lvBasic);
+  hrzlnsrsSeries3 = addCurve(lvRare);
+  hrzlnsrsSeries4 = addCurve(lvVeryRare);
 
   dlgSave1 = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
   dlgSave1->Filter = Text(kSaveFilter);
@@ -501,11 +507,9 @@ void TForm1::ExportChart1Click(QObject* Sender) {
 
 void TForm1::CopyAll1Click(QObject* Sender) {
   (void)Sender;
-  const std::string text =
-      AllResultsText(SheetOf(*this).inputs, {Captioned(ResultGrid::Pga, *strngrd1),
-                                             Captioned(ResultGrid::Period, *strngrd2),
-                                             Captioned(ResultGrid::Platform, *strngrd3)});
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  const CalculationSheet sheet = SheetOf(*this);
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(AllResultsText(sheet.inputs, sheet.grids)));
 }
 
 void TForm1::CopyImage1Click(QObject* Sender) {
