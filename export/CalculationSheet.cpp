@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "engine/DesignResponse.h"
+#include "export/PdfFontNames.h"
 #include "export/PdfTextMap.h"
 #include "text/DecimalFormats.h"
 
@@ -363,6 +364,7 @@ QByteArray CalculationSheetPdf(const CalculationSheet& sheet) {
     PaintCalculationSheet(pdf, sheet);
   }
   RepairPdfTextMaps(bytes);
+  TagSubsetFontNames(bytes);
   return bytes;
 }
 
