@@ -363,9 +363,13 @@ QByteArray CalculationSheetPdf(const CalculationSheet& sheet) {
     PrepareSheetPages(pdf);
     PaintCalculationSheet(pdf, sheet);
   }
-  RepairPdfTextMaps(bytes);
-  TagSubsetFontNames(bytes);
+  FinishSheetPdf(bytes);
   return bytes;
+}
+
+void FinishSheetPdf(QByteArray& pdf) {
+  RepairPdfTextMaps(pdf);
+  TagSubsetFontNames(pdf);
 }
 
 }  // namespace gb

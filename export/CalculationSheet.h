@@ -52,4 +52,8 @@ int PaintCalculationSheet(QPagedPaintDevice& device, const CalculationSheet& she
 // The sheet as a PDF file: vector text and drawing, fonts embedded as subsets.
 QByteArray CalculationSheetPdf(const CalculationSheet& sheet);
 
+// What the sheet's PDF gets after Qt has written it: text maps that copy out the characters
+// drawn and subset-tagged font names. For PDF files Qt's printer wrote as well.
+void FinishSheetPdf(QByteArray& pdf);
+
 }  // namespace gb

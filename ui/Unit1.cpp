@@ -474,6 +474,15 @@ void TForm1::Print1Click(QObject* Sender) {
   if (PaintCalculationSheet(printer, SheetOf(*this)) == 0) {
     throw Exception("The printer did not accept the calculation sheet");
   }
+  // "Print to file" makes a PDF: it gets what an exported sheet gets.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    QFile file(printer.outputFileName());
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QByteArray pdf = file.readAll();
+    file.close();
+    FinishSheetPdf(pdf);
+    WriteFileSafely(FileSystemPath(printer.outputFileName()), Utf8(pdf));
+  }
 }
 
 void TForm1::PrintPreview1Click(QObject* Sender) {

@@ -113,6 +113,9 @@ class TestExports : public QObject {
     QCOMPARE(program.recorder.printDialogs, 2);
     QCOMPARE(program.recorder.printedPageSize, std::optional(QPageSize::A4));
     QVERIFY(ReadAll(file).startsWith("%PDF-"));
+    // Printed to a file, the sheet is the exported one: its texts copy out as drawn.
+    if (const auto text = gb::test::ToolOutput("pdftotext", "-enc UTF-8", file.toStdString(), "-"))
+      QVERIFY(text->find("输入参数") != std::string::npos);
     QVERIFY(program.recorder.errorBoxes.empty());
 
     program.recorder.printToFile = "/no/such/folder/printed.pdf";
