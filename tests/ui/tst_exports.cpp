@@ -88,6 +88,10 @@ class TestExports : public QObject {
     QVERIFY(text->find("设计反应谱（场地类别 IV）") != std::string::npos);
     // The grids as they stand, e.g. the platform of class IV at the basic level.
     QVERIFY(text->find("0.1563") != std::string::npos);
+    // The time of the last Calculate, not of the export.
+    const QString calculated = form.FCalculatedAt.toString("yyyy-MM-dd HH:mm:ss");
+    QVERIFY(!form.FCalculatedAt.isNull());
+    QVERIFY(text->find(calculated.toStdString()) != std::string::npos);
   }
 
   void exportSheetFailureShowsTheFileError() {
