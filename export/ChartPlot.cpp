@@ -267,13 +267,9 @@ bool ChartPlot::AnyShown() const {
 }
 
 void ChartPlot::Toggle(int index) {
-  if (ChartSeries* s = Series(index)) SetShown(index, !s->active_);
-}
-
-void ChartPlot::SetShown(int index, bool shown) {
   ChartSeries* s = Series(index);
   if (s == nullptr) return;
-  s->active_ = shown;
+  s->active_ = !s->active_;
   Changed();
 }
 
@@ -388,19 +384,6 @@ ChartLayout ChartPlot::LayoutWith(QSize size, const Fonts& fonts, const ChartRan
                                    legendWidth, rowHeight);
   }
   return layout;
-}
-
-void ChartPlot::CopyFrom(const ChartPlot& other) {
-  for (int i = 0; i < SeriesCount() && i < other.SeriesCount(); ++i) {
-    ChartSeries& to = *series_[static_cast<std::size_t>(i)];
-    const ChartSeries& from = *other.series_[static_cast<std::size_t>(i)];
-    to.points_ = from.points_;
-    to.extent_ = from.extent_;
-    to.active_ = from.active_;
-  }
-  bottom_ = other.bottom_;
-  left_ = other.left_;
-  Changed();
 }
 
 void ChartPlot::Draw(QPainter& p, QSize size, int fontDpi) const {

@@ -114,8 +114,6 @@ class ChartPlot {
   bool AnyShown() const;
   // Flips the shown flag of one series, as a click on its legend row does.
   void Toggle(int index);
-  // Shows or hides a series; for copying a view into another chart.
-  void SetShown(int index, bool shown);
 
   // The ranges the next drawing uses: fixed ones as set, the others from the data.
   ChartRange BottomAxisRange() const;
@@ -139,8 +137,6 @@ class ChartPlot {
   // pixels; the painter's transform may scale them to the device.
   void Draw(QPainter& painter, QSize size, int fontDpi) const;
 
-  // Copies series data, shown flags and the view from another chart with the same series.
-  void CopyFrom(const ChartPlot& other);
 
  private:
   friend class ChartSeries;
