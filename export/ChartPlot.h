@@ -137,7 +137,6 @@ class ChartPlot {
   // pixels; the painter's transform may scale them to the device.
   void Draw(QPainter& painter, QSize size, int fontDpi) const;
 
-
  private:
   friend class ChartSeries;
   struct Axis {
