@@ -24,6 +24,7 @@ struct ItemTexts {
   std::string pga = kPgaZoneItems[0];
   std::string zone = kTgZoneItems[0];
   std::string site = kSiteClassLabels[scII];
+  std::string chartSize = "1200x800";
 };
 
 std::string* SlotFor(std::string_view name, CliOptions& options, ItemTexts& items) {
@@ -35,6 +36,9 @@ std::string* SlotFor(std::string_view name, CliOptions& options, ItemTexts& item
   if (name == "--site") return &items.site;
   if (name == "--encoding") return &options.encoding.emplace();
   if (name == "--report") return &options.report.emplace();
+  if (name == "--pdf") return &options.pdf.emplace();
+  if (name == "--chart") return &options.chart.emplace();
+  if (name == "--chart-size") return &items.chartSize;
   return nullptr;
 }
 
@@ -58,6 +62,35 @@ std::string NotAnItem(std::string_view option, std::string_view text,
 
 // A separate value must not look like an option; "-" alone names the standard output.
 bool CanBeSeparateValue(std::string_view arg) { return arg == "-" || !arg.starts_with('-'); }
+
+// "WxH" with both sides whole numbers of pixels inside the bounds; false otherwise.
+bool ParseChartSize(std::string_view text, int& width, int& height) {
+  const std::size_t x = text.find('x');
+  if (x == std::string_view::npos) return false;
+  auto side = [](std::string_view digits, int& value) {
+    if (digits.empty() || digits.size() > 5) return false;
+    value = 0;
+    for (const char c : digits) {
+      if (c < '0' || c > '9') return false;
+      value = value * 10 + (c - '0');
+    }
+    return value >= kMinChartSide && value <= kMaxChartSide;
+  };
+  return side(text.substr(0, x), width) && side(text.substr(x + 1), height);
+}
+
+bool EndsWithImageExtension(std::string_view name) {
+  auto endsWith = [&](std::string_view extension) {
+    if (name.size() <= extension.size()) return false;
+    for (std::size_t i = 0; i < extension.size(); ++i) {
+      char c = name[name.size() - extension.size() + i];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+      if (c != extension[i]) return false;
+    }
+    return true;
+  };
+  return endsWith(".png") || endsWith(".svg");
+}
 
 ParsedCommandLine Usage(std::string message) {
   ParsedCommandLine result;
@@ -102,6 +135,17 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   if (result.options.siteClass < 0) {
     return Usage(NotAnItem("--site", items.site, kSiteClassLabels));
   }
+  CliOptions& options = result.options;
+  if (!ParseChartSize(items.chartSize, options.chartWidth, options.chartHeight)) {
+    return Usage("'" + items.chartSize + "' is not a chart size; write WIDTHxHEIGHT in pixels, " +
+                 std::to_string(kMinChartSide) + " to " + std::to_string(kMaxChartSide) +
+                 " each, e.g. 1200x800");
+  }
+  if (options.chart && !EndsWithImageExtension(*options.chart)) {
+    return Usage("the chart file '" + *options.chart + "' must end in .png or .svg");
+  }
+  const int toStdout = (options.report == "-") + (options.pdf == "-");
+  if (toStdout > 1) return Usage("only one of --report and --pdf can write to the standard output");
   return result;
 }
 
@@ -109,10 +153,11 @@ std::string UsageText() {
   return "Usage: gb18306-cli [--pga TEXT] [--zone TEXT] [--k1 TEXT] [--k2 TEXT] [--k3 TEXT]\n"
          "                   [--rare-tg-increment TEXT] [--very-rare-tg-increment TEXT]\n"
          "                   [--beta-max TEXT] [--site I0|I1|II|III|IV]\n"
-         "                   [--encoding NAME] [--report FILE|-] [--help] [--version]\n"
+         "                   [--encoding NAME] [--report FILE|-] [--pdf FILE|-]\n"
+         "                   [--chart FILE.png|FILE.svg] [--chart-size WxH] [--help] [--version]\n"
          "\n"
          "Computes the ground-motion parameters of GB 18306-2015 and prints the three result\n"
-         "tables, or writes the CSV report.\n"
+         "tables, or writes the CSV report, the calculation sheet (PDF) and the spectrum chart.\n"
          "\n"
          "  --pga TEXT        site class II peak acceleration (g): 0.05, 0.10, 0.15, 0.20,\n"
          "                    0.30 or 0.40 (default 0.05)\n"
@@ -126,11 +171,16 @@ std::string UsageText() {
          "                    very rare characteristic period increment (s) (default 0.05)\n"
          "  --beta-max TEXT   platform of the amplification factor spectrum (default 2.5)\n"
          "  --site CLASS      site class of the spectra: evaluated as the window plots them,\n"
-         "                    written as the report's spectrum lines (default II)\n"
+         "                    written as the report's spectrum lines, drawn in the sheet and\n"
+         "                    the chart (default II)\n"
          "  --encoding NAME   code page of the report and the tables: any name iconv knows\n"
          "                    that keeps CR, LF, digits, ',' and '.' as in ASCII (default:\n"
          "                    the locale's character set, UTF-8 for the C locale)\n"
          "  --report FILE     write the report to FILE, or to the standard output for '-'\n"
+         "  --pdf FILE        write the calculation sheet (one A4 page) as PDF to FILE, or to\n"
+         "                    the standard output for '-'\n"
+         "  --chart FILE      write the spectrum chart to FILE: PNG or SVG by the extension\n"
+         "  --chart-size WxH  the chart's size in pixels (default 1200x800)\n"
          "  --help            show this text\n"
          "  --version         show the version\n"
          "\n"

@@ -25,7 +25,15 @@ struct CliOptions {
   int siteClass = scII;
   std::optional<std::string> encoding;  // none: the system code page
   std::optional<std::string> report;    // none: print the tables; "-": report to stdout
+  std::optional<std::string> pdf;       // the calculation sheet; "-": to stdout
+  std::optional<std::string> chart;     // the chart of siteClass, PNG or SVG by the extension
+  int chartWidth = 1200;                // pixels, or the SVG view box
+  int chartHeight = 800;
 };
+
+// --chart-size bounds, in pixels each way.
+inline constexpr int kMinChartSide = 50;
+inline constexpr int kMaxChartSide = 10000;
 
 enum class CliAction { Run, Help, Version, UsageError };
 

@@ -7,6 +7,7 @@
 #include "cli/CliCalculation.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
+#include "report/SafeFileWrite.h"
 #include "report/SaveReport.h"
 #include "report/SystemCodePage.h"
 #include "report/SystemTexts.h"
@@ -14,6 +15,10 @@
 #include "text/ErrorText.h"
 #include "text/Errors.h"
 #include "text/NumberSeparators.h"
+
+#ifdef GB_HAVE_EXPORT
+#include "cli/ExportFiles.h"
+#endif
 
 namespace gb {
 
@@ -38,11 +43,12 @@ void Write(std::ostream& out, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Everything is computed before the first byte goes out, so a failure prints nothing.
+// Everything asked for is computed before the first byte goes out or the first file is touched,
+// so a fault in the calculation or the spectra prints nothing and leaves every file as it was.
 void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
                          std::ostream& out) {
   const ParameterSet p = CalculateParameters(options);
-  if (!options.report) {
+  if (!options.report && !options.pdf && !options.chart) {
     Write(out, EncodeText(FormatResultTables(p), codePage));
     return;
   }
@@ -51,12 +57,26 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   const GridTexts platform = MakeResultGrid(ResultGrid::Platform, p);
   const char* pgaItem = kPgaZoneItems[options.pgaIndex];
   const char* tgZoneItem = kTgZoneItems[options.tgZoneIndex];
-  if (*options.report == "-") {
-    Write(out,
-          ReportBytes(codePage, pgaItem, tgZoneItem, p, pga, period, platform, options.siteClass));
-  } else {
-    SaveReport(*options.report, codePage, pgaItem, tgZoneItem, p, pga, period, platform,
-               options.siteClass);
+  std::string report;
+  if (options.report) {
+    report =
+        ReportBytes(codePage, pgaItem, tgZoneItem, p, pga, period, platform, options.siteClass);
+  }
+  std::string pdf, chart;
+#ifdef GB_HAVE_EXPORT
+  ExportFiles exports = MakeExportFiles(options, p, pga, period, platform);
+  pdf = std::move(exports.pdf).value_or("");
+  chart = std::move(exports.chart).value_or("");
+#endif
+  const std::pair<const std::optional<std::string>*, const std::string*> files[] = {
+      {&options.report, &report}, {&options.pdf, &pdf}, {&options.chart, &chart}};
+  for (const auto& [name, bytes] : files) {
+    if (!*name) continue;
+    if (**name == "-") {
+      Write(out, *bytes);
+    } else {
+      WriteFileSafely(**name, *bytes);
+    }
   }
 }
 
@@ -93,6 +113,11 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
                                "' is not ASCII-compatible: CR, LF, the digits, ',' and '.' must "
                                "be the single bytes they are in ASCII");
   }
+#ifndef GB_HAVE_EXPORT
+  if (parsed.options.pdf || parsed.options.chart) {
+    return UsageError(err, "this build writes no PDF or chart images (built without Qt)");
+  }
+#endif
 
   DecimalSeparator = u'.';
   ThousandSeparator = u',';

@@ -13,18 +13,20 @@ struct FactorLine {
   double ParameterSet::*factor;
 };
 constexpr FactorLine kFactorLines[] = {
-    {"II类场地极罕遇地震动峰值加速度缩放系数K1,", &ParameterSet::FK1},
-    {"II类场地罕遇地震动峰值加速度缩放系数K2,", &ParameterSet::FK2},
-    {"II类场地多遇地震动峰值加速度缩放系数K3,", &ParameterSet::FK3},
-    {"罕遇地震动加速度反应谱特征周期增加值(s),", &ParameterSet::FRareTgIncrement},
-    {"极罕遇地震动加速度反应谱特征周期增加值(s),", &ParameterSet::FVeryRareTgIncrement},
-    {"地震动加速度放大系数反应谱的平台值(s),", &ParameterSet::FBetaMax},
+    {"II类场地极罕遇地震动峰值加速度缩放系数K1", &ParameterSet::FK1},
+    {"II类场地罕遇地震动峰值加速度缩放系数K2", &ParameterSet::FK2},
+    {"II类场地多遇地震动峰值加速度缩放系数K3", &ParameterSet::FK3},
+    {"罕遇地震动加速度反应谱特征周期增加值(s)", &ParameterSet::FRareTgIncrement},
+    {"极罕遇地震动加速度反应谱特征周期增加值(s)", &ParameterSet::FVeryRareTgIncrement},
+    {"地震动加速度放大系数反应谱的平台值(s)", &ParameterSet::FBetaMax},
 };
 
 // Levels in the column order of a spectrum line.
 constexpr int kSpectrumLevels[] = {lvFrequent, lvBasic, lvRare, lvVeryRare};
 
-std::string TitleLine() {
+}  // namespace
+
+std::string ReportTitleLine() {
   // ASCII only: the window may run under a locale whose toupper maps 'i' elsewhere.
   std::string address = AuthorWebAddress;
   for (std::size_t i = 0; i < 3 && i < address.size(); ++i) {
@@ -34,6 +36,21 @@ std::string TitleLine() {
   return std::string("GB 18306-2015《地震动参数区划图》地震动参数计算 (by ") + AuthorName + " " +
          address + ")";
 }
+
+std::vector<ReportInputLine> ReportInputLines(std::string_view pgaItemText,
+                                              std::string_view tgZoneItemText,
+                                              const ParameterSet& p) {
+  std::vector<ReportInputLine> inputs;
+  inputs.reserve(8);
+  inputs.push_back({"II类场地地震动峰值加速度(g)", std::string(pgaItemText)});
+  inputs.push_back({"II类场地地震动加速度反应谱特征周期(s)", std::string(tgZoneItemText)});
+  for (const FactorLine& line : kFactorLines) {
+    inputs.push_back({line.caption, FormatGeneralDecimal(p.*line.factor)});
+  }
+  return inputs;
+}
+
+namespace {
 
 std::string Concat(std::string_view caption, std::string_view value) {
   std::string line;
@@ -71,14 +88,12 @@ std::vector<std::string> BuildReportLines(std::string_view pgaItemText,
                                           const GridTexts& platform, int siteClass) {
   std::vector<std::string> lines;
   lines.reserve(kReportLineCount);
-  lines.push_back(TitleLine());
+  lines.push_back(ReportTitleLine());
   lines.emplace_back();
   lines.emplace_back();
   lines.emplace_back("输入参数");
-  lines.push_back(Concat("II类场地地震动峰值加速度(g),", pgaItemText));
-  lines.push_back(Concat("II类场地地震动加速度反应谱特征周期(s),", tgZoneItemText));
-  for (const FactorLine& line : kFactorLines) {
-    lines.push_back(Concat(line.caption, FormatGeneralDecimal(p.*line.factor)));
+  for (const ReportInputLine& input : ReportInputLines(pgaItemText, tgZoneItemText, p)) {
+    lines.push_back(Concat(input.caption + ",", input.value));
   }
   AppendGrid(lines, "地震动峰值加速度计算结果(g)", pga);
   AppendGrid(lines, "地震动峰值加速度反应谱特征周期计算结果(s)", period);

@@ -13,6 +13,18 @@ namespace gb {
 
 inline constexpr int kReportLineCount = 32 + SpectrumPointCount;
 
+// Line 1: the title naming the standard and the author.
+std::string ReportTitleLine();
+
+// Lines 5 to 12, one input each: its caption (without the separating comma) and its text.
+struct ReportInputLine {
+  std::string caption;
+  std::string value;
+};
+std::vector<ReportInputLine> ReportInputLines(std::string_view pgaItemText,
+                                              std::string_view tgZoneItemText,
+                                              const ParameterSet& p);
+
 // All report lines. The two list item texts and the three grids are copied as given, never
 // recomputed: after an interrupted calculation they may disagree with `p`, and the report shows
 // what the window shows. The spectrum lines are computed from `p` for `siteClass`; an ordinate

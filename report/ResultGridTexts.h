@@ -14,6 +14,19 @@ inline constexpr int kGridRows = 5;     // header row + four levels
 
 enum class ResultGrid { Pga, Period, Platform };
 
+// The caption above the grid in the window (UTF-8).
+inline const char* ResultGridCaption(ResultGrid grid) {
+  switch (grid) {
+    case ResultGrid::Pga:
+      return "地震动峰值加速度 (g)";
+    case ResultGrid::Period:
+      return "地震动加速度反应谱特征周期 (s)";
+    case ResultGrid::Platform:
+      break;
+  }
+  return "地震动加速度反应谱平台值 (g)";
+}
+
 // A grid's cell texts addressed [column, row] like the window's grids.
 struct GridTexts {
   std::string cells[kGridColumns][kGridRows];

@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <utility>
 
@@ -42,6 +45,13 @@ std::optional<QString> SystemSaveFileName(QWidget* owner, const TSaveDialogReque
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(QtNameFilters(request.Filter));
   dialog.setDefaultSuffix(request.DefaultExt);
+  // With a choice of types, a name typed without an extension gets the chosen type's.
+  if (dialog.nameFilters().size() > 1) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+      const qsizetype dot = f.lastIndexOf(QStringLiteral("*."));
+      if (dot >= 0) dialog.setDefaultSuffix(f.mid(dot + 2).section(u')', 0, 0).section(u' ', 0, 0));
+    });
+  }
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
   dialog.setDirectory(request.InitialDir);
   // A full path from an earlier choice takes its own folder along.
@@ -52,10 +62,24 @@ std::optional<QString> SystemSaveFileName(QWidget* owner, const TSaveDialogReque
   return chosen.first();
 }
 
+bool SystemPrintDialog(QWidget* owner, QPrinter& printer) {
+  QPrintDialog dialog(&printer, owner);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void SystemPrintPreview(QWidget* owner, QPrinter& printer,
+                        const std::function<void(QPrinter&)>& paint) {
+  QPrintPreviewDialog dialog(&printer, owner);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&paint](QPrinter* target) { paint(*target); });
+  dialog.exec();
+}
+
 }  // namespace
 
 TDialogServices SystemDialogServices() {
-  return {SystemMessageBox, SystemNotice, SystemSaveFileName, ShellOpenWebAddress};
+  return {SystemMessageBox,    SystemNotice,      SystemSaveFileName,
+          ShellOpenWebAddress, SystemPrintDialog, SystemPrintPreview};
 }
 
 QStringList QtNameFilters(const QString& filter) {

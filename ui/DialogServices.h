@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace gb {
@@ -37,6 +38,12 @@ struct TDialogServices {
       SaveFileName;
   // The shell's "open" of a web address; the outcome is not looked at.
   std::function<void(const QString& address)> OpenWebAddress;
+  // The print dialog for `printer`; true when the user chose to print.
+  std::function<bool(QWidget* owner, QPrinter& printer)> PrintDialog;
+  // The print preview of the pages `paint` draws onto the printer; the user may print from it.
+  std::function<void(QWidget* owner, QPrinter& printer,
+                     const std::function<void(QPrinter&)>& paint)>
+      PrintPreview;
 };
 
 // The real boxes, dialog and browser request.

@@ -1,11 +1,16 @@
 #include "ui/StringGrid.h"
 
 #include <QAbstractTableModel>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
+
+#include "export/SpreadsheetText.h"
 
 namespace gb {
 
@@ -207,6 +212,30 @@ void TStringGrid::SetCurrentCell(int col, int row) {
 }
 
 void TStringGrid::keyboardSearch(const QString&) {}
+
+QString TStringGrid::SelectionText() const {
+  GridTexts texts;
+  for (int row = 0; row < std::min(RowCount(), kGridRows); ++row) {
+    for (int col = 0; col < std::min(ColCount(), kGridColumns); ++col) {
+      texts.Cells(col, row) = Cells(col, row).toStdString();
+    }
+  }
+  std::vector<std::pair<int, int>> cells;
+  for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+    cells.emplace_back(index.column(), index.row());
+  }
+  return QString::fromStdString(GridSelectionText(texts, cells));
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    const QString text = SelectionText();
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
 
 void TStringGrid::focusInEvent(QFocusEvent* event) {
   QTableView::focusInEvent(event);

@@ -57,9 +57,15 @@ class TStringGrid : public QTableView {
   int Row() const;
   void SetCurrentCell(int col, int row);
 
+  // The selected data cells as a small tab-separated table headed by their captions, as Ctrl+C
+  // puts it on the clipboard.
+  QString SelectionText() const;
+
  protected:
   // Typing selects nothing: a key is not a search for a cell starting with it.
   void keyboardSearch(const QString& search) override;
+  // Ctrl+C copies the selection with its captions, not only the current cell's text.
+  void keyPressEvent(QKeyEvent* event) override;
   // The current cell looks different with and without the focus.
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;

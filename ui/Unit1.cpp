@@ -1,14 +1,19 @@
 #include "ui/Unit1.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <filesystem>
 #include <limits>
 #include <string>
@@ -16,7 +21,12 @@
 #include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
 #include "engine/ZoningTables.h"
+#include "export/CalculationSheet.h"
+#include "export/ChartImage.h"
+#include "export/SpectrumChart.h"
+#include "export/SpreadsheetText.h"
 #include "report/ResultGridTexts.h"
+#include "report/SafeFileWrite.h"
 #include "report/SaveReport.h"
 #include "report/SystemCodePage.h"
 #include "text/ParseDecimalText.h"
@@ -38,6 +48,12 @@ constexpr int kStatusBarHeight = 26;
 constexpr int kHeaderColumnWidth = 100;
 const char* const kSaveFilter = "CSV(逗号分隔)(*.csv)|*.csv";
 const char* const kDefaultReportName = "地震动参数查询结果";
+const char* const kSheetFilter = "PDF(*.pdf)|*.pdf";
+const char* const kDefaultSheetName = "地震动参数计算书.pdf";
+const char* const kImageFilter = "PNG 图像(*.png)|*.png|SVG 矢量图(*.svg)|*.svg";
+const char* const kDefaultImageName = "反应谱.png";
+// Exported images are twice the chart's size on screen, drawn at the same layout.
+constexpr int kImageScale = 2;
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -129,6 +145,7 @@ TForm1::TForm1(TApplication& Owner) : QMainWindow(nullptr), Application(Owner) {
 
   dlgSave1->InitialDir = QCoreApplication::applicationDirPath();
   dlgSave1->FileName = Text(kDefaultReportName);
+  CreateExportCommands();
 }
 
 TForm1::~TForm1() = default;
@@ -232,10 +249,15 @@ void TForm1::CreateControls() {
   cht2->setObjectName(QStringLiteral("cht2"));
   cht2->setFocusPolicy(Qt::StrongFocus);
   place(cht2, 2, 40, 448, 198, akLeft | akTop | akBottom);
-  hrzlnsrsSeries1 = cht2->AddSeries(Text(kLevelLabels[lvFrequent]), QColor(0, 128, 0));
-  hrzlnsrsSeries2 = cht2->AddSeries(Text(kLevelLabels[lvBasic]), QColor(255, 0, 0));
-  hrzlnsrsSeries3 = cht2->AddSeries(Text(kLevelLabels[lvRare]), QColor(0, 0, 255));
-  hrzlnsrsSeries4 = cht2->AddSeries(Text(kLevelLabels[lvVeryRare]), QColor(0, 0, 0));
+  // Legend texts and colours as every exported picture of the spectra has them.
+  const auto addCurve = [this](int level) {
+    const SpectrumCurveStyle curve = SpectrumCurve(level);
+    return cht2->AddSeries(Text(curve.title), curve.color);
+  };
+  hrzlnsrsSeries1 = addCurve(lvFrequent);
+  hrzlnsrsSeries2 = addCurve(lvBasic);
+  hrzlnsrsSeries3 = addCurve(lvRare);
+  hrzlnsrsSeries4 = addCurve(lvVeryRare);
 
   dlgSave1 = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
   dlgSave1->Filter = Text(kSaveFilter);
@@ -246,7 +268,7 @@ void TForm1::CreateControls() {
 void TForm1::CreateMenu() {
   mm1 = new QMenuBar(this);
   mm1->setObjectName(QStringLiteral("mm1"));
-  Fi1 = mm1->addAction(Text("文件"));  // a bar item with no sub-items and no command
+  Fi1 = mm1->addAction(Text("文件"));  // its items: CreateExportCommands
   Fi1->setObjectName(QStringLiteral("Fi1"));
   About1 = mm1->addMenu(Text("帮助"));
   About1->setObjectName(QStringLiteral("About1"));
@@ -288,6 +310,7 @@ void TForm1::SetTabOrder() {
 // with everything before it stored and everything from it on untouched.
 void TForm1::btn2Click(QObject* Sender) {
   (void)Sender;
+  FCalculatedAt = QDateTime::currentDateTime();
   FPgaZoneIndex = cbb1->currentIndex();
   FTgZoneIndex = cbb2->currentIndex();
   FBasicPga = Parse(cbb1->itemText(FPgaZoneIndex));
@@ -352,6 +375,159 @@ void TForm1::rzfldsts2MouseLeave(QObject* Sender) {
 
 // "How to use" is the author's web site, as the status-bar link.
 void TForm1::Howtouse1Click(QObject* Sender) { rzfldsts2Click(Sender); }
+
+// The menu "文件" and the chart's context menu. Built after the designed controls and bound
+// through the same guard as every other command; nothing of the designed window changes.
+void TForm1::CreateExportCommands() {
+  FileMenu1 = new QMenu(Text("文件"), this);
+  FileMenu1->setObjectName(QStringLiteral("FileMenu1"));
+  Fi1->setMenu(FileMenu1);
+  const auto add = [this](QMenu* menu, const char* name, const char* caption,
+                          void (TForm1::*handler)(QObject*), QKeySequence key = {}) {
+    QAction* action = menu->addAction(Text(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, Guarded(Application, this, action, handler));
+    return action;
+  };
+  ExportSheet1 = add(FileMenu1, "ExportSheet1", "导出计算书(PDF)…", &TForm1::ExportSheet1Click,
+                     QKeySequence(Qt::CTRL | Qt::Key_E));
+  Print1 =
+      add(FileMenu1, "Print1", "打印…", &TForm1::Print1Click, QKeySequence(Qt::CTRL | Qt::Key_P));
+  PrintPreview1 = add(FileMenu1, "PrintPreview1", "打印预览…", &TForm1::PrintPreview1Click);
+  FileMenu1->addSeparator();
+  ExportChart1 = add(FileMenu1, "ExportChart1", "导出反应谱图…", &TForm1::ExportChart1Click);
+  CopyAll1 = add(FileMenu1, "CopyAll1", "复制全部结果", &TForm1::CopyAll1Click);
+  // The shortcuts work wherever the focus is in the window, menu open or not.
+  addActions({ExportSheet1, Print1});
+
+  pmChart = new QMenu(this);
+  pmChart->setObjectName(QStringLiteral("pmChart"));
+  CopyImage1 = add(pmChart, "CopyImage1", "复制图像", &TForm1::CopyImage1Click);
+  SaveImage1 = add(pmChart, "SaveImage1", "保存图像…", &TForm1::ExportChart1Click);
+  connect(cht2, &TSpectrumChart::ContextMenuRequested, this, &TForm1::cht2ContextMenu);
+
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  dlgSaveSheet = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
+  dlgSaveSheet->Filter = Text(kSheetFilter);
+  dlgSaveSheet->DefaultExt = QStringLiteral("pdf");
+  dlgSaveSheet->InitialDir = documents;
+  dlgSaveSheet->FileName = Text(kDefaultSheetName);
+  dlgSaveImage = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
+  dlgSaveImage->Filter = Text(kImageFilter);
+  dlgSaveImage->DefaultExt = QStringLiteral("png");
+  dlgSaveImage->InitialDir = documents;
+  dlgSaveImage->FileName = Text(kDefaultImageName);
+}
+
+namespace {
+
+CaptionedGrid Captioned(ResultGrid which, const TStringGrid& grid) {
+  return {ResultGridCaption(which), GridTextsOf(grid)};
+}
+
+// The chart's layout as on screen; a chart squeezed below its designed size (or not yet laid
+// out) is drawn at that size instead, so that the image keeps its labels.
+QSize ChartImageLayout(const TSpectrumChart& chart) {
+  return chart.size().expandedTo(chart.sizeHint());
+}
+
+std::string Utf8(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+// The inputs as stored by the last Calculate, the grids as they stand and the chart as it is
+// drawn: what the sheet shows is what the window shows.
+CalculationSheet SheetOf(const TForm1& form) {
+  CalculationSheet sheet;
+  sheet.titleLine = ReportTitleLine();
+  sheet.calculatedAt =
+      form.FCalculatedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+  sheet.inputs = SheetInputLines(form.cbb1->itemText(form.Parameters().FPgaZoneIndex).toStdString(),
+                                 form.cbb2->itemText(form.Parameters().FTgZoneIndex).toStdString(),
+                                 form.Parameters());
+  sheet.grids = {Captioned(ResultGrid::Pga, *form.strngrd1),
+                 Captioned(ResultGrid::Period, *form.strngrd2),
+                 Captioned(ResultGrid::Platform, *form.strngrd3)};
+  sheet.siteClass = form.cbb3->currentIndex();
+  sheet.chart = &form.cht2->Plot();
+  return sheet;
+}
+
+}  // namespace
+
+void TForm1::ExportSheet1Click(QObject* Sender) {
+  (void)Sender;
+  if (!dlgSaveSheet->Execute()) return;
+  WriteFileSafely(FileSystemPath(dlgSaveSheet->FileName),
+                  Utf8(CalculationSheetPdf(SheetOf(*this))));
+  Application.ShowNotice(Text("完成!"));
+}
+
+void TForm1::Print1Click(QObject* Sender) {
+  (void)Sender;
+  QPrinter printer(QPrinter::HighResolution);
+  PrepareSheetPages(printer);
+  printer.setDocName(Text("地震动参数计算书"));
+  if (!Application.Services().PrintDialog(this, printer)) return;
+  if (PaintCalculationSheet(printer, SheetOf(*this)) == 0) {
+    throw Exception("The printer did not accept the calculation sheet");
+  }
+  // "Print to file" makes a PDF: it gets what an exported sheet gets.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    QFile file(printer.outputFileName());
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QByteArray pdf = file.readAll();
+    file.close();
+    FinishSheetPdf(pdf);
+    WriteFileSafely(FileSystemPath(printer.outputFileName()), Utf8(pdf));
+  }
+}
+
+void TForm1::PrintPreview1Click(QObject* Sender) {
+  QPrinter printer(QPrinter::HighResolution);
+  PrepareSheetPages(printer);
+  printer.setDocName(Text("地震动参数计算书"));
+  // The preview asks for the pages from inside Qt's own event handling: the guard keeps any
+  // error from unwinding through it.
+  Application.Services().PrintPreview(this, printer, [this, Sender](QPrinter& target) {
+    Dispatch(Application, Sender, [&] { PaintCalculationSheet(target, SheetOf(*this)); });
+  });
+}
+
+// The image type follows the file's extension, as the dialog's chosen filter gives it.
+void TForm1::ExportChart1Click(QObject* Sender) {
+  (void)Sender;
+  if (!dlgSaveImage->Execute()) return;
+  const QString name = dlgSaveImage->FileName;
+  const std::optional<ChartImageFormat> format = ChartImageFormatOf(name.toStdString());
+  if (!format) {
+    throw Exception("Cannot save \"" + name.toStdString() +
+                    "\": an image name ends in .png or .svg");
+  }
+  const QSize pixels = ChartImageLayout(*cht2) * kImageScale;
+  const QByteArray bytes = *format == ChartImageFormat::Svg
+                               ? ChartSvgBytes(cht2->Plot(), pixels, kImageScale)
+                               : ChartPngBytes(cht2->Plot(), pixels, kImageScale);
+  WriteFileSafely(FileSystemPath(name), Utf8(bytes));
+  Application.ShowNotice(Text("完成!"));
+}
+
+void TForm1::CopyAll1Click(QObject* Sender) {
+  (void)Sender;
+  const CalculationSheet sheet = SheetOf(*this);
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(AllResultsText(sheet.inputs, sheet.grids)));
+}
+
+void TForm1::CopyImage1Click(QObject* Sender) {
+  (void)Sender;
+  QImage image = ChartImage(cht2->Plot(), ChartImageLayout(*cht2) * kImageScale, kImageScale);
+  image.setDevicePixelRatio(1);
+  QGuiApplication::clipboard()->setImage(image);
+}
+
+void TForm1::cht2ContextMenu(const QPoint& GlobalPos) { pmChart->popup(GlobalPos); }
 
 void TForm1::ClearSpectrumSeries() {
   hrzlnsrsSeries1->Clear();

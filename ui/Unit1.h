@@ -2,6 +2,7 @@
 // and the parameter set the Calculate command fills.
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <memory>
 
@@ -54,6 +55,14 @@ class TForm1 : public QMainWindow, private ParameterSet {
   void rzfldsts2Click(QObject* Sender);
   void rzfldsts2MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
   void rzfldsts2MouseLeave(QObject* Sender);
+  // Results that leave the window.
+  void ExportSheet1Click(QObject* Sender);   // calculation sheet as PDF
+  void Print1Click(QObject* Sender);         // calculation sheet on a printer
+  void PrintPreview1Click(QObject* Sender);  // the same, previewed first
+  void ExportChart1Click(QObject* Sender);   // chart image, PNG or SVG
+  void CopyAll1Click(QObject* Sender);       // inputs and tables as spreadsheet text
+  void CopyImage1Click(QObject* Sender);     // chart image on the clipboard
+  void cht2ContextMenu(const QPoint& GlobalPos);
 
   void ClearSpectrumSeries();
   void PlotSpectra();
@@ -64,6 +73,15 @@ class TForm1 : public QMainWindow, private ParameterSet {
 
   QMenuBar* mm1;
   QAction* Fi1;
+  QMenu* FileMenu1;
+  QAction* ExportSheet1;
+  QAction* Print1;
+  QAction* PrintPreview1;
+  QAction* ExportChart1;
+  QAction* CopyAll1;
+  QMenu* pmChart;  // the chart's context menu
+  QAction* CopyImage1;
+  QAction* SaveImage1;
   QMenu* About1;
   QAction* About2;
   QAction* Howtouse1;
@@ -114,12 +132,18 @@ class TForm1 : public QMainWindow, private ParameterSet {
   TButton* btn4;
 
   std::unique_ptr<TSaveDialog> dlgSave1;
+  std::unique_ptr<TSaveDialog> dlgSaveSheet;
+  std::unique_ptr<TSaveDialog> dlgSaveImage;
+
+  // When the last Calculate ran; the calculation sheet prints it.
+  QDateTime FCalculatedAt;
 
  private:
   void CreateControls();
   void CreateMenu();
   void BindEvents();
   void SetTabOrder();
+  void CreateExportCommands();
 
   TApplication& Application;
   QWidget* client_;

@@ -140,6 +140,38 @@ class TestChartMouse : public QObject {
     QVERIFY(!chart_->BottomAxisFixed());
   }
 
+  // Zooming again and again into the middle of the view stops where the labels would lose their
+  // meaning: every view keeps two distinct labels on each axis, and a zoom past that limit
+  // leaves the view as it is.
+  void repeatedZoomsStopWhileEveryViewIsLabelled() {
+    TChartRange lastBottom = chart_->BottomAxisRange(), lastLeft = chart_->LeftAxisRange();
+    int unchanged = 0;
+    for (int zoom = 0; zoom < 80; ++zoom) {
+      const QRect plot = chart_->PlotArea();
+      const QPoint from = plot.center() - QPoint(plot.width() / 5, plot.height() / 5);
+      Drag(*chart_, Qt::LeftButton, from,
+           plot.center() + QPoint(plot.width() / 5, plot.height() / 5));
+      for (const QStringList& labels : {chart_->BottomAxisLabels(), chart_->LeftAxisLabels()}) {
+        QVERIFY2(labels.size() >= 2,
+                 qPrintable(QString("zoom %1: %2").arg(zoom).arg(labels.join(' '))));
+        QCOMPARE(QStringList(labels).removeDuplicates(), 0);
+      }
+      const bool same =
+          chart_->BottomAxisRange() == lastBottom && chart_->LeftAxisRange() == lastLeft;
+      unchanged += same;
+      lastBottom = chart_->BottomAxisRange();
+      lastLeft = chart_->LeftAxisRange();
+    }
+    QVERIFY(unchanged > 10);  // the limit was reached well before the 80th zoom
+    // The narrowest view still spans at least a step of the finest label (7 and 8 decimals).
+    QVERIFY(lastBottom.Maximum - lastBottom.Minimum >= 1e-7);
+    QVERIFY(lastLeft.Maximum - lastLeft.Minimum >= 1e-8);
+    // A right-to-left drag still restores the automatic ranges.
+    const QPoint centre = chart_->PlotArea().center();
+    Drag(*chart_, Qt::LeftButton, centre, centre + QPoint(-30, 30));
+    QVERIFY(chart_->BottomAxisRange() == bottom_ && chart_->LeftAxisRange() == left_);
+  }
+
   void replotIsPaintedOnceAfterTheHandler() {
     QCoreApplication::processEvents();
     struct PaintCounter : QObject {

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "ChartFixture.h"
+#include "export/ChartImage.h"
 
 using namespace chart_test;
 
@@ -68,6 +69,21 @@ class TestChartRender : public QObject {
     const QRect above(0, 0, chart->width(), chart->PlotArea().y() - 1);
     for (const QColor& c : kCurves) QCOMPARE(Count(image, *chart, c, above), 0);
     QVERIFY(Count(image, *chart, Qt::red, chart->PlotArea()) > 50);
+  }
+
+  // Screen and export share one drawing: the exported image of the current view, hidden curve
+  // included, is the widget's picture pixel for pixel.
+  void exportedImageIsTheScreenPicture() {
+    auto chart = MakeSpectrumChart();
+    ClickLegend(*chart, gb::lvRare);
+    const QPoint from = Pixel(*chart, 0.5, 0.3), to = Pixel(*chart, 4.0, 0.01);
+    QTest::mousePress(chart.get(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(chart.get(), to);
+    QTest::mouseRelease(chart.get(), Qt::LeftButton, {}, to);
+    const QImage screen = Grab(*chart, "chart-screen");
+    const QImage exported = gb::ChartImage(chart->Plot(), chart->size(), 1);
+    QCOMPARE(exported.size(), screen.size());
+    QVERIFY(exported.convertToFormat(QImage::Format_RGB32) == screen);
   }
 
   void nonFiniteOrdinateBreaksTheLineInsteadOfASpike() {

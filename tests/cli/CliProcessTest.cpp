@@ -3,6 +3,7 @@
 
 #include "ProgramRun.h"
 #include "report/TextEncoding.h"
+#include "tests/support/PopplerTools.h"
 
 namespace gb {
 namespace {
@@ -100,6 +101,98 @@ TEST(CliProcess, ErrorsExitWithTheirMessage) {
   EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"folder", "r.csv"}));
   EXPECT_TRUE(Entries(work / "folder").empty());
 }
+
+#ifdef GB_HAVE_EXPORT
+// The sheet and the chart in one run, drawn without a display.
+TEST(CliProcess, SheetAndChartTogether) {
+  const TempFolder work;
+  const Outcome run =
+      RunProgram({"--pga", "0.20", "--zone", "0.40", "--site", "III", "--pdf", "s.pdf", "--chart",
+                  "c.svg", "--chart-size", "900x600", "--report", "r.csv"},
+                 work.Path());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out + run.err, "");
+  EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"c.svg", "r.csv", "s.pdf"}));
+  const std::string svg = ReadFile(work / "c.svg");
+  EXPECT_NE(svg.find("viewBox=\"0 0 900 600\""), std::string::npos);
+  for (const char* colour : {"#008000", "#ff0000", "#0000ff", "#000000"}) {
+    EXPECT_NE(svg.find(std::string("stroke=\"") + colour + "\""), std::string::npos) << colour;
+  }
+  EXPECT_TRUE(ReadFile(work / "s.pdf").starts_with("%PDF-"));
+
+  const auto text = ToolOutput("pdftotext", "-enc UTF-8", (work / "s.pdf").string(), "-");
+  if (!text) GTEST_SKIP() << "pdftotext is not installed";
+  const std::vector<std::string> words = Words(*text);
+  EXPECT_TRUE(InOrder(words, {"0.20", "0.40", "2.9", "1.9", "0.3333", "0.05", "0.05", "2.5"}));
+  // All 60 grid texts: 20 data cells of each grid, in the order of the report's lines.
+  const std::vector<std::string> lines = SplitCrLf(ReadFile(work / "r.csv"));
+  std::vector<std::string> cells;
+  for (const int first : {14, 20, 26}) {
+    for (int line = first + 1; line < first + 5; ++line) {
+      std::string row = lines.at(static_cast<std::size_t>(line - 1));
+      for (std::size_t comma; (comma = row.find(',')) != std::string::npos;) {
+        const std::string cell = row.substr(0, comma);
+        if (!cell.empty() && cell[0] >= '0' && cell[0] <= '9') cells.push_back(cell);
+        row.erase(0, comma + 1);
+      }
+    }
+  }
+  ASSERT_EQ(cells.size(), 60u);
+  EXPECT_TRUE(InOrder(words, cells)) << *text;
+  const auto fonts = ToolOutput("pdffonts", "", (work / "s.pdf").string());
+  ASSERT_TRUE(fonts.has_value());
+  EXPECT_TRUE(EveryFontEmbedded(*fonts)) << *fonts;
+}
+
+TEST(CliProcess, ChartPngAtTheDefaultSizeAndExportErrors) {
+  const TempFolder work;
+  EXPECT_EQ(RunProgram({"--chart", "c.PNG"}, work.Path()).status, 0);
+  const std::string png = ReadFile(work / "c.PNG");
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  // IHDR: width and height, big-endian, at bytes 16 and 20.
+  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x04\xB0\0\0\x03\x20", 8));
+
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  } kCases[] = {
+      {{"--pdf", "/no/such/dir/s.pdf"},
+       1,
+       "Cannot create file \"/no/such/dir/s.pdf\". No such file or directory.\n"},
+      {{"--chart", "/no/such/dir/c.svg"},
+       1,
+       "Cannot create file \"/no/such/dir/c.svg\". No such file or directory.\n"},
+      {{"--k1", "abc", "--pdf", "s.pdf", "--chart", "c.png"},
+       1,
+       "'abc' is not a valid floating point value.\n"},
+      {{"--chart", "c.gif"},
+       2,
+       "gb18306-cli: the chart file 'c.gif' must end in .png or .svg\nTry 'gb18306-cli --help' "
+       "for more information.\n"},
+  };
+  for (const auto& c : kCases) {
+    const Outcome run = RunProgram(c.args, work.Path());
+    EXPECT_EQ(run.status, c.status) << c.args[1];
+    EXPECT_EQ(run.err, c.err);
+  }
+  EXPECT_EQ(Entries(work.Path()), std::set<std::string>{"c.PNG"});
+
+  const Outcome toStdout = RunProgram({"--pdf", "-"}, work.Path());
+  EXPECT_EQ(toStdout.status, 0);
+  EXPECT_TRUE(toStdout.out.starts_with("%PDF-"));
+  EXPECT_EQ(toStdout.err, "");
+}
+#else
+TEST(CliProcess, WithoutQtSheetAndChartAreUsageErrors) {
+  const TempFolder work;
+  const Outcome run = RunProgram({"--pdf", "s.pdf"}, work.Path());
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.err.starts_with("gb18306-cli: this build writes no PDF or chart images"));
+  EXPECT_TRUE(Entries(work.Path()).empty());
+}
+#endif
 
 TEST(CliProcess, VersionHelpAndTables) {
   const TempFolder work;

@@ -79,5 +79,56 @@ TEST(ParseCommandLine, ActionsAndUsageErrors) {
   }
 }
 
+TEST(ParseCommandLine, SheetAndChartOptions) {
+  const struct {
+    std::vector<std::string_view> args;
+    int width, height;  // 0: a usage error
+  } kCases[] = {
+      {{}, 1200, 800},
+      {{"--chart-size", "900x600"}, 900, 600},
+      {{"--chart-size=50x10000"}, 50, 10000},
+      {{"--chart-size", "49x600"}, 0, 0},
+      {{"--chart-size", "900x10001"}, 0, 0},
+      {{"--chart-size", "900"}, 0, 0},
+      {{"--chart-size", "900X600"}, 0, 0},
+      {{"--chart-size", "9x9x9"}, 0, 0},
+      {{"--chart-size", "+900x600"}, 0, 0},
+      {{"--chart-size", "0900x0600"}, 900, 600},
+      {{"--chart-size", "99999999x600"}, 0, 0},
+  };
+  for (const auto& c : kCases) {
+    const ParsedCommandLine parsed = ParseCommandLine(c.args);
+    if (c.width == 0) {
+      EXPECT_EQ(parsed.action, CliAction::UsageError) << (c.args.empty() ? "" : c.args.back());
+      EXPECT_TRUE(parsed.error.ends_with("each, e.g. 1200x800")) << parsed.error;
+    } else {
+      ASSERT_EQ(parsed.action, CliAction::Run) << parsed.error;
+      EXPECT_EQ(parsed.options.chartWidth, c.width);
+      EXPECT_EQ(parsed.options.chartHeight, c.height);
+    }
+  }
+
+  const std::vector<std::string_view> all = {"--pdf", "s.pdf", "--chart", "c.SVG", "--report", "-"};
+  const ParsedCommandLine parsed = ParseCommandLine(all);
+  ASSERT_EQ(parsed.action, CliAction::Run) << parsed.error;
+  EXPECT_EQ(parsed.options.pdf, "s.pdf");
+  EXPECT_EQ(parsed.options.chart, "c.SVG");
+
+  const struct {
+    std::vector<std::string_view> args;
+    std::string error;
+  } kErrors[] = {
+      {{"--chart", "c.jpg"}, "the chart file 'c.jpg' must end in .png or .svg"},
+      {{"--chart", "png"}, "the chart file 'png' must end in .png or .svg"},
+      {{"--report", "-", "--pdf", "-"},
+       "only one of --report and --pdf can write to the standard output"},
+  };
+  for (const auto& c : kErrors) {
+    const ParsedCommandLine e = ParseCommandLine(c.args);
+    EXPECT_EQ(e.action, CliAction::UsageError);
+    EXPECT_EQ(e.error, c.error);
+  }
+}
+
 }  // namespace
 }  // namespace gb

@@ -4,7 +4,9 @@
 Enters inputs, calculates, changes the chart's site class and saves through Qt's own file
 dialog, then checks the saved bytes against gb18306-cli for the same inputs. A rejected text must
 bring up the error box titled with the application title, after which the program still
-calculates and saves. Ends with the Close button and exit code 0.
+calculates and saves. Then the exports: the calculation sheet by Ctrl+E, the chart image through
+the menu 文件 opened with the mouse, and through the chart's context menu opened by a right click.
+Ends with the Close button and exit code 0.
 
 Needs Xvfb and xdotool; exits 77 (skipped) when either is missing.
 """
@@ -237,6 +239,24 @@ class Session:
         self.d.wait_gone(notice, "the notice")
         self.d.refocus_main()
 
+    def answer_save_dialog(self, path):
+        """Types a full path into the save dialog that is opening and confirms the notice."""
+        dialog = self.d.wait_window(SAVE_TITLE)
+        self.d.wait_focus(dialog, "the save dialog")
+        self.d.type_into_focused(path)
+        self.d.key("Return")
+        self.d.wait_gone(dialog, "the save dialog")
+        notice = self.d.wait_window(BOX_TITLE)
+        self.d.wait_focus(notice, "the notice")
+        self.d.key("Return")
+        self.d.wait_gone(notice, "the notice")
+        self.d.refocus_main()
+
+    def click(self, x, y, button=1):
+        """A click at (x, y) of the main window."""
+        self.d.xdotool("mousemove", "--window", str(self.d.main), str(x), str(y))
+        self.d.xdotool("click", str(button))
+
     def expect_error_box(self):
         box = self.d.wait_window(BOX_TITLE)
         self.d.wait_focus(box, "the error box")
@@ -325,6 +345,39 @@ def run(program, cli, work):
                 "report after the error box, K2 1.7 and site class I1")
         if read(first) != first_bytes:
             raise Failure("the first report changed")
+
+        # The calculation sheet by its shortcut, from wherever the focus is.
+        sheet = os.path.join(work, "sheet.pdf")
+        d.key("ctrl+e")
+        s.answer_save_dialog(sheet)
+        if not read(sheet).startswith(b"%PDF-"):
+            raise Failure("Ctrl+E wrote no PDF")
+        if shutil.which("pdftotext"):
+            text = subprocess.run(["pdftotext", "-enc", "UTF-8", sheet, "-"], capture_output=True,
+                                  text=True, timeout=WAIT).stdout
+            if "设计反应谱（场地类别 I1）" not in text or "输入参数" not in text:
+                raise Failure("the sheet does not read back as the window's: " + text[:400])
+        log("ok: Ctrl+E wrote the calculation sheet of site class I1")
+
+        # 文件 opened with the mouse, its fourth item (导出反应谱图…) chosen with the keys.
+        s.click(20, 10)
+        d.key("Down", "Down", "Down", "Down", "Return")
+        svg = os.path.join(work, "chart.svg")
+        s.answer_save_dialog(svg)
+        if b"<svg" not in read(svg):
+            raise Failure("文件 → 导出反应谱图… wrote no SVG")
+        log("ok: 文件 → 导出反应谱图… wrote the chart as SVG")
+
+        # A right click in the middle of the chart: its menu; 保存图像… is the second item.
+        s.click(8 + 2 + 224, 268 + 40 + 99 + 25, button=3)
+        d.key("Down", "Down", "Return")
+        png = os.path.join(work, "chart.png")
+        s.answer_save_dialog(png)
+        if not read(png).startswith(b"\x89PNG"):
+            raise Failure("the chart's 保存图像… wrote no PNG")
+        log("ok: the chart's context menu saved the chart as PNG")
+        d.only_main_window()
+        s.at = "cht2"  # the right click gave the chart the focus
 
         s.press("btn4", "KP_Enter")
         try:

@@ -1,5 +1,7 @@
 #include "UiTestSupport.h"
 
+#include <QPrinter>
+
 #include "ui/StringGrid.h"
 
 namespace gb::test {
@@ -21,6 +23,20 @@ TDialogServices Recorder::Services() {
     return std::optional<QString>(answer);
   };
   services.OpenWebAddress = [this](const QString& address) { openedAddresses.push_back(address); };
+  services.PrintDialog = [this](QWidget*, QPrinter& printer) {
+    ++printDialogs;
+    if (printToFile.isEmpty()) return false;
+    printer.setOutputFileName(printToFile);
+    printedPageSize = printer.pageLayout().pageSize().id();
+    return true;
+  };
+  services.PrintPreview = [this](QWidget*, QPrinter& printer,
+                                 const std::function<void(QPrinter&)>& paint) {
+    ++printPreviews;
+    if (printToFile.isEmpty()) return;
+    printer.setOutputFileName(printToFile);
+    paint(printer);
+  };
   return services;
 }
 

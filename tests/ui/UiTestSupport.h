@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSize>
 #include <QPushButton>
 #include <QString>
 #include <deque>
@@ -34,6 +35,11 @@ struct Recorder {
   std::vector<TSaveDialogRequest> saveRequests;
   std::deque<QString> saveAnswers;
   std::vector<QString> openedAddresses;
+  int printDialogs = 0;
+  // Where an accepted print dialog sends the pages (a PDF file); empty: the dialog is declined.
+  QString printToFile;
+  std::optional<QPageSize::PageSizeId> printedPageSize;
+  int printPreviews = 0;  // each preview paints its pages onto printToFile, if given
 
   TDialogServices Services();
 };

@@ -35,6 +35,21 @@ class TestWindowChart : public QObject {
   Q_OBJECT
 
  private slots:
+  void seriesTextsAndColours() {
+    Program program;
+    const struct {
+      const char* title;
+      QColor colour;
+    } kSeries[] = {{"多遇地震动", QColor(0, 128, 0)},
+                   {"基本地震动", QColor(255, 0, 0)},
+                   {"罕遇地震动", QColor(0, 0, 255)},
+                   {"极罕遇地震动", QColor(0, 0, 0)}};
+    for (int level = 0; level < 4; ++level) {
+      QCOMPARE(SeriesOf(*program.form, level)->Title(), QString::fromUtf8(kSeries[level].title));
+      QCOMPARE(SeriesOf(*program.form, level)->Color(), kSeries[level].colour);
+    }
+  }
+
   void startUpShowsTheFourSiteTwoCurves() {
     Program program;
     TForm1& form = *program.form;

@@ -1,0 +1,78 @@
+#include "cli/ExportFiles.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <memory>
+
+#include "export/CalculationSheet.h"
+#include "export/ChartImage.h"
+#include "export/SpectrumChart.h"
+#include "report/ReportLines.h"
+
+namespace gb {
+
+namespace {
+
+// Fonts and painting need an application object; the command line never needs a display, so it
+// always takes the offscreen platform and keeps Qt's own chatter off its standard error.
+class OffscreenGui {
+ public:
+  OffscreenGui() {
+    if (QGuiApplication::instance() != nullptr) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    previous_ = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+  }
+  ~OffscreenGui() {
+    app_.reset();
+    if (previous_ != nullptr) qInstallMessageHandler(previous_);
+  }
+  OffscreenGui(const OffscreenGui&) = delete;
+  OffscreenGui& operator=(const OffscreenGui&) = delete;
+
+ private:
+  int argc_ = 1;
+  char name_[12] = "gb18306-cli";
+  char* argv_[2] = {name_, nullptr};
+  QtMessageHandler previous_ = nullptr;
+  std::unique_ptr<QGuiApplication> app_;
+};
+
+std::string Bytes(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+}  // namespace
+
+ExportFiles MakeExportFiles(const CliOptions& options, const ParameterSet& p, const GridTexts& pga,
+                            const GridTexts& period, const GridTexts& platform) {
+  ExportFiles files;
+  if (!options.pdf && !options.chart) return files;
+  const OffscreenGui gui;
+  ChartPlot chart;
+  AddSpectrumSeries(chart);
+  PlotSpectrumSeries(chart, p, options.siteClass);
+  if (options.pdf) {
+    CalculationSheet sheet;
+    sheet.titleLine = ReportTitleLine();
+    sheet.calculatedAt =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    sheet.inputs =
+        SheetInputLines(kPgaZoneItems[options.pgaIndex], kTgZoneItems[options.tgZoneIndex], p);
+    sheet.grids = {{ResultGridCaption(ResultGrid::Pga), pga},
+                   {ResultGridCaption(ResultGrid::Period), period},
+                   {ResultGridCaption(ResultGrid::Platform), platform}};
+    sheet.siteClass = options.siteClass;
+    sheet.chart = &chart;
+    files.pdf = Bytes(CalculationSheetPdf(sheet));
+  }
+  if (options.chart) {
+    const QSize size(options.chartWidth, options.chartHeight);
+    const ChartImageFormat format =
+        ChartImageFormatOf(*options.chart).value_or(ChartImageFormat::Png);
+    files.chart = Bytes(ChartImageBytes(chart, size, format));
+  }
+  return files;
+}
+
+}  // namespace gb

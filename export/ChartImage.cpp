@@ -1,0 +1,88 @@
+#include "export/ChartImage.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace gb {
+
+std::optional<ChartImageFormat> ChartImageFormatOf(std::string_view fileName) {
+  const std::size_t dot = fileName.rfind('.');
+  const std::size_t slash = fileName.rfind('/');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
+    return std::nullopt;
+  }
+  std::string extension(fileName.substr(dot + 1));
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension == "png") return ChartImageFormat::Png;
+  if (extension == "svg") return ChartImageFormat::Svg;
+  return std::nullopt;
+}
+
+namespace {
+
+// Rounded up, so that the drawing covers the last row and column of image pixels.
+QSize ChartSizeOf(QSize pixels, double scale) {
+  return {static_cast<int>(std::ceil(pixels.width() / scale)),
+          static_cast<int>(std::ceil(pixels.height() / scale))};
+}
+
+// The chart's texts look right from about 600 x 400 chart pixels up.
+constexpr double kDesignWidth = 600, kDesignHeight = 400;
+
+}  // namespace
+
+double ChartScaleFor(QSize pixels) {
+  return std::max(1.0, std::min(pixels.width() / kDesignWidth, pixels.height() / kDesignHeight));
+}
+
+QImage ChartImage(const ChartPlot& plot, QSize pixels, double scale) {
+  QImage image(pixels, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  image.fill(Qt::white);
+  image.setDevicePixelRatio(scale);
+  QPainter painter(&image);
+  plot.Draw(painter, ChartSizeOf(pixels, scale), kChartDpi);
+  painter.end();
+  return image;
+}
+
+QByteArray ChartPngBytes(const ChartPlot& plot, QSize pixels, double scale) {
+  QImage image = ChartImage(plot, pixels, scale);
+  image.setDevicePixelRatio(1);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+QByteArray ChartSvgBytes(const ChartPlot& plot, QSize pixels, double scale) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(pixels);
+  svg.setViewBox(QRect(QPoint(0, 0), pixels));
+  // One user unit per image pixel; the generator's own default of 72 would shrink the texts.
+  svg.setResolution(kChartDpi);
+  svg.setTitle(QStringLiteral("Sa (g) - T (s)"));
+  QPainter painter(&svg);
+  painter.setClipRect(QRect(QPoint(0, 0), pixels));
+  painter.scale(scale, scale);
+  plot.Draw(painter, ChartSizeOf(pixels, scale), kChartDpi);
+  painter.end();
+  return bytes;
+}
+
+QByteArray ChartImageBytes(const ChartPlot& plot, QSize pixels, ChartImageFormat format) {
+  const double scale = ChartScaleFor(pixels);
+  return format == ChartImageFormat::Svg ? ChartSvgBytes(plot, pixels, scale)
+                                         : ChartPngBytes(plot, pixels, scale);
+}
+
+}  // namespace gb
