@@ -24,10 +24,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
 set(CPACK_DEBIAN_PACKAGE_RELEASE "")
-# The libraries come from the binaries themselves; what Qt loads at run time does not show there:
-# the window-system plugins, the CJK glyphs of every text, and Qt's translations of its dialogs.
+# The libraries come from the binaries themselves (Debian ships Qt's xcb and offscreen window
+# plugins inside libqt6gui6). What Qt loads at run time does not show there: the CJK glyphs of
+# every text and Qt's translations of its own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

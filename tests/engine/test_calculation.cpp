@@ -123,7 +123,7 @@ TEST(Spectrum, FirstAndLastReportLinesOfTheInitialInputs) {
   const auto line = [&p](int i) {
     std::string s = FormatFourDecimals(SamplePeriod(i));
     for (int l = 0; l < kLevelCount; ++l)
-      s += "," + FormatFourDecimals(SpectrumOrdinate(p, l, scII, i));
+      s.append(",").append(FormatFourDecimals(SpectrumOrdinate(p, l, scII, i)));
     return s;
   };
   EXPECT_EQ(line(0), "0.0000,0.0167,0.0500,0.0950,0.1450");
