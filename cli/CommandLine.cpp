@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "report/ListItemIndex.h"
+
 namespace gb {
 
 namespace {
@@ -49,15 +51,6 @@ int IndexOf(const char* const (&items)[N], std::string_view text) {
     if (text == items[i]) return static_cast<int>(i);
   }
   return -1;
-}
-
-template <std::size_t N>
-std::string NotAnItem(std::string_view option, std::string_view text,
-                      const char* const (&items)[N]) {
-  std::string message = "'";
-  message.append(text).append("' is not a choice of ").append(option).append("; choose one of ");
-  for (std::size_t i = 0; i < N; ++i) message.append(i == 0 ? "" : ", ").append(items[i]);
-  return message;
 }
 
 // A separate value must not look like an option; "-" alone names the standard output.
@@ -127,13 +120,14 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                    "=TEXT for a text beginning with '-')");
     }
   }
-  result.options.pgaIndex = IndexOf(kPgaZoneItems, items.pga);
-  if (result.options.pgaIndex < 0) return Usage(NotAnItem("--pga", items.pga, kPgaZoneItems));
-  result.options.tgZoneIndex = IndexOf(kTgZoneItems, items.zone);
-  if (result.options.tgZoneIndex < 0) return Usage(NotAnItem("--zone", items.zone, kTgZoneItems));
+  result.options.pgaIndex = ListItemIndex(kPgaZoneItems, items.pga);
+  if (result.options.pgaIndex < 0) return Usage(NotAnItemText("--pga", items.pga, kPgaZoneItems));
+  result.options.tgZoneIndex = ListItemIndex(kTgZoneItems, items.zone);
+  if (result.options.tgZoneIndex < 0)
+    return Usage(NotAnItemText("--zone", items.zone, kTgZoneItems));
   result.options.siteClass = IndexOf(kSiteClassLabels, items.site);
   if (result.options.siteClass < 0) {
-    return Usage(NotAnItem("--site", items.site, kSiteClassLabels));
+    return Usage(NotAnItemText("--site", items.site, kSiteClassLabels));
   }
   CliOptions& options = result.options;
   if (!ParseChartSize(items.chartSize, options.chartWidth, options.chartHeight)) {

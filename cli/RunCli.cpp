@@ -92,6 +92,9 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
   // Names, texts and messages of the terminal are in the locale's character set.
   const std::string terminalCodePage = SystemCodePage();
   SetFileNameCodePage(terminalCodePage);
+  // Set before the arguments are read: list items are matched by their numbers too.
+  DecimalSeparator = u'.';
+  ThousandSeparator = u',';
   const ParsedCommandLine parsed = ParseCommandLine(args);
   switch (parsed.action) {
     case CliAction::Help:
@@ -119,8 +122,6 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
   }
 #endif
 
-  DecimalSeparator = u'.';
-  ThousandSeparator = u',';
   try {
     WriteReportOrTables(WithUtf8Texts(parsed.options, terminalCodePage), codePage, out);
   } catch (const Exception& e) {
