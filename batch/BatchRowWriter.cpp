@@ -2,6 +2,7 @@
 
 #include "batch/CsvText.h"
 #include "batch/JsonText.h"
+#include "batch/ResultJson.h"
 
 namespace gb {
 
@@ -9,24 +10,6 @@ namespace {
 
 std::string_view CellOrEmpty(const std::vector<std::string>& cells, std::size_t i) {
   return i < cells.size() ? std::string_view(cells[i]) : std::string_view();
-}
-
-// {"frequent":{"I0":0.0120,...},...}: the grid texts are JSON numbers as they stand.
-void AppendJsonGrid(std::string& out, ResultGrid grid, const ParameterSet& p) {
-  out += '{';
-  for (int level = 0; level < kLevelCount; ++level) {
-    if (level > 0) out += ',';
-    AppendJsonString(out, LevelKey(level));
-    out.append(":{");
-    for (int s = 0; s < kSiteClassCount; ++s) {
-      if (s > 0) out += ',';
-      AppendJsonString(out, kSiteClassLabels[s]);
-      out += ':';
-      out.append(ResultCellText(grid, p, level, s));
-    }
-    out += '}';
-  }
-  out += '}';
 }
 
 }  // namespace
@@ -84,7 +67,7 @@ void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells
       AppendJsonString(line_, ResultGridKey(grid));
       line_ += ':';
       if (outcome.ok) {
-        AppendJsonGrid(line_, grid, outcome.p);
+        AppendResultGridJson(line_, grid, outcome.p);
       } else {
         line_.append("null");
       }
