@@ -3,6 +3,7 @@
 #include "batch/CsvText.h"
 #include "batch/JsonText.h"
 #include "batch/ResultJson.h"
+#include "text/DecimalFormats.h"
 
 namespace gb {
 
@@ -15,6 +16,11 @@ std::string_view CellOrEmpty(const std::vector<std::string>& cells, std::size_t 
 }  // namespace
 
 BatchRowWriter::BatchRowWriter(BatchFormat format, std::string_view codePage) : format_(format) {
+  // Grid texts hold digits, '-', 'E' and the decimal separator: only a separator that is
+  // special in CSV makes them need quotes.
+  std::string separator;
+  AppendCsvField(separator, FormatFourDecimals(0.5));
+  plainResults_ = separator == FormatFourDecimals(0.5);
   if (format == BatchFormat::Csv && codePage != "UTF-8") encoder_.emplace(codePage);
 }
 
@@ -47,49 +53,62 @@ void BatchRowWriter::Header(std::string& out, const std::vector<std::string>& he
 
 void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells,
                          const RowOutcome& outcome) {
-  line_.clear();
   if (format_ == BatchFormat::JsonLines) {
-    line_.append("{\"input\":{");
+    std::string& line = out;  // each object goes straight into the output
+    line.append("{\"input\":{");
     for (std::size_t i = 0; i < names_.size(); ++i) {
-      if (i > 0) line_ += ',';
-      AppendJsonString(line_, names_[i]);
-      line_ += ':';
-      AppendJsonString(line_, CellOrEmpty(cells, i));
+      if (i > 0) line += ',';
+      AppendJsonString(line, names_[i]);
+      line += ':';
+      AppendJsonString(line, CellOrEmpty(cells, i));
     }
-    line_.append("},\"error\":");
+    line.append("},\"error\":");
     if (outcome.ok) {
-      line_.append("null");
+      line.append("null");
     } else {
-      AppendJsonString(line_, outcome.error);
+      AppendJsonString(line, outcome.error);
     }
     for (const ResultGrid grid : kResultGrids) {
-      line_ += ',';
-      AppendJsonString(line_, ResultGridKey(grid));
-      line_ += ':';
+      line += ',';
+      AppendJsonString(line, ResultGridKey(grid));
+      line += ':';
       if (outcome.ok) {
-        AppendResultGridJson(line_, grid, outcome.p);
+        AppendResultGridJson(line, grid, outcome.p, memo_.get());
       } else {
-        line_.append("null");
+        line.append("null");
       }
     }
-    line_.append("}\n");
-    out.append(line_);
+    line.append("}\n");
     return;
   }
+  // UTF-8 records go straight into the output; others are encoded as a whole.
+  line_.clear();
+  std::string& line = encoder_ ? line_ : out;
   for (std::size_t i = 0; i < names_.size(); ++i) {
-    AppendCsvField(line_, CellOrEmpty(cells, i));
-    line_ += ',';
+    AppendCsvField(line, CellOrEmpty(cells, i));
+    line += ',';
   }
-  AppendCsvField(line_, outcome.error);
+  AppendCsvField(line, outcome.error);
   for (const ResultGrid grid : kResultGrids) {
     for (int level = 0; level < kLevelCount; ++level) {
       for (int s = 0; s < kSiteClassCount; ++s) {
-        line_ += ',';
-        if (outcome.ok) AppendCsvField(line_, ResultCellText(grid, outcome.p, level, s));
+        line += ',';
+        if (outcome.ok) {
+          const std::string& text = memo_->Text(ResultCellValue(grid, outcome.p, level, s));
+          if (plainResults_) {
+            line.append(text);
+          } else {
+            AppendCsvField(line, text);
+          }
+        }
       }
     }
   }
-  CsvRecord(out);
+  if (encoder_) {
+    CsvRecord(out);
+  } else {
+    out.append("\r\n");
+  }
 }
 
 }  // namespace gb

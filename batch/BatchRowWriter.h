@@ -1,12 +1,14 @@
 // The output of a batch: a header, then one record per input row.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "batch/BatchRow.h"
+#include "batch/CellTextMemo.h"
 #include "report/TextEncoding.h"
 
 namespace gb {
@@ -23,7 +25,8 @@ class BatchRowWriter {
  public:
   BatchRowWriter(BatchFormat format, std::string_view codePage);
 
-  // The CSV header record; JSON Lines only keeps the names.
+  // The CSV header record; JSON Lines only keeps the names. (JSON numbers need "." as the
+  // decimal separator, which the command line sets.)
   void Header(std::string& out, const std::vector<std::string>& header);
 
   // One row: its cells (fewer than the header's are taken as empty) and its outcome.
@@ -35,7 +38,9 @@ class BatchRowWriter {
   BatchFormat format_;
   std::optional<TextEncoder> encoder_;  // none: UTF-8 as it is
   std::vector<std::string> names_;
-  std::string line_;  // reused, so a row allocates nothing once the first has grown it
+  std::string line_;          // reused, so a row allocates nothing once the first has grown it
+  bool plainResults_ = true;  // grid texts need no quotes
+  std::unique_ptr<CellTextMemo> memo_ = std::make_unique<CellTextMemo>();
 };
 
 }  // namespace gb

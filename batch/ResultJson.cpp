@@ -6,7 +6,8 @@
 
 namespace gb {
 
-void AppendResultGridJson(std::string& out, ResultGrid grid, const ParameterSet& p) {
+void AppendResultGridJson(std::string& out, ResultGrid grid, const ParameterSet& p,
+                          CellTextMemo* memo) {
   out += '{';
   for (int level = 0; level < kLevelCount; ++level) {
     if (level > 0) out += ',';
@@ -16,7 +17,11 @@ void AppendResultGridJson(std::string& out, ResultGrid grid, const ParameterSet&
       if (s > 0) out += ',';
       AppendJsonString(out, kSiteClassLabels[s]);
       out += ':';
-      out.append(ResultCellText(grid, p, level, s));
+      if (memo != nullptr) {
+        out.append(memo->Text(ResultCellValue(grid, p, level, s)));
+      } else {
+        out.append(ResultCellText(grid, p, level, s));
+      }
     }
     out += '}';
   }

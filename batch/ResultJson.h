@@ -3,14 +3,16 @@
 
 #include <string>
 
+#include "batch/CellTextMemo.h"
 #include "engine/ParameterSet.h"
 #include "report/ResultGridTexts.h"
 
 namespace gb {
 
 // {"frequent":{"I0":0.0120,...},...,"very_rare":{...}}: each grid text written as the JSON
-// number it is.
-void AppendResultGridJson(std::string& out, ResultGrid grid, const ParameterSet& p);
+// number it is. The texts come through `memo` where one is given.
+void AppendResultGridJson(std::string& out, ResultGrid grid, const ParameterSet& p,
+                          CellTextMemo* memo = nullptr);
 
 // The texts a single site was calculated from, UTF-8.
 struct SiteInputTexts {

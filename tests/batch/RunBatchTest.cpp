@@ -7,6 +7,7 @@
 #include "batch/BatchErrors.h"
 #include "batch/CsvReader.h"
 #include "engine/DesignedInputs.h"
+#include "text/NumberSeparators.h"
 
 namespace gb {
 namespace {
@@ -216,6 +217,29 @@ TEST(RunBatch, CancelStopsBeforeTheNextRow) {
   EXPECT_TRUE(out.summary.cancelled);
   EXPECT_EQ(out.summary.rows, 1024);
   EXPECT_EQ(Records(out.text).size(), 1025u);
+}
+
+}  // namespace
+}  // namespace gb
+
+namespace gb {
+namespace {
+
+// Under a comma decimal separator the grid texts hold commas and are quoted, as any cell.
+TEST(BatchRowWriter, CommaSeparatorCellsAreQuoted) {
+  RowOutcome outcome;
+  outcome.ok = true;
+  outcome.p.FPga[0][0] = 0.012;
+  const char16_t decimal = DecimalSeparator;
+  DecimalSeparator = u',';
+  BatchRowWriter writer(BatchFormat::Csv, "UTF-8");
+  std::string out;
+  writer.Header(out, {"id"});
+  out.clear();
+  writer.Row(out, {"1"}, outcome);
+  DecimalSeparator = decimal;
+  EXPECT_TRUE(out.starts_with("1,,\"0,0120\",\"0,0000\",")) << out;
+  EXPECT_EQ(Records(out)[0][2], "0,0120");
 }
 
 }  // namespace
