@@ -1,5 +1,7 @@
 #include "batch/BatchMessages.h"
 
+#include "report/SystemTexts.h"
+
 namespace gb {
 
 std::string FailedRowsText(const BatchSummary& summary) {
@@ -16,6 +18,11 @@ std::string ResultFileName(std::string_view inputPath) {
   if (dot != std::string_view::npos && dot > nameStart) inputPath = inputPath.substr(0, dot);
   std::string name(inputPath);
   return name.append("-结果.csv");
+}
+
+std::string CannotOpenInputText(std::string_view name, int error) {
+  std::string message = "Cannot open file \"";
+  return message.append(FileNameText(name)).append("\". ").append(SystemErrorText(error));
 }
 
 }  // namespace gb

@@ -16,4 +16,7 @@ std::string FailedRowsText(const BatchSummary& summary);
 // the file name itself is dropped, never a dot of a folder's name.
 std::string ResultFileName(std::string_view inputPath);
 
+// "Cannot open file "<name>". <system text>" for an input that cannot be read.
+std::string CannotOpenInputText(std::string_view name, int error);
+
 }  // namespace gb

@@ -7,9 +7,9 @@
 #include <new>
 
 #include "batch/BatchErrors.h"
+#include "batch/BatchMessages.h"
 #include "batch/RunBatch.h"
 #include "report/SafeFileWrite.h"
-#include "report/SystemTexts.h"
 #include "report/TextEncoding.h"
 #include "text/ErrorText.h"
 
@@ -79,11 +79,6 @@ BatchSettings SettingsOf(const CliOptions& options, const BatchCliContext& conte
   return settings;
 }
 
-std::string CannotOpen(const std::string& name, int error) {
-  std::string message = "Cannot open file \"";
-  return message.append(FileNameText(name)).append("\". ").append(SystemErrorText(error));
-}
-
 int UsageFailure(std::ostream& err, const std::string& message, const std::string& codePage) {
   err << "gb18306-cli: " << EncodeText(message, codePage)
       << "\nTry 'gb18306-cli --help' for more information.\n";
@@ -111,7 +106,7 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
   if (*options.batch != "-") {
     file.open(*options.batch, std::ios::binary);
     if (!file) {
-      err << EncodeText(ErrorBoxText(CannotOpen(*options.batch, errno)), terminal) << '\n';
+      err << EncodeText(ErrorBoxText(CannotOpenInputText(*options.batch, errno)), terminal) << '\n';
       return 1;
     }
     in = &file;
