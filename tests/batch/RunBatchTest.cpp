@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "batch/BatchErrors.h"
 #include "batch/CsvReader.h"
 #include "engine/DesignedInputs.h"
 #include "text/NumberSeparators.h"
@@ -161,53 +160,6 @@ TEST(RunBatch, JsonLines) {
             "{\"input\":{\"id\":\"b\",\"pga\":\"0.3\",\"zone\":\"zz\"},\"error\":\"'zz' is not a "
             "choice of zone; choose one of 0.35, 0.40, 0.45.\",\"pga\":null,\"tg\":null,"
             "\"platform\":null}\n");
-}
-
-TEST(RunBatch, MalformedInputStopsWithTheLine) {
-  const struct {
-    std::string input;
-    long long line;
-    std::string message;
-  } cases[] = {
-      {"pga,zone\n0.05,0.35\n0.05,0.35,x\n", 3, "3 cells, but the header has 2"},
-      {"pga,zone\n0.05,\"0.35\n", 2, "unterminated quoted field"},
-  };
-  for (const auto& c : cases) {
-    try {
-      RunOn(c.input);
-      FAIL() << c.input;
-    } catch (const EBatchFormat& e) {
-      EXPECT_EQ(e.Line(), c.line);
-      EXPECT_EQ(e.Message(), c.message);
-    }
-  }
-}
-
-TEST(RunBatch, HeaderErrorWritesNothing) {
-  std::string written;
-  Recorder recorder;
-  std::istringstream in("id,zone\n1,0.35\n");
-  EXPECT_THROW(RunBatch(
-                   in, Defaults(), [&](std::string_view b) { written.append(b); }, recorder),
-               EBatchHeader);
-  EXPECT_EQ(written, "");
-}
-
-TEST(RunBatch, CodePagesInAndOut) {
-  BatchSettings settings = Defaults();
-  settings.inputCodePage = "GBK";
-  settings.outputCodePage = "GBK";
-  // "地点" in GBK, then a GBK row whose rejected text comes back in the error, in GBK.
-  const Output out = RunOn("\xB5\xD8\xB5\xE3,pga,zone\n\xB1\xB1,0.05,\xB1\xB1\n", settings);
-  const auto records = Records(out.text);
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0][0], "\xB5\xD8\xB5\xE3");
-  EXPECT_EQ(records[1][0], "\xB1\xB1");
-  EXPECT_TRUE(records[1][3].starts_with("'\xB1\xB1' is not a choice of zone")) << records[1][3];
-
-  // UTF-8 in: the byte-order mark is no part of the first column's name.
-  const Output utf8 = RunOn("\xEF\xBB\xBFpga,zone\n0.05,0.35\n");
-  EXPECT_EQ(Records(utf8.text)[0][0], "pga");
 }
 
 TEST(RunBatch, CancelStopsBeforeTheNextRow) {
