@@ -1,28 +1,17 @@
 #include "cli/CliCalculation.h"
 
-#include "engine/DesignResponse.h"
+#include "engine/PlottedSpectra.h"
 #include "report/CalculateFromTexts.h"
 #include "report/TextEncoding.h"
 
 namespace gb {
-
-namespace {
-
-// Level by level, sample by sample, as the chart is filled, so the same fault comes first.
-void EvaluatePlottedSpectra(const ParameterSet& p, int siteClass) {
-  for (int level = 0; level < kLevelCount; ++level) {
-    for (int i = 0; i < SpectrumPointCount; ++i) SpectrumOrdinate(p, level, siteClass, i);
-  }
-}
-
-}  // namespace
 
 ParameterSet CalculateParameters(const CliOptions& options) {
   const ParameterSet p =
       CalculateFromTexts({options.pgaIndex, options.tgZoneIndex, options.k1.c_str(),
                           options.k2.c_str(), options.k3.c_str(), options.rareTgIncrement.c_str(),
                           options.veryRareTgIncrement.c_str(), options.betaMax.c_str()});
-  EvaluatePlottedSpectra(p, options.siteClass);
+  CheckPlottedSpectra(p, options.siteClass);
   return p;
 }
 

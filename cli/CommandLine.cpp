@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "report/ListItemIndex.h"
+
 namespace gb {
 
 namespace {
@@ -39,6 +41,10 @@ std::string* SlotFor(std::string_view name, CliOptions& options, ItemTexts& item
   if (name == "--pdf") return &options.pdf.emplace();
   if (name == "--chart") return &options.chart.emplace();
   if (name == "--chart-size") return &items.chartSize;
+  if (name == "--batch") return &options.batch.emplace();
+  if (name == "--output") return &options.output.emplace();
+  if (name == "--input-encoding") return &options.inputEncoding.emplace();
+  if (name == "--format") return &options.format.emplace();
   return nullptr;
 }
 
@@ -49,15 +55,6 @@ int IndexOf(const char* const (&items)[N], std::string_view text) {
     if (text == items[i]) return static_cast<int>(i);
   }
   return -1;
-}
-
-template <std::size_t N>
-std::string NotAnItem(std::string_view option, std::string_view text,
-                      const char* const (&items)[N]) {
-  std::string message = "'";
-  message.append(text).append("' is not a choice of ").append(option).append("; choose one of ");
-  for (std::size_t i = 0; i < N; ++i) message.append(i == 0 ? "" : ", ").append(items[i]);
-  return message;
 }
 
 // A separate value must not look like an option; "-" alone names the standard output.
@@ -90,6 +87,29 @@ bool EndsWithImageExtension(std::string_view name) {
     return true;
   };
   return endsWith(".png") || endsWith(".svg");
+}
+
+// The batch options go together, and not with the single site's files; empty when they fit.
+std::string BatchOptionsProblem(const CliOptions& options) {
+  if (!options.batch) {
+    if (options.output || options.inputEncoding)
+      return "--output and --input-encoding need --batch";
+    if (options.format && *options.format != "json") {
+      return "'" + *options.format + "' is not a format of a single site; write --format json";
+    }
+    if (options.format && (options.report || options.pdf || options.chart)) {
+      return "--format json prints the site's results; it does not go with --report, --pdf or "
+             "--chart";
+    }
+    return {};
+  }
+  if (options.report || options.pdf || options.chart) {
+    return "--batch does not go with --report, --pdf or --chart";
+  }
+  if (options.format && *options.format != "csv" && *options.format != "jsonl") {
+    return "'" + *options.format + "' is not a format of a batch; write --format csv or jsonl";
+  }
+  return {};
 }
 
 ParsedCommandLine Usage(std::string message) {
@@ -127,13 +147,14 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                    "=TEXT for a text beginning with '-')");
     }
   }
-  result.options.pgaIndex = IndexOf(kPgaZoneItems, items.pga);
-  if (result.options.pgaIndex < 0) return Usage(NotAnItem("--pga", items.pga, kPgaZoneItems));
-  result.options.tgZoneIndex = IndexOf(kTgZoneItems, items.zone);
-  if (result.options.tgZoneIndex < 0) return Usage(NotAnItem("--zone", items.zone, kTgZoneItems));
+  result.options.pgaIndex = ListItemIndex(kPgaZoneItems, items.pga);
+  if (result.options.pgaIndex < 0) return Usage(NotAnItemText("--pga", items.pga, kPgaZoneItems));
+  result.options.tgZoneIndex = ListItemIndex(kTgZoneItems, items.zone);
+  if (result.options.tgZoneIndex < 0)
+    return Usage(NotAnItemText("--zone", items.zone, kTgZoneItems));
   result.options.siteClass = IndexOf(kSiteClassLabels, items.site);
   if (result.options.siteClass < 0) {
-    return Usage(NotAnItem("--site", items.site, kSiteClassLabels));
+    return Usage(NotAnItemText("--site", items.site, kSiteClassLabels));
   }
   CliOptions& options = result.options;
   if (!ParseChartSize(items.chartSize, options.chartWidth, options.chartHeight)) {
@@ -146,6 +167,9 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   }
   const int toStdout = (options.report == "-") + (options.pdf == "-");
   if (toStdout > 1) return Usage("only one of --report and --pdf can write to the standard output");
+  if (const std::string problem = BatchOptionsProblem(options); !problem.empty()) {
+    return Usage(problem);
+  }
   return result;
 }
 
@@ -155,6 +179,9 @@ std::string UsageText() {
          "                   [--beta-max TEXT] [--site I0|I1|II|III|IV]\n"
          "                   [--encoding NAME] [--report FILE|-] [--pdf FILE|-]\n"
          "                   [--chart FILE.png|FILE.svg] [--chart-size WxH] [--help] [--version]\n"
+         "                   [--format json]\n"
+         "       gb18306-cli --batch FILE|- [--output FILE|-] [--format csv|jsonl]\n"
+         "                   [--input-encoding NAME] [--encoding NAME] [factor options]\n"
          "\n"
          "Computes the ground-motion parameters of GB 18306-2015 and prints the three result\n"
          "tables, or writes the CSV report, the calculation sheet (PDF) and the spectrum chart.\n"
@@ -181,6 +208,18 @@ std::string UsageText() {
          "                    the standard output for '-'\n"
          "  --chart FILE      write the spectrum chart to FILE: PNG or SVG by the extension\n"
          "  --chart-size WxH  the chart's size in pixels (default 1200x800)\n"
+         "  --format json     print the site's inputs, results and the spectra of --site as\n"
+         "                    one JSON document\n"
+         "  --batch FILE      calculate every row of the CSV FILE ('-': the standard input),\n"
+         "                    a site each: columns pga and zone, optionally k1, k2, k3,\n"
+         "                    rare_tg_increment, very_rare_tg_increment and beta_max (the\n"
+         "                    options above are the defaults); other columns are carried over\n"
+         "  --output FILE     the batch's results (default: the standard output)\n"
+         "  --format csv|jsonl\n"
+         "                    the batch's results as CSV in the --encoding (default), or as\n"
+         "                    JSON Lines in UTF-8\n"
+         "  --input-encoding NAME\n"
+         "                    code page of the batch input (default UTF-8)\n"
          "  --help            show this text\n"
          "  --version         show the version\n"
          "\n"

@@ -29,6 +29,10 @@ struct CliOptions {
   std::optional<std::string> chart;     // the chart of siteClass, PNG or SVG by the extension
   int chartWidth = 1200;                // pixels, or the SVG view box
   int chartHeight = 800;
+  std::optional<std::string> batch;          // a CSV of sites, "-" for the standard input
+  std::optional<std::string> output;         // the batch's results; none or "-": stdout
+  std::optional<std::string> inputEncoding;  // of the batch input; none: UTF-8
+  std::optional<std::string> format;         // csv or jsonl with --batch, json without
 };
 
 // --chart-size bounds, in pixels each way.

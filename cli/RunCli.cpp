@@ -1,9 +1,14 @@
 #include "cli/RunCli.h"
 
+#include <unistd.h>
+
 #include <exception>
+#include <iostream>
 #include <new>
 #include <string>
 
+#include "batch/ResultJson.h"
+#include "cli/BatchCli.h"
 #include "cli/CliCalculation.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
@@ -48,6 +53,13 @@ void Write(std::ostream& out, const std::string& bytes) {
 void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
                          std::ostream& out) {
   const ParameterSet p = CalculateParameters(options);
+  if (options.format == "json") {
+    Write(out, SiteJsonDocument({kPgaZoneItems[options.pgaIndex], kTgZoneItems[options.tgZoneIndex],
+                                 options.k1, options.k2, options.k3, options.rareTgIncrement,
+                                 options.veryRareTgIncrement, options.betaMax},
+                                p, options.siteClass));
+    return;
+  }
   if (!options.report && !options.pdf && !options.chart) {
     Write(out, EncodeText(FormatResultTables(p), codePage));
     return;
@@ -92,6 +104,9 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
   // Names, texts and messages of the terminal are in the locale's character set.
   const std::string terminalCodePage = SystemCodePage();
   SetFileNameCodePage(terminalCodePage);
+  // Set before the arguments are read: list items are matched by their numbers too.
+  DecimalSeparator = u'.';
+  ThousandSeparator = u',';
   const ParsedCommandLine parsed = ParseCommandLine(args);
   switch (parsed.action) {
     case CliAction::Help:
@@ -119,8 +134,15 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
   }
 #endif
 
-  DecimalSeparator = u'.';
-  ThousandSeparator = u',';
+  if (parsed.options.batch) {
+    if (const std::string problem = BatchUsageProblem(parsed.options); !problem.empty()) {
+      return UsageError(err, problem);
+    }
+    // The progress line only where a person watches the program's own standard error.
+    const bool progressLine = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+    return RunBatchCli(WithUtf8Texts(parsed.options, terminalCodePage),
+                       {codePage, terminalCodePage, progressLine}, out, err);
+  }
   try {
     WriteReportOrTables(WithUtf8Texts(parsed.options, terminalCodePage), codePage, out);
   } catch (const Exception& e) {

@@ -2,16 +2,20 @@
 
 namespace gb {
 
-std::string ResultCellText(ResultGrid grid, const ParameterSet& p, int level, int siteClass) {
+long double ResultCellValue(ResultGrid grid, const ParameterSet& p, int level, int siteClass) {
   switch (grid) {
     case ResultGrid::Pga:
-      return FormatFourDecimals(p.FPga[level][siteClass]);
+      return p.FPga[level][siteClass];
     case ResultGrid::Period:
-      return FormatFourDecimals(p.FTg[level][siteClass]);
+      return p.FTg[level][siteClass];
     case ResultGrid::Platform:
-      return FormatFourDecimals(PlatformValue(p, level, siteClass));
+      break;
   }
-  return {};
+  return PlatformValue(p, level, siteClass);
+}
+
+std::string ResultCellText(ResultGrid grid, const ParameterSet& p, int level, int siteClass) {
+  return FormatFourDecimals(ResultCellValue(grid, p, level, siteClass));
 }
 
 GridTexts MakeResultGrid(ResultGrid grid, const ParameterSet& p) {

@@ -42,6 +42,10 @@ void LabelResultGrid(SetCell&& setCell) {
   for (int l = 0; l < kLevelCount; ++l) setCell(0, l + 1, std::string(kLevelLabels[l]));
 }
 
+// The value data cell [s + 1, l + 1] shows: a stored double, or the platform product in
+// extended precision.
+long double ResultCellValue(ResultGrid grid, const ParameterSet& p, int level, int siteClass);
+
 // The text of data cell [s + 1, l + 1]. The platform product is formatted in extended
 // precision, never rounded to a double first.
 std::string ResultCellText(ResultGrid grid, const ParameterSet& p, int level, int siteClass);

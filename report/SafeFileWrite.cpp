@@ -11,6 +11,7 @@
 
 #include "report/FileLock.h"
 #include "report/LinkIntoPlace.h"
+#include "report/SaveContent.h"
 #include "report/SaveSignals.h"
 #include "report/SystemTexts.h"
 #include "text/Errors.h"
@@ -24,6 +25,8 @@ constexpr int kTempNameAttempts = 100;
 constexpr int kOpenAttempts = 10;      // a name replaced between open and lock is opened again
 constexpr mode_t kNewFileMode = 0666;  // the kernel takes the umask off
 constexpr int kWriteFlags = O_WRONLY | O_CLOEXEC;
+// The new file is read back where a refused rename makes the content go in place after all.
+constexpr int kNewFileFlags = O_RDWR | O_CLOEXEC;
 constexpr char kOpenFiles[] = "/proc/self/fd/";
 
 // Names the path as the user gave it, made absolute but with its links unresolved, so the
@@ -89,7 +92,7 @@ class NewFile {
   int CreateUnnamed(const std::string& folder) {
     if (::access(kOpenFiles, X_OK) != 0) return EOPNOTSUPP;
     const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | kWriteFlags, kNewFileMode);
+        ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | kNewFileFlags, kNewFileMode);
     if (fd < 0) return errno == EISDIR || errno == EINVAL ? EOPNOTSUPP : errno;
     fd_ = FileDescriptor(fd);
     return 0;
@@ -100,7 +103,7 @@ class NewFile {
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
       std::string path = TemporaryName(folder);
       const HeldSignals held;
-      const int fd = ::open(path.c_str(), kWriteFlags | O_CREAT | O_EXCL, kNewFileMode);
+      const int fd = ::open(path.c_str(), kNewFileFlags | O_CREAT | O_EXCL, kNewFileMode);
       if (fd >= 0) {
         fd_ = FileDescriptor(fd);
         named_ = std::move(path);
@@ -216,15 +219,6 @@ int OpenLocked(const std::string& file, bool create, FileDescriptor& out, bool& 
   return EAGAIN;
 }
 
-void WriteAll(int fd, std::string_view bytes, WriteCall write) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0 || static_cast<std::size_t>(written) > bytes.size()) throw EWriteError();
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-}
-
 // Pipes and terminals cannot be flushed to a disk (EINVAL); for them that is no failure.
 void Flush(int fd, bool regularFile) {
   if (::fsync(fd) != 0 && (regularFile || errno != EINVAL)) throw EWriteError();
@@ -265,15 +259,19 @@ void SyncFolder(const std::string& folder) {
   }
 }
 
-// Writes `bytes` over `file` through `fd` (opened and locked by OpenLocked).
-void WriteInPlace(FileDescriptor fd, const std::string& file, bool created, std::string_view bytes,
+// Writes the content over `file` through `fd` (opened and locked by OpenLocked).
+void WriteInPlace(FileDescriptor fd, const std::string& file, bool created, SaveContent& content,
                   WriteCall write) {
   struct stat status;
   const bool regularFile = ::fstat(fd.Get(), &status) == 0 && S_ISREG(status.st_mode);
   try {
-    if (regularFile) ReserveLength(fd.Get(), bytes.size(), status.st_size);
-    WriteAll(fd.Get(), bytes, write);
-    if (regularFile && ::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) != 0) {
+    std::size_t length = 0;
+    if (regularFile) {
+      length = content.Length();
+      ReserveLength(fd.Get(), length, status.st_size);
+    }
+    content.WriteTo(fd.Get(), write);
+    if (regularFile && ::ftruncate(fd.Get(), static_cast<off_t>(length)) != 0) {
       throw EWriteError();
     }
     Flush(fd.Get(), regularFile);
@@ -285,23 +283,23 @@ void WriteInPlace(FileDescriptor fd, const std::string& file, bool created, std:
 }
 
 void OpenAndWriteInPlace(const std::filesystem::path& shownPath, const std::string& file,
-                         std::string_view bytes, WriteCall write) {
+                         SaveContent& content, WriteCall write) {
   FileDescriptor fd;
   bool created = false;
   if (const int error = OpenLocked(file, true, fd, created); error != 0) {
     ThrowCreateError(shownPath, error);
   }
-  WriteInPlace(std::move(fd), file, created, bytes, write);
+  WriteInPlace(std::move(fd), file, created, content, write);
 }
 
 // Where no new file can take the target's place: the locked former file is overwritten, or a
 // missing one made.
 void WriteInPlaceInstead(const std::filesystem::path& shownPath, const Target& target,
-                         FileDescriptor former, std::string_view bytes, WriteCall write) {
+                         FileDescriptor former, SaveContent& content, WriteCall write) {
   if (target.exists) {
-    WriteInPlace(std::move(former), target.path, false, bytes, write);
+    WriteInPlace(std::move(former), target.path, false, content, write);
   } else {
-    OpenAndWriteInPlace(shownPath, target.path, bytes, write);
+    OpenAndWriteInPlace(shownPath, target.path, content, write);
   }
 }
 
@@ -311,16 +309,15 @@ bool RenameBlockedOnly(int error) {
   return error == EBUSY || error == EXDEV || error == EPERM || error == EACCES;
 }
 
-}  // namespace
-
-void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, WriteCall write,
-                     TemporaryKind kind) {
+// Both public forms: the content, at hand or produced, goes the same way.
+void WriteContentSafely(const std::filesystem::path& path, SaveContent& content, WriteCall write,
+                        TemporaryKind kind) {
   const SaveSignals signals;
   const std::string name = path.string();
   struct stat status;
   if (::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
     // Never rename over a device or a pipe; a folder fails in the open with the system's text.
-    OpenAndWriteInPlace(path, name, bytes, write);
+    OpenAndWriteInPlace(path, name, content, write);
     return;
   }
   if (name.empty()) ThrowCreateError(path, ENOENT);
@@ -347,22 +344,37 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, 
   if (error != 0) {
     // A folder closed to new files may still hold a file the user can write to.
     if (error != EACCES && error != EPERM) ThrowCreateError(path, error);
-    WriteInPlaceInstead(path, target, std::move(former), bytes, write);
+    WriteInPlaceInstead(path, target, std::move(former), content, write);
     return;
   }
   // Nobody else knows the new file yet; locked, it is guarded from its first moment in place.
   LockWholeFile(temp.Fd());
-  WriteAll(temp.Fd(), bytes, write);
+  content.WriteTo(temp.Fd(), write);
+  content.WrittenTo(temp.Fd());
   if (target.exists) TakeOverOwnerAndMode(temp.Fd(), target.status);
   Flush(temp.Fd(), true);
   if (const int replaceError = temp.Replace(target.path, target.exists); replaceError != 0) {
     if (!RenameBlockedOnly(replaceError)) ThrowCreateError(path, replaceError);
     temp.Discard();
-    WriteInPlaceInstead(path, target, std::move(former), bytes, write);
+    WriteInPlaceInstead(path, target, std::move(former), content, write);
     return;
   }
   temp.Discard();
   SyncFolder(folder);
+}
+
+}  // namespace
+
+void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, WriteCall write,
+                     TemporaryKind kind) {
+  SaveContent content(bytes);
+  WriteContentSafely(path, content, write, kind);
+}
+
+void WriteFileSafelyFrom(const std::filesystem::path& path, const ContentProducer& produce,
+                         WriteCall write, TemporaryKind kind) {
+  SaveContent content(produce);
+  WriteContentSafely(path, content, write, kind);
 }
 
 }  // namespace gb

@@ -1,17 +1,14 @@
 // Replacing a file so that a failure never leaves it half-written.
 #pragma once
 
-#include <sys/types.h>
 #include <unistd.h>
 
-#include <cstddef>
 #include <filesystem>
 #include <string_view>
 
-namespace gb {
+#include "report/SaveContent.h"
 
-// The write(2)-shaped call all file bytes go through; tests pass one that fails part-way.
-using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
+namespace gb {
 
 // How the new file is kept before it replaces the target. Unnamed is used wherever the file
 // system offers it; Named exists for file systems that do not, and for the tests of them.
@@ -40,5 +37,13 @@ enum class TemporaryKind { Unnamed, Named };
 // way no temporary file is left behind and the former file is unchanged.
 void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes,
                      WriteCall write = ::write, TemporaryKind kind = TemporaryKind::Unnamed);
+
+// The same safe replacement for content produced piece by piece (a batch of any length): memory
+// stays flat, the pieces go straight into the new file. Should the target have to be written in
+// place after all, the content is first kept in an unnamed file of the temporary folder (TMPDIR)
+// or read back from the new file, so a failure still leaves the former file whole. Whatever
+// `produce` throws is passed on, with the target unchanged and no file left behind.
+void WriteFileSafelyFrom(const std::filesystem::path& path, const ContentProducer& produce,
+                         WriteCall write = ::write, TemporaryKind kind = TemporaryKind::Unnamed);
 
 }  // namespace gb

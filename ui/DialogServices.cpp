@@ -1,10 +1,13 @@
 #include "ui/DialogServices.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <utility>
 
@@ -75,11 +78,59 @@ void SystemPrintPreview(QWidget* owner, QPrinter& printer,
   dialog.exec();
 }
 
+std::optional<QString> SystemOpenFileName(QWidget* owner, const QString& filter) {
+  QFileDialog dialog(owner);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(QtNameFilters(filter));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.first();
+}
+
+// Appears only for a command that takes longer than a moment, so a short one does not flash.
+class SystemProgress : public TProgressDisplay {
+ public:
+  SystemProgress(QWidget* owner, const QString& title)
+      : dialog_(QString(), QStringLiteral("取消"), 0, 0, owner) {
+    dialog_.setWindowTitle(title);
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(0);
+    dialog_.setAutoClose(false);
+    dialog_.setAutoReset(false);
+    dialog_.hide();
+    clock_.start();
+  }
+
+  bool Update(const QString& text) override {
+    constexpr qint64 kShowAfterMs = 500;
+    constexpr qint64 kRefreshMs = 50;
+    if (clock_.elapsed() < kShowAfterMs || clock_.elapsed() - lastRefresh_ < kRefreshMs) {
+      return !dialog_.wasCanceled();
+    }
+    lastRefresh_ = clock_.elapsed();
+    dialog_.setLabelText(text);
+    if (!dialog_.isVisible()) dialog_.show();
+    QCoreApplication::processEvents();
+    return !dialog_.wasCanceled();
+  }
+
+ private:
+  QProgressDialog dialog_;
+  QElapsedTimer clock_;
+  qint64 lastRefresh_ = 0;
+};
+
+std::unique_ptr<TProgressDisplay> SystemProgressDisplay(QWidget* owner, const QString& title) {
+  return std::make_unique<SystemProgress>(owner, title);
+}
+
 }  // namespace
 
 TDialogServices SystemDialogServices() {
-  return {SystemMessageBox,    SystemNotice,      SystemSaveFileName,
-          ShellOpenWebAddress, SystemPrintDialog, SystemPrintPreview};
+  return {SystemMessageBox,  SystemNotice,       SystemSaveFileName, ShellOpenWebAddress,
+          SystemPrintDialog, SystemPrintPreview, SystemOpenFileName, SystemProgressDisplay};
 }
 
 QStringList QtNameFilters(const QString& filter) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -27,6 +28,14 @@ struct TSaveDialogRequest {
   bool OverwritePrompt = true;
 };
 
+// A progress dialog with Cancel, shown while a long command runs and closed when it goes.
+class TProgressDisplay {
+ public:
+  virtual ~TProgressDisplay() = default;
+  // Shows `text`, lets the window repaint and the user press Cancel; false once cancelled.
+  virtual bool Update(const QString& text) = 0;
+};
+
 struct TDialogServices {
   // A system message box owned by `owner`, modal to the program; returns the button pressed.
   std::function<int(QWidget* owner, const QString& text, const QString& caption, int flags)>
@@ -44,6 +53,10 @@ struct TDialogServices {
   std::function<void(QWidget* owner, QPrinter& printer,
                      const std::function<void(QPrinter&)>& paint)>
       PrintPreview;
+  // The open dialog for an existing file; the chosen path, or nothing when the user cancelled.
+  std::function<std::optional<QString>(QWidget* owner, const QString& filter)> OpenFileName;
+  // The progress dialog of a long command titled `title`.
+  std::function<std::unique_ptr<TProgressDisplay>(QWidget* owner, const QString& title)> Progress;
 };
 
 // The real boxes, dialog and browser request.

@@ -398,6 +398,9 @@ void TForm1::CreateExportCommands() {
   FileMenu1->addSeparator();
   ExportChart1 = add(FileMenu1, "ExportChart1", "导出反应谱图…", &TForm1::ExportChart1Click);
   CopyAll1 = add(FileMenu1, "CopyAll1", "复制全部结果", &TForm1::CopyAll1Click);
+  FileMenu1->addSeparator();
+  BatchCalculation1 =
+      add(FileMenu1, "BatchCalculation1", "批量计算…", &TForm1::BatchCalculation1Click);
   // The shortcuts work wherever the focus is in the window, menu open or not.
   addActions({ExportSheet1, Print1});
 
@@ -418,6 +421,7 @@ void TForm1::CreateExportCommands() {
   dlgSaveImage->DefaultExt = QStringLiteral("png");
   dlgSaveImage->InitialDir = documents;
   dlgSaveImage->FileName = Text(kDefaultImageName);
+  dlgSaveBatch = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
 }
 
 namespace {

@@ -63,6 +63,7 @@ class TForm1 : public QMainWindow, private ParameterSet {
   void CopyAll1Click(QObject* Sender);       // inputs and tables as spreadsheet text
   void CopyImage1Click(QObject* Sender);     // chart image on the clipboard
   void cht2ContextMenu(const QPoint& GlobalPos);
+  void BatchCalculation1Click(QObject* Sender);  // many sites from a CSV file
 
   void ClearSpectrumSeries();
   void PlotSpectra();
@@ -79,6 +80,7 @@ class TForm1 : public QMainWindow, private ParameterSet {
   QAction* PrintPreview1;
   QAction* ExportChart1;
   QAction* CopyAll1;
+  QAction* BatchCalculation1;
   QMenu* pmChart;  // the chart's context menu
   QAction* CopyImage1;
   QAction* SaveImage1;
@@ -134,6 +136,7 @@ class TForm1 : public QMainWindow, private ParameterSet {
   std::unique_ptr<TSaveDialog> dlgSave1;
   std::unique_ptr<TSaveDialog> dlgSaveSheet;
   std::unique_ptr<TSaveDialog> dlgSaveImage;
+  std::unique_ptr<TSaveDialog> dlgSaveBatch;
 
   // When the last Calculate ran; the calculation sheet prints it.
   QDateTime FCalculatedAt;

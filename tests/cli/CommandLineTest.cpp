@@ -42,6 +42,21 @@ TEST(ParseCommandLine, ValuesInBothFormsLaterOnesWin) {
   EXPECT_EQ(o.encoding, "NOPE");
 }
 
+// A batch row names its items as the drop-down lists' texts or their numbers; so does a run.
+TEST(ParseCommandLine, ItemsNamedByTheirNumbers) {
+  const std::pair<std::vector<std::string_view>, std::pair<int, int>> kCases[] = {
+      {{"--pga", "0.1", "--zone=0.350"}, {1, 0}},
+      {{"--pga=0.2", "--zone", "0.4"}, {3, 1}},
+      {{"--pga", " .4 ", "--zone", "4.5e-1"}, {5, 2}},
+  };
+  for (const auto& [args, indexes] : kCases) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    ASSERT_EQ(parsed.action, CliAction::Run) << parsed.error;
+    EXPECT_EQ(parsed.options.pgaIndex, indexes.first);
+    EXPECT_EQ(parsed.options.tgZoneIndex, indexes.second);
+  }
+}
+
 TEST(ParseCommandLine, ActionsAndUsageErrors) {
   const std::string needsValue =
       "option '--k1' needs a value (write --k1=TEXT for a text "
@@ -62,12 +77,12 @@ TEST(ParseCommandLine, ActionsAndUsageErrors) {
       {{"--k1", "-5"}, CliAction::UsageError, needsValue},
       {{"--k1", "--k2", "1"}, CliAction::UsageError, needsValue},
       {{"--help=yes"}, CliAction::UsageError, "option '--help' takes no value"},
-      {{"--pga", "0.1"},
+      {{"--pga", "0.25"},
        CliAction::UsageError,
-       "'0.1' is not a choice of --pga; choose one of 0.05, 0.10, 0.15, 0.20, 0.30, 0.40"},
-      {{"--zone=0.350"},
+       "'0.25' is not a choice of --pga; choose one of 0.05, 0.10, 0.15, 0.20, 0.30, 0.40"},
+      {{"--zone=0.3x"},
        CliAction::UsageError,
-       "'0.350' is not a choice of --zone; choose one of 0.35, 0.40, 0.45"},
+       "'0.3x' is not a choice of --zone; choose one of 0.35, 0.40, 0.45"},
       {{"--site", "ii"},
        CliAction::UsageError,
        "'ii' is not a choice of --site; choose one of I0, I1, II, III, IV"},

@@ -31,11 +31,30 @@ std::string CreateError(const fs::path& shown, const char* systemText) {
   return "Cannot create file \"" + shown.string() + "\". " + systemText;
 }
 
+// Whether the report goes as produced content, in pieces, rather than as bytes at hand.
+bool g_streamed = false;
+
+void Save(const fs::path& path, WriteCall write = ::write,
+          TemporaryKind kind = TemporaryKind::Unnamed) {
+  if (!g_streamed) {
+    WriteFileSafely(path, kReport, write, kind);
+    return;
+  }
+  WriteFileSafelyFrom(
+      path,
+      [](const auto& put) {
+        for (std::size_t at = 0; at < kReport.size(); at += 999) {
+          put(std::string_view(kReport).substr(at, 999));
+        }
+      },
+      write, kind);
+}
+
 template <class Exception>
 std::string MessageOf(const fs::path& path, WriteCall write = ::write,
                       TemporaryKind kind = TemporaryKind::Unnamed) {
   try {
-    WriteFileSafely(path, kReport, write, kind);
+    Save(path, write, kind);
   } catch (const Exception& e) {
     return e.Message();
   }
@@ -70,25 +89,52 @@ ssize_t TricklingWrite(int fd, const void* data, std::size_t size) {
 constexpr TemporaryKind kKinds[] = {TemporaryKind::Unnamed, TemporaryKind::Named};
 
 TEST(WriteFileSafely, NewFileAndOverwrite) {
-  const struct {
-    mode_t umask;
-    int formerMode;  // -1: no former file
-    mode_t mode;
-  } kCases[] = {{022, -1, 0644},   {077, -1, 0600},   {0, -1, 0666},
-                {022, 0600, 0600}, {077, 0664, 0664}, {022, 0755, 0755}};
-  for (const TemporaryKind kind : kKinds) {
-    for (const auto& c : kCases) {
-      const TempFolder folder;
-      if (c.formerMode >= 0) {
-        WriteFile(folder / "r.csv", std::string(20000, 'o'));
-        fs::permissions(folder / "r.csv", static_cast<fs::perms>(c.formerMode));
+  for (const bool streamed : {false, true}) {
+    g_streamed = streamed;
+    const struct {
+      mode_t umask;
+      int formerMode;  // -1: no former file
+      mode_t mode;
+    } kCases[] = {{022, -1, 0644},   {077, -1, 0600},   {0, -1, 0666},
+                  {022, 0600, 0600}, {077, 0664, 0664}, {022, 0755, 0755}};
+    for (const TemporaryKind kind : kKinds) {
+      for (const auto& c : kCases) {
+        const TempFolder folder;
+        if (c.formerMode >= 0) {
+          WriteFile(folder / "r.csv", std::string(20000, 'o'));
+          fs::permissions(folder / "r.csv", static_cast<fs::perms>(c.formerMode));
+        }
+        const mode_t previousUmask = ::umask(c.umask);
+        Save(folder / "r.csv", TricklingWrite, kind);
+        ::umask(previousUmask);
+        EXPECT_EQ(ReadFile(folder / "r.csv"), kReport);
+        EXPECT_EQ(ModeOf(folder / "r.csv"), c.mode) << std::oct << c.umask << " " << c.formerMode;
+        EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"});
       }
-      const mode_t previousUmask = ::umask(c.umask);
-      WriteFileSafely(folder / "r.csv", kReport, TricklingWrite, kind);
-      ::umask(previousUmask);
-      EXPECT_EQ(ReadFile(folder / "r.csv"), kReport);
-      EXPECT_EQ(ModeOf(folder / "r.csv"), c.mode) << std::oct << c.umask << " " << c.formerMode;
-      EXPECT_EQ(Entries(folder.Path()), std::set<std::string>{"r.csv"});
+    }
+  }
+  g_streamed = false;
+}
+
+// Whatever the producer of the content throws ends the save with nothing changed on disk.
+TEST(WriteFileSafely, ProducerFailureLeavesTheFormerStateWhole) {
+  for (const TemporaryKind kind : kKinds) {
+    for (const bool formerFile : {false, true}) {
+      const TempFolder folder;
+      if (formerFile) WriteFile(folder / "r.csv", "former");
+      const std::set<std::string> before = Entries(folder.Path());
+      EXPECT_THROW(WriteFileSafelyFrom(
+                       folder / "r.csv",
+                       [](const auto& put) {
+                         put(kReport);
+                         throw EConvertError("stop");
+                       },
+                       ::write, kind),
+                   EConvertError);
+      EXPECT_EQ(Entries(folder.Path()), before);
+      if (formerFile) {
+        EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
+      }
     }
   }
 }
@@ -184,26 +230,30 @@ TEST(WriteFileSafely, CreateErrorsNameTheFileAsTyped) {
 }
 
 TEST(WriteFileSafely, WriteFailureLeavesTheFormerStateWhole) {
-  for (const TemporaryKind kind : kKinds) {
-    for (const bool formerFile : {false, true}) {
-      for (const std::size_t budget : {std::size_t{0}, std::size_t{4096}, kReport.size() - 1}) {
-        const TempFolder folder;
-        if (formerFile) {
-          WriteFile(folder / "r.csv", "former");
-          fs::permissions(folder / "r.csv", static_cast<fs::perms>(0640));
-        }
-        const std::set<std::string> before = Entries(folder.Path());
-        g_bytesBeforeFailure = budget;
-        EXPECT_EQ(MessageOf<EWriteError>(folder / "r.csv", DiskFillingWrite, kind),
-                  "Stream write error");
-        EXPECT_EQ(Entries(folder.Path()), before) << budget;
-        if (formerFile) {
-          EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
-          EXPECT_EQ(ModeOf(folder / "r.csv"), 0640u);
+  for (const bool streamed : {false, true}) {
+    g_streamed = streamed;
+    for (const TemporaryKind kind : kKinds) {
+      for (const bool formerFile : {false, true}) {
+        for (const std::size_t budget : {std::size_t{0}, std::size_t{4096}, kReport.size() - 1}) {
+          const TempFolder folder;
+          if (formerFile) {
+            WriteFile(folder / "r.csv", "former");
+            fs::permissions(folder / "r.csv", static_cast<fs::perms>(0640));
+          }
+          const std::set<std::string> before = Entries(folder.Path());
+          g_bytesBeforeFailure = budget;
+          EXPECT_EQ(MessageOf<EWriteError>(folder / "r.csv", DiskFillingWrite, kind),
+                    "Stream write error");
+          EXPECT_EQ(Entries(folder.Path()), before) << budget;
+          if (formerFile) {
+            EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
+            EXPECT_EQ(ModeOf(folder / "r.csv"), 0640u);
+          }
         }
       }
     }
   }
+  g_streamed = false;
 }
 
 // Permission bits do not bind root, so as root these checks run in a child that gave up its
@@ -237,6 +287,16 @@ int OrdinaryUserChecks(const fs::path& folder) {
   return message == "Stream write error" ? 0 : 5;
 }
 
+// The checks above for bytes at hand, then for produced content (its failures counted from 11).
+int OrdinaryUserChecksOfBothForms(const fs::path& folder) {
+  g_streamed = false;
+  if (const int failed = OrdinaryUserChecks(folder); failed != 0) return failed;
+  g_streamed = true;
+  const int failed = OrdinaryUserChecks(folder);
+  g_streamed = false;
+  return failed == 0 ? 0 : failed + 10;
+}
+
 TEST(WriteFileSafely, PermissionsOfAnOrdinaryUser) {
   const TempFolder folder;
   fs::create_directory(folder / "locked");
@@ -251,7 +311,7 @@ TEST(WriteFileSafely, PermissionsOfAnOrdinaryUser) {
   fs::permissions(folder / "locked", static_cast<fs::perms>(0555));
   int result = 0;
   if (::geteuid() != 0) {
-    result = OrdinaryUserChecks(folder.Path());
+    result = OrdinaryUserChecksOfBothForms(folder.Path());
   } else {
     constexpr uid_t kNobody = 65534;
     for (const auto& entry : fs::recursive_directory_iterator(folder.Path())) {
@@ -260,8 +320,9 @@ TEST(WriteFileSafely, PermissionsOfAnOrdinaryUser) {
     ASSERT_EQ(::chown(folder.Path().c_str(), kNobody, kNobody), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-      ::_exit(::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 ? OrdinaryUserChecks(folder.Path())
-                                                               : 99);
+      ::_exit(::setgid(kNobody) == 0 && ::setuid(kNobody) == 0
+                  ? OrdinaryUserChecksOfBothForms(folder.Path())
+                  : 99);
     }
     ::waitpid(child, &result, 0);
     result = WIFEXITED(result) ? WEXITSTATUS(result) : 98;

@@ -37,6 +37,27 @@ TDialogServices Recorder::Services() {
     printer.setOutputFileName(printToFile);
     paint(printer);
   };
+  services.OpenFileName = [this](QWidget*, const QString& filter) {
+    openFilters.push_back(filter);
+    if (openAnswers.empty()) return std::optional<QString>();
+    const QString answer = openAnswers.front();
+    openAnswers.pop_front();
+    return std::optional<QString>(answer);
+  };
+  services.Progress = [this](QWidget*, const QString& title) -> std::unique_ptr<TProgressDisplay> {
+    progressTitles.push_back(title);
+    struct Progress : TProgressDisplay {
+      Recorder* recorder;
+      bool Update(const QString& text) override {
+        recorder->progressTexts.push_back(text);
+        return recorder->cancelAfterUpdates < 0 ||
+               static_cast<int>(recorder->progressTexts.size()) < recorder->cancelAfterUpdates;
+      }
+    };
+    auto progress = std::make_unique<Progress>();
+    progress->recorder = this;
+    return progress;
+  };
   return services;
 }
 

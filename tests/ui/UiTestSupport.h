@@ -39,7 +39,12 @@ struct Recorder {
   // Where an accepted print dialog sends the pages (a PDF file); empty: the dialog is declined.
   QString printToFile;
   std::optional<QPageSize::PageSizeId> printedPageSize;
-  int printPreviews = 0;  // each preview paints its pages onto printToFile, if given
+  int printPreviews = 0;            // each preview paints its pages onto printToFile, if given
+  std::deque<QString> openAnswers;  // answers of the open dialog; an empty queue cancels
+  std::vector<QString> openFilters;
+  std::vector<QString> progressTitles;
+  std::vector<QString> progressTexts;  // every update of every progress dialog
+  int cancelAfterUpdates = -1;         // the user presses Cancel at that update; -1: never
 
   TDialogServices Services();
 };

@@ -50,7 +50,7 @@ class TestExports : public QObject {
     TForm1& form = *program.form;
     const QList<QAction*> items = form.FileMenu1->actions();
     QCOMPARE(Texts(items), QStringList({"导出计算书(PDF)…", "打印…", "打印预览…", QString(),
-                                        "导出反应谱图…", "复制全部结果"}));
+                                        "导出反应谱图…", "复制全部结果", QString(), "批量计算…"}));
     QCOMPARE(form.ExportSheet1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     QCOMPARE(form.Print1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     QCOMPARE(Texts(form.pmChart->actions()), QStringList({"复制图像", "保存图像…"}));

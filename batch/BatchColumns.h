@@ -1,0 +1,51 @@
+// Which input column holds which input, and the names of the result columns.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/ResultGridTexts.h"
+
+namespace gb {
+
+// The eight inputs of a row, in the order the calculation reads them.
+enum BatchInput : int {
+  biPga,
+  biZone,
+  biK1,
+  biK2,
+  biK3,
+  biRareTgIncrement,
+  biVeryRareTgIncrement,
+  biBetaMax,
+  kBatchInputCount
+};
+
+// The header name of each input: "pga", "zone", "k1", ..., "beta_max".
+extern const char* const kBatchInputNames[kBatchInputCount];
+
+// A header name as it is compared: ASCII letters in lower case, '-' as '_'.
+std::string NormalColumnName(std::string_view name);
+
+// Position of each input's column in the header, -1 where the header has none.
+struct BatchColumns {
+  int input[kBatchInputCount];
+};
+
+// Finds the inputs' columns by name. Throws EBatchHeader when "pga" or "zone" is missing or
+// two columns share a name (compared as NormalColumnName), which would make a row ambiguous.
+BatchColumns MapBatchColumns(const std::vector<std::string>& header);
+
+// "<grid>_<level>_<class>": grid pga, tg or platform; level frequent, basic, rare, very_rare;
+// class I0 to IV.
+std::string ResultColumnName(ResultGrid grid, int level, int siteClass);
+
+// The JSON names of the grids and levels used in that name.
+const char* ResultGridKey(ResultGrid grid);
+const char* LevelKey(int level);
+
+inline constexpr ResultGrid kResultGrids[] = {ResultGrid::Pga, ResultGrid::Period,
+                                              ResultGrid::Platform};
+
+}  // namespace gb

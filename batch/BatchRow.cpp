@@ -1,0 +1,49 @@
+#include "batch/BatchRow.h"
+
+#include <new>
+#include <string>
+
+#include "engine/PlottedSpectra.h"
+#include "engine/ZoningTables.h"
+#include "report/CalculateFromTexts.h"
+#include "report/ListItemIndex.h"
+#include "text/ErrorText.h"
+#include "text/Errors.h"
+
+namespace gb {
+
+namespace {
+
+RowOutcome Failed(std::string_view message) {
+  RowOutcome outcome;
+  outcome.error = ErrorBoxText(message);
+  return outcome;
+}
+
+}  // namespace
+
+RowOutcome CalculateRow(const std::string_view (&texts)[kBatchInputCount], int siteClass) {
+  const int pga = ListItemIndex(kPgaZoneItems, texts[biPga]);
+  if (pga < 0) return Failed(NotAnItemText(kBatchInputNames[biPga], texts[biPga], kPgaZoneItems));
+  const int zone = ListItemIndex(kTgZoneItems, texts[biZone]);
+  if (zone < 0) {
+    return Failed(NotAnItemText(kBatchInputNames[biZone], texts[biZone], kTgZoneItems));
+  }
+  // The calculation takes NUL-terminated texts.
+  std::string factors[kBatchInputCount];
+  for (int i = biK1; i < kBatchInputCount; ++i) factors[i] = texts[i];
+  RowOutcome outcome;
+  try {
+    outcome.p =
+        CalculateFromTexts({pga, zone, factors[biK1].c_str(), factors[biK2].c_str(),
+                            factors[biK3].c_str(), factors[biRareTgIncrement].c_str(),
+                            factors[biVeryRareTgIncrement].c_str(), factors[biBetaMax].c_str()});
+    CheckPlottedSpectra(outcome.p, siteClass);
+  } catch (const Exception& e) {
+    return Failed(e.Message());
+  }
+  outcome.ok = true;
+  return outcome;
+}
+
+}  // namespace gb

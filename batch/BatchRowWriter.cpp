@@ -1,0 +1,114 @@
+#include "batch/BatchRowWriter.h"
+
+#include "batch/CsvText.h"
+#include "batch/JsonText.h"
+#include "batch/ResultJson.h"
+#include "text/DecimalFormats.h"
+
+namespace gb {
+
+namespace {
+
+std::string_view CellOrEmpty(const std::vector<std::string>& cells, std::size_t i) {
+  return i < cells.size() ? std::string_view(cells[i]) : std::string_view();
+}
+
+}  // namespace
+
+BatchRowWriter::BatchRowWriter(BatchFormat format, std::string_view codePage) : format_(format) {
+  // Grid texts hold digits, '-', 'E' and the decimal separator: only a separator that is
+  // special in CSV makes them need quotes.
+  std::string separator;
+  AppendCsvField(separator, FormatFourDecimals(0.5));
+  plainResults_ = separator == FormatFourDecimals(0.5);
+  if (format == BatchFormat::Csv && codePage != "UTF-8") encoder_.emplace(codePage);
+}
+
+void BatchRowWriter::CsvRecord(std::string& out) {
+  line_.append("\r\n");
+  if (encoder_) {
+    out.append(encoder_->Encode(line_));
+  } else {
+    out.append(line_);
+  }
+}
+
+void BatchRowWriter::Header(std::string& out, const std::vector<std::string>& header) {
+  names_ = header;
+  if (format_ != BatchFormat::Csv) return;
+  line_.clear();
+  for (const std::string& name : header) {
+    AppendCsvField(line_, name);
+    line_ += ',';
+  }
+  line_.append("error");
+  for (const ResultGrid grid : kResultGrids) {
+    for (int level = 0; level < kLevelCount; ++level) {
+      for (int s = 0; s < kSiteClassCount; ++s)
+        line_.append(",").append(ResultColumnName(grid, level, s));
+    }
+  }
+  CsvRecord(out);
+}
+
+void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells,
+                         const RowOutcome& outcome) {
+  if (format_ == BatchFormat::JsonLines) {
+    std::string& line = out;  // each object goes straight into the output
+    line.append("{\"input\":{");
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+      if (i > 0) line += ',';
+      AppendJsonString(line, names_[i]);
+      line += ':';
+      AppendJsonString(line, CellOrEmpty(cells, i));
+    }
+    line.append("},\"error\":");
+    if (outcome.ok) {
+      line.append("null");
+    } else {
+      AppendJsonString(line, outcome.error);
+    }
+    for (const ResultGrid grid : kResultGrids) {
+      line += ',';
+      AppendJsonString(line, ResultGridKey(grid));
+      line += ':';
+      if (outcome.ok) {
+        AppendResultGridJson(line, grid, outcome.p, memo_.get());
+      } else {
+        line.append("null");
+      }
+    }
+    line.append("}\n");
+    return;
+  }
+  // UTF-8 records go straight into the output; others are encoded as a whole.
+  line_.clear();
+  std::string& line = encoder_ ? line_ : out;
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    AppendCsvField(line, CellOrEmpty(cells, i));
+    line += ',';
+  }
+  AppendCsvField(line, outcome.error);
+  for (const ResultGrid grid : kResultGrids) {
+    for (int level = 0; level < kLevelCount; ++level) {
+      for (int s = 0; s < kSiteClassCount; ++s) {
+        line += ',';
+        if (outcome.ok) {
+          const std::string& text = memo_->Text(ResultCellValue(grid, outcome.p, level, s));
+          if (plainResults_) {
+            line.append(text);
+          } else {
+            AppendCsvField(line, text);
+          }
+        }
+      }
+    }
+  }
+  if (encoder_) {
+    CsvRecord(out);
+  } else {
+    out.append("\r\n");
+  }
+}
+
+}  // namespace gb

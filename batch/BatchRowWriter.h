@@ -1,0 +1,46 @@
+// The output of a batch: a header, then one record per input row.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/BatchRow.h"
+#include "batch/CellTextMemo.h"
+#include "report/TextEncoding.h"
+
+namespace gb {
+
+enum class BatchFormat { Csv, JsonLines };
+
+// Writes records of one format into a caller's buffer. CSV: the input columns as read, then
+// "error", then the 60 result columns (ResultColumnName) holding the grids' texts, one CR LF
+// record per row, in `codePage`. JSON Lines (always UTF-8): one object per row with the input
+// cells as strings under "input" (keyed by the header's names), "error" (null or the message)
+// and "pga", "tg", "platform" each {level: {class: number}}, the grid text being the number;
+// a failed row has null for the three. Texts come in UTF-8.
+class BatchRowWriter {
+ public:
+  BatchRowWriter(BatchFormat format, std::string_view codePage);
+
+  // The CSV header record; JSON Lines only keeps the names. (JSON numbers need "." as the
+  // decimal separator, which the command line sets.)
+  void Header(std::string& out, const std::vector<std::string>& header);
+
+  // One row: its cells (fewer than the header's are taken as empty) and its outcome.
+  void Row(std::string& out, const std::vector<std::string>& cells, const RowOutcome& outcome);
+
+ private:
+  void CsvRecord(std::string& out);  // line_ encoded into out
+
+  BatchFormat format_;
+  std::optional<TextEncoder> encoder_;  // none: UTF-8 as it is
+  std::vector<std::string> names_;
+  std::string line_;          // reused, so a row allocates nothing once the first has grown it
+  bool plainResults_ = true;  // grid texts need no quotes
+  std::unique_ptr<CellTextMemo> memo_ = std::make_unique<CellTextMemo>();
+};
+
+}  // namespace gb

@@ -1,0 +1,46 @@
+// Records of a comma-separated file, read as a stream.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace gb {
+
+// Reads RFC 4180 records from a byte stream with a fixed buffer, so memory follows the longest
+// record rather than the file. Fields may be quoted ("" inside quotes is one quote), quoted
+// fields may hold commas and line breaks, records end with CR LF, LF or a lone CR. Bytes are
+// passed through unchanged: every code page an input may be written in keeps '"', ',', CR and
+// LF as the single ASCII bytes, so records can be split before their texts are decoded.
+class CsvReader {
+ public:
+  explicit CsvReader(std::istream& in);
+
+  // Reads the next record into `fields`; false at the end of the input. A line without any
+  // character is no record and is passed over. A leading UTF-8 byte-order mark of the first
+  // record is dropped when `skipByteOrderMark` was called before. Throws EBatchFormat for an
+  // unterminated quoted field, text after a closing quote, a NUL byte and a read error.
+  bool Next(std::vector<std::string>& fields);
+
+  // Drops EF BB BF at the very start of the input, as spreadsheets write it before UTF-8.
+  void SkipByteOrderMark() { skipBom_ = true; }
+
+  // The line (from 1) on which the record last returned begins.
+  long long RecordLine() const { return recordLine_; }
+
+ private:
+  bool Fill();  // false at the end of the input
+  int Peek();   // the next byte, or -1 at the end
+  int Get();
+
+  std::istream& in_;
+  std::vector<char> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  long long line_ = 1;
+  long long recordLine_ = 0;
+  bool skipBom_ = false;
+  bool started_ = false;
+};
+
+}  // namespace gb

@@ -1,0 +1,51 @@
+// A whole batch: rows of sites read, calculated and written one at a time.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <string>
+#include <string_view>
+
+#include "batch/BatchColumns.h"
+#include "batch/BatchRowWriter.h"
+
+namespace gb {
+
+struct BatchSettings {
+  std::string inputCodePage = "UTF-8";  // UTF-8 input has a leading byte-order mark dropped
+  BatchFormat format = BatchFormat::Csv;
+  std::string outputCodePage = "UTF-8";  // of CSV output; JSON Lines is always UTF-8
+  // Texts of the factors (biK1 to biBetaMax) for rows that leave them out (no column, or an
+  // empty cell); the entries for pga and zone are not used, those columns are required.
+  std::string defaults[kBatchInputCount];
+  int siteClass = 2;  // whose spectra each row must be able to draw
+};
+
+// What the caller hears while the batch runs. Called on the batch's own thread.
+class BatchObserver {
+ public:
+  virtual ~BatchObserver() = default;
+  // A row failed; `message` is as the error box shows it, UTF-8.
+  virtual void RowFailed(long long line, const std::string& message) = 0;
+  // Every few hundred rows and once at the end; false stops the batch before the next row.
+  virtual bool Progress(long long rowsDone) = 0;
+};
+
+struct BatchSummary {
+  long long rows = 0;
+  long long failedRows = 0;
+  long long firstFailedLine = 0;  // 0 while no row failed
+  std::string firstError;         // the first failed row's message
+  bool cancelled = false;
+};
+
+// Reads the header and then row after row from `in`, calculates each row (CalculateRow) and
+// hands the output to `write` in pieces of a bounded size, in input order. A bad row does not
+// stop the batch: its error is written with it and reported to the observer. Throws
+// EBatchHeader before anything is written when the header cannot be used, EBatchFormat (with
+// the line) when the input is malformed, including a row with more cells than the header, and
+// whatever `write` throws.
+BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
+                      const std::function<void(std::string_view)>& write, BatchObserver& observer);
+
+}  // namespace gb

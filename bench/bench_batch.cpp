@@ -1,0 +1,68 @@
+// Rows per second of a batch, CSV in to CSV out, on one core and without the disk. The peak
+// memory of whole runs is measured by bench/batch_memory.sh.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <sstream>
+
+#include "batch/RunBatch.h"
+#include "engine/DesignedInputs.h"
+#include "engine/ZoningTables.h"
+#include "text/NumberSeparators.h"
+
+namespace {
+
+using namespace gb;
+
+constexpr int kRows = 20000;
+
+// Sites with an id, a name and coordinates; `ownFactors` gives every row factors of its own,
+// otherwise the factor cells are empty and the defaults apply.
+std::string SitesCsv(bool ownFactors) {
+  std::mt19937 random(18306);
+  std::uniform_real_distribution<double> unit(0, 1);
+  std::ostringstream csv;
+  csv << "id,name,lat,lon,pga,zone,k1,k2,k3,rare_tg_increment,very_rare_tg_increment,beta_max\n";
+  csv.precision(6);
+  for (int i = 0; i < kRows; ++i) {
+    csv << i << ",site " << i << ',' << 30 + unit(random) << ',' << 110 + unit(random) << ','
+        << kPgaZoneItems[random() % kPgaZoneCount] << ',' << kTgZoneItems[random() % kTgZoneCount];
+    if (ownFactors) {
+      csv << ',' << 2 + 1.5 * unit(random) << ',' << 1.5 + 0.7 * unit(random) << ','
+          << 0.3 + 0.1 * unit(random) << ',' << 0.1 * unit(random) << ',' << 0.1 * unit(random)
+          << ',' << 2 + unit(random) << '\n';
+    } else {
+      csv << ",,,,,,\n";
+    }
+  }
+  return csv.str();
+}
+
+struct Quiet : BatchObserver {
+  void RowFailed(long long, const std::string&) override {}
+  bool Progress(long long) override { return true; }
+};
+
+void BM_BatchCsvToCsv(benchmark::State& state) {
+  DecimalSeparator = u'.';
+  ThousandSeparator = u',';
+  const std::string input = SitesCsv(state.range(0) != 0);
+  BatchSettings settings;
+  const InputTexts& d = kDesignedInputs;
+  const char* defaults[kBatchInputCount] = {
+      "", "", d.k1, d.k2, d.k3, d.rareTgIncrement, d.veryRareTgIncrement, d.betaMax};
+  for (int i = 0; i < kBatchInputCount; ++i) settings.defaults[i] = defaults[i];
+  std::size_t bytes = 0;
+  Quiet quiet;
+  for (auto _ : state) {
+    std::istringstream in(input);
+    RunBatch(
+        in, settings, [&](std::string_view piece) { bytes += piece.size(); }, quiet);
+  }
+  benchmark::DoNotOptimize(bytes);
+  state.counters["rows/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * kRows,
+                                                benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_BatchCsvToCsv)->ArgName("ownFactors")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,153 @@
+#include "cli/BatchCli.h"
+
+#include <cerrno>
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <new>
+
+#include "batch/BatchErrors.h"
+#include "batch/BatchMessages.h"
+#include "batch/RunBatch.h"
+#include "report/SafeFileWrite.h"
+#include "report/TextEncoding.h"
+#include "text/ErrorText.h"
+
+namespace gb {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Failed rows on standard error; the progress line there once the run has taken a second.
+class TerminalObserver : public BatchObserver {
+ public:
+  TerminalObserver(std::ostream& err, const BatchCliContext& context)
+      : err_(err), context_(context), start_(Clock::now()), lastShown_(start_) {}
+
+  void RowFailed(long long line, const std::string& message) override {
+    ClearProgress();
+    std::string text = "line ";
+    text.append(std::to_string(line)).append(": ").append(message);
+    err_ << EncodeText(text, context_.terminalCodePage) << '\n';
+  }
+
+  bool Progress(long long rows) override {
+    if (!context_.progressLine) return true;
+    const Clock::time_point now = Clock::now();
+    if (now - start_ < std::chrono::seconds(1) ||
+        now - lastShown_ < std::chrono::milliseconds(200)) {
+      return true;
+    }
+    lastShown_ = now;
+    const double seconds = std::chrono::duration<double>(now - start_).count();
+    err_ << "\r" << rows << " rows, " << static_cast<long long>(rows / seconds) << " rows/s"
+         << std::flush;
+    shown_ = true;
+    return true;
+  }
+
+  void ClearProgress() {
+    if (!shown_) return;
+    err_ << "\r\033[K" << std::flush;
+    shown_ = false;
+  }
+
+ private:
+  std::ostream& err_;
+  const BatchCliContext& context_;
+  Clock::time_point start_;
+  Clock::time_point lastShown_;
+  bool shown_ = false;
+};
+
+BatchSettings SettingsOf(const CliOptions& options, const BatchCliContext& context) {
+  BatchSettings settings;
+  settings.inputCodePage = options.inputEncoding.value_or("UTF-8");
+  settings.format = options.format == "jsonl" ? BatchFormat::JsonLines : BatchFormat::Csv;
+  settings.outputCodePage = context.outputCodePage;
+  const std::string* texts[kBatchInputCount] = {nullptr,
+                                                nullptr,
+                                                &options.k1,
+                                                &options.k2,
+                                                &options.k3,
+                                                &options.rareTgIncrement,
+                                                &options.veryRareTgIncrement,
+                                                &options.betaMax};
+  for (int i = biK1; i < kBatchInputCount; ++i) settings.defaults[i] = *texts[i];
+  settings.siteClass = options.siteClass;
+  return settings;
+}
+
+int UsageFailure(std::ostream& err, const std::string& message, const std::string& codePage) {
+  err << "gb18306-cli: " << EncodeText(message, codePage)
+      << "\nTry 'gb18306-cli --help' for more information.\n";
+  return 2;
+}
+
+}  // namespace
+
+std::string BatchUsageProblem(const CliOptions& options) {
+  if (!options.inputEncoding) return {};
+  const std::string& name = *options.inputEncoding;
+  if (!IsKnownCodePage(name)) return "unknown input encoding '" + name + "'";
+  // Records are split on these bytes before their texts are decoded.
+  if (!IsAsciiCompatible(name) || EncodeText("\"", name) != "\"") {
+    return "input encoding '" + name + "' is not ASCII-compatible";
+  }
+  return {};
+}
+
+int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::ostream& out,
+                std::ostream& err) {
+  const std::string& terminal = context.terminalCodePage;
+  std::ifstream file;
+  std::istream* in = &std::cin;
+  if (*options.batch != "-") {
+    file.open(*options.batch, std::ios::binary);
+    if (!file) {
+      err << EncodeText(ErrorBoxText(CannotOpenInputText(*options.batch, errno)), terminal) << '\n';
+      return 1;
+    }
+    in = &file;
+  }
+  const BatchSettings settings = SettingsOf(options, context);
+  TerminalObserver observer(err, context);
+  BatchSummary summary;
+  try {
+    const auto run = [&](const std::function<void(std::string_view)>& write) {
+      summary = RunBatch(*in, settings, write, observer);
+    };
+    if (!options.output || *options.output == "-") {
+      run([&](std::string_view bytes) {
+        if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+          throw EWriteError();
+        }
+      });
+      if (!out.flush()) throw EWriteError();
+    } else {
+      WriteFileSafelyFrom(*options.output, run);
+    }
+  } catch (const EBatchHeader& e) {
+    observer.ClearProgress();
+    return UsageFailure(err, e.Message(), terminal);
+  } catch (const EBatchFormat& e) {
+    observer.ClearProgress();
+    std::string text = "line ";
+    text.append(std::to_string(e.Line())).append(": ").append(e.Message());
+    err << EncodeText(text, terminal) << '\n';
+    return 1;
+  } catch (const Exception& e) {
+    observer.ClearProgress();
+    err << EncodeText(ErrorBoxText(e.Message()), terminal) << '\n';
+    return 1;
+  } catch (const std::bad_alloc&) {
+    observer.ClearProgress();
+    err << EncodeText(ErrorBoxText(EOutOfMemory().Message()), terminal) << '\n';
+    return 1;
+  }
+  observer.ClearProgress();
+  return summary.failedRows > 0 ? 1 : 0;
+}
+
+}  // namespace gb

@@ -1,0 +1,63 @@
+#include "batch/BatchColumns.h"
+
+#include <gtest/gtest.h>
+
+#include "batch/BatchErrors.h"
+
+namespace gb {
+namespace {
+
+TEST(BatchColumns, FoundByNameCaseAndDashAlike) {
+  const BatchColumns columns =
+      MapBatchColumns({"id", "ZONE", "Beta-Max", "name", "PGA", "very-rare_TG-increment", "lat"});
+  EXPECT_EQ(columns.input[biPga], 4);
+  EXPECT_EQ(columns.input[biZone], 1);
+  EXPECT_EQ(columns.input[biBetaMax], 2);
+  EXPECT_EQ(columns.input[biVeryRareTgIncrement], 5);
+  for (const int absent : {biK1, biK2, biK3, biRareTgIncrement}) {
+    EXPECT_EQ(columns.input[absent], -1) << kBatchInputNames[absent];
+  }
+}
+
+struct HeaderCase {
+  std::vector<std::string> header;
+  const char* message;
+};
+
+class BadHeaders : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(BadHeaders, AreRefused) {
+  try {
+    MapBatchColumns(GetParam().header);
+    FAIL() << "accepted";
+  } catch (const EBatchHeader& e) {
+    EXPECT_EQ(e.Message(), GetParam().message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, BadHeaders,
+    testing::Values(
+        HeaderCase{{}, "the input has no column 'pga'"},
+        HeaderCase{{"zone", "k1"}, "the input has no column 'pga'"},
+        HeaderCase{{"pga", "k1"}, "the input has no column 'zone'"},
+        HeaderCase{{"pga", "zone", "K-1", "k_1"}, "the input has two columns named 'k_1'"},
+        // The JSON output keys its cells by name, so any repeated name is refused.
+        HeaderCase{{"Name", "pga", "zone", "name"}, "the input has two columns named 'name'"}));
+
+TEST(BatchColumns, SixtyResultColumnNames) {
+  std::vector<std::string> names;
+  for (const ResultGrid grid : kResultGrids) {
+    for (int l = 0; l < kLevelCount; ++l) {
+      for (int s = 0; s < kSiteClassCount; ++s) names.push_back(ResultColumnName(grid, l, s));
+    }
+  }
+  ASSERT_EQ(names.size(), 60u);
+  EXPECT_EQ(names.front(), "pga_frequent_I0");
+  EXPECT_EQ(names[9], "pga_basic_IV");
+  EXPECT_EQ(names[20], "tg_frequent_I0");
+  EXPECT_EQ(names.back(), "platform_very_rare_IV");
+}
+
+}  // namespace
+}  // namespace gb

@@ -1,0 +1,198 @@
+#include "batch/RunBatch.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "batch/CsvReader.h"
+#include "engine/DesignedInputs.h"
+#include "text/NumberSeparators.h"
+
+namespace gb {
+namespace {
+
+struct Recorder : BatchObserver {
+  std::vector<std::pair<long long, std::string>> failures;
+  long long stopAfter = -1;
+  long long lastProgress = 0;
+  void RowFailed(long long line, const std::string& message) override {
+    failures.emplace_back(line, message);
+  }
+  bool Progress(long long rows) override {
+    lastProgress = rows;
+    return stopAfter < 0 || rows < stopAfter;
+  }
+};
+
+BatchSettings Defaults(BatchFormat format = BatchFormat::Csv) {
+  BatchSettings settings;
+  settings.format = format;
+  const InputTexts& d = kDesignedInputs;
+  const char* texts[kBatchInputCount] = {
+      "", "", d.k1, d.k2, d.k3, d.rareTgIncrement, d.veryRareTgIncrement, d.betaMax};
+  for (int i = 0; i < kBatchInputCount; ++i) settings.defaults[i] = texts[i];
+  return settings;
+}
+
+struct Output {
+  std::string text;
+  BatchSummary summary;
+  Recorder recorder;
+};
+
+Output RunOn(const std::string& input, const BatchSettings& settings = Defaults(),
+             long long stopAfter = -1) {
+  Output output;
+  output.recorder.stopAfter = stopAfter;
+  std::istringstream in(input);
+  output.summary = RunBatch(
+      in, settings, [&](std::string_view bytes) { output.text.append(bytes); }, output.recorder);
+  return output;
+}
+
+std::vector<std::vector<std::string>> Records(const std::string& csv) {
+  std::istringstream in(csv);
+  CsvReader reader(in);
+  std::vector<std::vector<std::string>> records;
+  std::vector<std::string> fields;
+  while (reader.Next(fields)) records.push_back(fields);
+  return records;
+}
+
+TEST(RunBatch, CsvCarriesOtherColumnsAndWritesTheGrids) {
+  const Output out = RunOn("id,pga,name,zone\r\n7,0.05,\"A, B\",0.35\r\n");
+  const auto records = Records(out.text);
+  ASSERT_EQ(records.size(), 2u);
+  ASSERT_EQ(records[0].size(), 4u + 1 + 60);
+  EXPECT_EQ(records[0][4], "error");
+  EXPECT_EQ(records[0][5], "pga_frequent_I0");
+  const std::vector<std::string>& row = records[1];
+  EXPECT_EQ(std::vector<std::string>(row.begin(), row.begin() + 5),
+            (std::vector<std::string>{"7", "0.05", "A, B", "0.35", ""}));
+  // The designed inputs: PGA frequent I0, basic II, very rare IV; Tg rare III; platform basic IV.
+  EXPECT_EQ(row[5 + 0], "0.0120");
+  EXPECT_EQ(row[5 + 5 + 2], "0.0500");
+  EXPECT_EQ(row[5 + 15 + 4], "0.1610");
+  EXPECT_EQ(row[5 + 20 + 10 + 3], "0.5000");
+  EXPECT_EQ(row[5 + 40 + 5 + 4], "0.1563");
+  EXPECT_TRUE(out.text.ends_with("\r\n"));
+  EXPECT_EQ(out.summary.rows, 1);
+  EXPECT_EQ(out.summary.failedRows, 0);
+}
+
+struct RowCase {
+  const char* name;
+  std::string row;  // under the header pga,zone,k1,k2,beta_max,rare_tg_increment
+  std::string error;
+  std::string pgaRareII;  // pga_rare_II, empty when the row fails
+};
+
+class BatchRows : public testing::TestWithParam<RowCase> {};
+
+TEST_P(BatchRows, ErrorOrResult) {
+  const RowCase& c = GetParam();
+  const Output out = RunOn("pga,zone,k1,k2,beta_max,rare_tg_increment\n" + c.row + "\n");
+  const auto records = Records(out.text);
+  ASSERT_EQ(records.size(), 2u);
+  const std::vector<std::string>& row = records[1];
+  ASSERT_EQ(row.size(), 6u + 1 + 60);
+  EXPECT_EQ(row[6], c.error);
+  EXPECT_EQ(row[7 + 10 + 2], c.pgaRareII);
+  for (int i = 7; i < 67; ++i) EXPECT_EQ(row[i].empty(), !c.error.empty()) << i;
+  if (c.error.empty()) {
+    EXPECT_TRUE(out.recorder.failures.empty());
+  } else {
+    EXPECT_EQ(out.recorder.failures,
+              (std::vector<std::pair<long long, std::string>>{{2, c.error}}));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BatchRows,
+    testing::Values(
+        RowCase{"Defaults", "0.10,0.40,,,,", "", "0.1900"},
+        RowCase{"ShortItemText", "0.1,0.4,,,,", "", "0.1900"},
+        RowCase{"OwnK2", "0.10,0.40,,2,,", "", "0.2000"},
+        RowCase{"MissingCellsAreEmpty", "0.10,0.40", "", "0.1900"},
+        RowCase{"BadItem", "0.25,0.40,,,,",
+                "'0.25' is not a choice of pga; choose one of 0.05, 0.10, 0.15, 0.20, 0.30, 0.40.",
+                ""},
+        RowCase{"EmptyZone", "0.10,,,,,",
+                "'' is not a choice of zone; choose one of 0.35, 0.40, 0.45.", ""},
+        RowCase{"BadFactor", "0.10,0.40,abc,,,", "'abc' is not a valid floating point value.", ""},
+        RowCase{"TrimmedInMessage", "0.10,0.40,,\" 0.3x \",,",
+                "'0.3x' is not a valid floating point value.", ""},
+        RowCase{"Overflow", "0.10,0.40,,1e999,,", "Floating point overflow.", ""},
+        RowCase{"NegativeTg", "0.10,0.40,,,,-1", "Invalid floating point operation.", ""},
+        RowCase{"SpectrumOverflow", "0.10,0.40,1e308,,100,", "Floating point overflow.", ""}),
+    [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
+
+TEST(RunBatch, FailedRowsAreCountedAndTheFirstKept) {
+  const Output out = RunOn("pga,zone\n0.05,0.35\n\"x\ny\",0.35\n0.05,0.35\n9,0.35\n");
+  EXPECT_EQ(out.summary.rows, 4);
+  EXPECT_EQ(out.summary.failedRows, 2);
+  EXPECT_EQ(out.summary.firstFailedLine, 3);
+  EXPECT_TRUE(out.summary.firstError.starts_with("'x\ny' is")) << out.summary.firstError;
+  ASSERT_EQ(out.recorder.failures.size(), 2u);
+  EXPECT_EQ(out.recorder.failures[1].first, 6);
+  EXPECT_EQ(out.recorder.lastProgress, 4);
+}
+
+TEST(RunBatch, JsonLines) {
+  const Output out =
+      RunOn("id,pga,zone\n\"a\"\"1\",0.05,0.35\nb,0.3,zz\n", Defaults(BatchFormat::JsonLines));
+  const std::size_t firstEnd = out.text.find('\n');
+  ASSERT_NE(firstEnd, std::string::npos);
+  const std::string first = out.text.substr(0, firstEnd);
+  EXPECT_TRUE(first.starts_with(
+      "{\"input\":{\"id\":\"a\\\"1\",\"pga\":\"0.05\",\"zone\":\"0.35\"},\"error\":null,"
+      "\"pga\":{\"frequent\":{\"I0\":0.0120,\"I1\":0.0133,\"II\":0.0167,\"III\":0.0217,"
+      "\"IV\":0.0208},\"basic\":{"))
+      << first;
+  EXPECT_NE(first.find(",\"tg\":{\"frequent\":{\"I0\":0.2000,"), std::string::npos);
+  EXPECT_NE(first.find("\"very_rare\":{\"I0\":0.2500,"), std::string::npos);
+  EXPECT_NE(first.find(",\"platform\":{"), std::string::npos);
+  EXPECT_TRUE(
+      first.ends_with("\"very_rare\":{\"I0\":0.2715,\"I1\":0.3005,\"II\":0.3625,"
+                      "\"III\":0.4205,\"IV\":0.4024}}}"))
+      << first;
+  EXPECT_EQ(out.text.substr(firstEnd + 1),
+            "{\"input\":{\"id\":\"b\",\"pga\":\"0.3\",\"zone\":\"zz\"},\"error\":\"'zz' is not a "
+            "choice of zone; choose one of 0.35, 0.40, 0.45.\",\"pga\":null,\"tg\":null,"
+            "\"platform\":null}\n");
+}
+
+TEST(RunBatch, CancelStopsBeforeTheNextRow) {
+  std::string input = "pga,zone\n";
+  for (int i = 0; i < 3000; ++i) input += "0.05,0.35\n";
+  const Output out = RunOn(input, Defaults(), 1024);
+  EXPECT_TRUE(out.summary.cancelled);
+  EXPECT_EQ(out.summary.rows, 1024);
+  EXPECT_EQ(Records(out.text).size(), 1025u);
+}
+
+}  // namespace
+}  // namespace gb
+
+namespace gb {
+namespace {
+
+// Under a comma decimal separator the grid texts hold commas and are quoted, as any cell.
+TEST(BatchRowWriter, CommaSeparatorCellsAreQuoted) {
+  RowOutcome outcome;
+  outcome.ok = true;
+  outcome.p.FPga[0][0] = 0.012;
+  const char16_t decimal = DecimalSeparator;
+  DecimalSeparator = u',';
+  BatchRowWriter writer(BatchFormat::Csv, "UTF-8");
+  std::string out;
+  writer.Header(out, {"id"});
+  out.clear();
+  writer.Row(out, {"1"}, outcome);
+  DecimalSeparator = decimal;
+  EXPECT_TRUE(out.starts_with("1,,\"0,0120\",\"0,0000\",")) << out;
+  EXPECT_EQ(Records(out)[0][2], "0,0120");
+}
+
+}  // namespace
+}  // namespace gb
