@@ -33,6 +33,7 @@ CliOptions WithUtf8Texts(CliOptions options, std::string_view codePage) {
                             &options.veryRareTgIncrement, &options.betaMax}) {
     *text = DecodeText(*text, codePage);
   }
+  for (std::string& period : options.periods) period = DecodeText(period, codePage);
   return options;
 }
 

@@ -39,6 +39,7 @@ std::string* SlotFor(std::string_view name, CliOptions& options, ItemTexts& item
   if (name == "--pdf") return &options.pdf.emplace();
   if (name == "--chart") return &options.chart.emplace();
   if (name == "--chart-size") return &items.chartSize;
+  if (name == "--period") return &options.periods.emplace_back();
   return nullptr;
 }
 
@@ -154,7 +155,8 @@ std::string UsageText() {
          "                   [--rare-tg-increment TEXT] [--very-rare-tg-increment TEXT]\n"
          "                   [--beta-max TEXT] [--site I0|I1|II|III|IV]\n"
          "                   [--encoding NAME] [--report FILE|-] [--pdf FILE|-]\n"
-         "                   [--chart FILE.png|FILE.svg] [--chart-size WxH] [--help] [--version]\n"
+         "                   [--chart FILE.png|FILE.svg] [--chart-size WxH] [--period T]...\n"
+         "                   [--help] [--version]\n"
          "\n"
          "Computes the ground-motion parameters of GB 18306-2015 and prints the three result\n"
          "tables, or writes the CSV report, the calculation sheet (PDF) and the spectrum chart.\n"
@@ -181,6 +183,9 @@ std::string UsageText() {
          "                    the standard output for '-'\n"
          "  --chart FILE      write the spectrum chart to FILE: PNG or SVG by the extension\n"
          "  --chart-size WxH  the chart's size in pixels (default 1200x800)\n"
+         "  --period T        also print Sa of the four levels at the period T (s), e.g. a\n"
+         "                    structure's fundamental period, for the site class; repeat it\n"
+         "                    for more periods, printed in the order given\n"
          "  --help            show this text\n"
          "  --version         show the version\n"
          "\n"

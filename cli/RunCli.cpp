@@ -3,12 +3,15 @@
 #include <exception>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "cli/CliCalculation.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
+#include "cli/SpectrumReadingTable.h"
 #include "report/SafeFileWrite.h"
 #include "report/SaveReport.h"
+#include "report/SpectrumReadings.h"
 #include "report/SystemCodePage.h"
 #include "report/SystemTexts.h"
 #include "report/TextEncoding.h"
@@ -48,8 +51,15 @@ void Write(std::ostream& out, const std::string& bytes) {
 void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
                          std::ostream& out) {
   const ParameterSet p = CalculateParameters(options);
+  // Read in every mode, so a wrong period is reported whatever else is asked for.
+  const std::vector<SpectrumReading> readings =
+      ReadSpectrumAtTexts(p, options.siteClass, options.periods);
   if (!options.report && !options.pdf && !options.chart) {
-    Write(out, EncodeText(FormatResultTables(p), codePage));
+    std::string tables = FormatResultTables(p);
+    if (!readings.empty()) {
+      tables.append("\n").append(FormatSpectrumReadingTable(options.siteClass, readings));
+    }
+    Write(out, EncodeText(tables, codePage));
     return;
   }
   const GridTexts pga = MakeResultGrid(ResultGrid::Pga, p);
