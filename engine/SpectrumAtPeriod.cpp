@@ -11,8 +11,19 @@ double SpectrumOrdinateAt(const ParameterSet& p, int level, int siteClass, doubl
 
 LevelOrdinates SpectrumAtPeriod(const ParameterSet& p, int siteClass, double period) {
   LevelOrdinates ordinates;
+  // The power function is most of the cost; levels with the same Tg (frequent and basic share
+  // theirs, and so do rare and very rare unless their increments differ) share beta. A fault of
+  // beta is the same for every level that shares it, so the first fault stays the first.
+  double beta = 0, betaTg = 0;
+  bool haveBeta = false;
   for (int level = 0; level < kLevelCount; ++level) {
-    ordinates.sa[level] = SpectrumOrdinateAt(p, level, siteClass, period);
+    const double tg = p.FTg[level][siteClass];
+    if (!haveBeta || tg != betaTg) {
+      beta = AmplificationFactor(period, RiseEndPeriod, tg, p.FBetaMax);
+      betaTg = tg;
+      haveBeta = true;
+    }
+    ordinates.sa[level] = ScaleByPga(beta, p.FPga[level][siteClass]);
   }
   return ordinates;
 }

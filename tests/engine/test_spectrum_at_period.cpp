@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <random>
 
 #include "engine/DesignResponse.h"
 #include "engine/SpectrumAtPeriod.h"
+#include "report/CalculateFromTexts.h"
 #include "tests/support/DesignedParameters.h"
 #include "text/Errors.h"
 
@@ -17,6 +19,30 @@ TEST(SpectrumAtPeriod, AtEverySamplePeriodIsThePlottedOrdinate) {
       const LevelOrdinates at = SpectrumAtPeriod(p, s, SamplePeriod(i));
       for (int l = 0; l < kLevelCount; ++l) {
         ASSERT_EQ(at.sa[l], SpectrumOrdinate(p, l, s, i)) << "class " << s << " sample " << i;
+      }
+    }
+  }
+}
+
+// Levels share one beta only where their Tg agree: whatever the increments, each level is its own
+// SpectralAcceleration.
+TEST(SpectrumAtPeriod, EachLevelIsItsOwnSpectralAcceleration) {
+  const char* const kIncrements[][2] = {
+      {"0.05", "0.05"}, {"0.05", "0.1"}, {"0", "0.2"}, {"0.3", "0"}};
+  std::mt19937_64 random(13);
+  std::uniform_real_distribution<double> periods(0, 20);
+  for (const auto& [rare, veryRare] : kIncrements) {
+    InputTexts in = kDesignedInputs;
+    in.rareTgIncrement = rare;
+    in.veryRareTgIncrement = veryRare;
+    const ParameterSet p = CalculateFromTexts(in);
+    for (int n = 0; n < 200; ++n) {
+      const double t = n < 4 ? n * 0.1 : periods(random);
+      const int s = n % kSiteClassCount;
+      const LevelOrdinates at = SpectrumAtPeriod(p, s, t);
+      for (int l = 0; l < kLevelCount; ++l) {
+        ASSERT_EQ(at.sa[l], SpectralAcceleration(t, 0.1, p.FTg[l][s], p.FPga[l][s], p.FBetaMax))
+            << rare << "/" << veryRare << " T=" << t << " level " << l;
       }
     }
   }
