@@ -31,6 +31,8 @@ BatchColumns MapBatchColumns(const std::vector<std::string>& header) {
     for (int input = 0; input < kBatchInputCount; ++input) {
       if (name == kBatchInputNames[input]) columns.input[input] = static_cast<int>(i);
     }
+    if (name == "period") columns.period = static_cast<int>(i);
+    if (name == "site") columns.site = static_cast<int>(i);
     seen.push_back(std::move(name));
   }
   for (const int input : {biPga, biZone}) {
@@ -63,5 +65,7 @@ std::string ResultColumnName(ResultGrid grid, int level, int siteClass) {
   std::string name = ResultGridKey(grid);
   return name.append("_").append(LevelKey(level)).append("_").append(kSiteClassLabels[siteClass]);
 }
+
+std::string SaColumnName(int level) { return std::string("sa_").append(LevelKey(level)); }
 
 }  // namespace gb

@@ -28,9 +28,12 @@ extern const char* const kBatchInputNames[kBatchInputCount];
 // A header name as it is compared: ASCII letters in lower case, '-' as '_'.
 std::string NormalColumnName(std::string_view name);
 
-// Position of each input's column in the header, -1 where the header has none.
+// Position of each input's column in the header, -1 where the header has none. "period" (a
+// structure's period, s) and "site" (its site class) are optional and ask for Sa at that period.
 struct BatchColumns {
   int input[kBatchInputCount];
+  int period = -1;
+  int site = -1;
 };
 
 // Finds the inputs' columns by name. Throws EBatchHeader when "pga" or "zone" is missing or
@@ -40,6 +43,9 @@ BatchColumns MapBatchColumns(const std::vector<std::string>& header);
 // "<grid>_<level>_<class>": grid pga, tg or platform; level frequent, basic, rare, very_rare;
 // class I0 to IV.
 std::string ResultColumnName(ResultGrid grid, int level, int siteClass);
+
+// "sa_<level>": Sa of a level at the row's period.
+std::string SaColumnName(int level);
 
 // The JSON names of the grids and levels used in that name.
 const char* ResultGridKey(ResultGrid grid);

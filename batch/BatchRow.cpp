@@ -7,6 +7,7 @@
 #include "engine/ZoningTables.h"
 #include "report/CalculateFromTexts.h"
 #include "report/ListItemIndex.h"
+#include "report/ParsePeriodText.h"
 #include "text/ErrorText.h"
 #include "text/Errors.h"
 
@@ -43,6 +44,23 @@ RowOutcome CalculateRow(const std::string_view (&texts)[kBatchInputCount], int s
     return Failed(e.Message());
   }
   outcome.ok = true;
+  return outcome;
+}
+
+RowOutcome CalculateRow(const std::string_view (&texts)[kBatchInputCount],
+                        const RowSpectrum& spectrum) {
+  int siteClass = spectrum.siteClass;
+  if (!spectrum.site.empty()) {
+    siteClass = ListItemIndex(kSiteClassLabels, spectrum.site);
+    if (siteClass < 0) return Failed(NotAnItemText("site", spectrum.site, kSiteClassLabels));
+  }
+  RowOutcome outcome = CalculateRow(texts, siteClass);
+  if (!outcome.ok || !spectrum.period) return outcome;
+  try {
+    outcome.reading = ReadSpectrum(outcome.p, siteClass, ParsePeriodText(*spectrum.period));
+  } catch (const Exception& e) {
+    return Failed(e.Message());
+  }
   return outcome;
 }
 

@@ -33,8 +33,9 @@ void BatchRowWriter::CsvRecord(std::string& out) {
   }
 }
 
-void BatchRowWriter::Header(std::string& out, const std::vector<std::string>& header) {
+void BatchRowWriter::Header(std::string& out, const std::vector<std::string>& header, bool withSa) {
   names_ = header;
+  withSa_ = withSa;
   if (format_ != BatchFormat::Csv) return;
   line_.clear();
   for (const std::string& name : header) {
@@ -47,6 +48,9 @@ void BatchRowWriter::Header(std::string& out, const std::vector<std::string>& he
       for (int s = 0; s < kSiteClassCount; ++s)
         line_.append(",").append(ResultColumnName(grid, level, s));
     }
+  }
+  for (int level = 0; level < kLevelCount && withSa_; ++level) {
+    line_.append(",").append(SaColumnName(level));
   }
   CsvRecord(out);
 }
@@ -78,6 +82,14 @@ void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells
         line.append("null");
       }
     }
+    if (withSa_) {
+      line.append(",\"sa\":");
+      if (outcome.ok && outcome.reading) {
+        AppendSpectrumReadingJson(line, *outcome.reading);
+      } else {
+        line.append("null");
+      }
+    }
     line.append("}\n");
     return;
   }
@@ -103,6 +115,10 @@ void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells
         }
       }
     }
+  }
+  for (int level = 0; level < kLevelCount && withSa_; ++level) {
+    line += ',';
+    if (outcome.ok && outcome.reading) AppendCsvField(line, outcome.reading->saTexts[level]);
   }
   if (encoder_) {
     CsvRecord(out);

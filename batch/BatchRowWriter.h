@@ -26,8 +26,11 @@ class BatchRowWriter {
   BatchRowWriter(BatchFormat format, std::string_view codePage);
 
   // The CSV header record; JSON Lines only keeps the names. (JSON numbers need "." as the
-  // decimal separator, which the command line sets.)
-  void Header(std::string& out, const std::vector<std::string>& header);
+  // decimal separator, which the command line sets.) `withSa`: the input has a period column,
+  // so every record ends with Sa of the four levels there: CSV columns "sa_frequent" to
+  // "sa_very_rare", in JSON "sa": {"period": T, "frequent": Sa, ...}; empty or null for a row
+  // without a period or with an error.
+  void Header(std::string& out, const std::vector<std::string>& header, bool withSa = false);
 
   // One row: its cells (fewer than the header's are taken as empty) and its outcome.
   void Row(std::string& out, const std::vector<std::string>& cells, const RowOutcome& outcome);
@@ -40,6 +43,7 @@ class BatchRowWriter {
   std::vector<std::string> names_;
   std::string line_;          // reused, so a row allocates nothing once the first has grown it
   bool plainResults_ = true;  // grid texts need no quotes
+  bool withSa_ = false;
   std::unique_ptr<CellTextMemo> memo_ = std::make_unique<CellTextMemo>();
 };
 

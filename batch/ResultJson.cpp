@@ -48,7 +48,18 @@ void AppendSamples(std::string& out, Sample&& sample) {
 
 }  // namespace
 
-std::string SiteJsonDocument(const SiteInputTexts& in, const ParameterSet& p, int siteClass) {
+void AppendSpectrumReadingJson(std::string& out, const SpectrumReading& reading) {
+  out.append("{\"period\":").append(reading.periodText);
+  for (int level = 0; level < kLevelCount; ++level) {
+    out += ',';
+    AppendJsonString(out, LevelKey(level));
+    out.append(":").append(reading.saTexts[level]);
+  }
+  out += '}';
+}
+
+std::string SiteJsonDocument(const SiteInputTexts& in, const ParameterSet& p, int siteClass,
+                             std::span<const SpectrumReading> readings) {
   std::string out = "{\"input\":{";
   const std::pair<const char*, const std::string*> texts[] = {
       {"pga", &in.pga},
@@ -81,7 +92,16 @@ std::string SiteJsonDocument(const SiteInputTexts& in, const ParameterSet& p, in
     out += ':';
     AppendSamples(out, [&](int i) { return SpectrumOrdinate(p, level, siteClass, i); });
   }
-  out.append("}}\n");
+  out += '}';
+  if (!readings.empty()) {
+    out.append(",\"sa_at\":[");
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+      if (i > 0) out += ',';
+      AppendSpectrumReadingJson(out, readings[i]);
+    }
+    out += ']';
+  }
+  out.append("}\n");
   return out;
 }
 

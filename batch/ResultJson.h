@@ -1,11 +1,13 @@
 // The results of one site as JSON: the grids, and for a single site its spectra too.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "batch/CellTextMemo.h"
 #include "engine/ParameterSet.h"
 #include "report/ResultGridTexts.h"
+#include "report/SpectrumReadings.h"
 
 namespace gb {
 
@@ -13,6 +15,10 @@ namespace gb {
 // number it is. The texts come through `memo` where one is given.
 void AppendResultGridJson(std::string& out, ResultGrid grid, const ParameterSet& p,
                           CellTextMemo* memo = nullptr);
+
+// {"period":T,"frequent":Sa,"basic":Sa,"rare":Sa,"very_rare":Sa}: the four-decimal texts of
+// the reading written as the JSON numbers they are.
+void AppendSpectrumReadingJson(std::string& out, const SpectrumReading& reading);
 
 // The texts a single site was calculated from, UTF-8.
 struct SiteInputTexts {
@@ -22,8 +28,10 @@ struct SiteInputTexts {
 // One JSON document for a single site, ending with a line break: "input" (the texts, and the
 // site class of the spectra), "pga", "tg" and "platform" as AppendResultGridJson writes them,
 // then "spectra": the site class, the 241 sample periods and the ordinates of each level as
-// arrays of numbers (shortest forms that read back as the same doubles). The spectra must be
-// known to be drawable (CheckPlottedSpectra).
-std::string SiteJsonDocument(const SiteInputTexts& inputs, const ParameterSet& p, int siteClass);
+// arrays of numbers (shortest forms that read back as the same doubles), and, where periods were
+// asked for, "sa_at": the readings in their order. The spectra must be known to be drawable
+// (CheckPlottedSpectra).
+std::string SiteJsonDocument(const SiteInputTexts& inputs, const ParameterSet& p, int siteClass,
+                             std::span<const SpectrumReading> readings = {});
 
 }  // namespace gb

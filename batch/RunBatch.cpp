@@ -18,6 +18,12 @@ void DecodeCells(std::vector<std::string>& cells, const std::string& codePage) {
   for (std::string& cell : cells) cell = DecodeText(cell, codePage);
 }
 
+std::string_view CellOrEmpty(const std::vector<std::string>& cells, int column) {
+  return column >= 0 && static_cast<std::size_t>(column) < cells.size()
+             ? std::string_view(cells[static_cast<std::size_t>(column)])
+             : std::string_view();
+}
+
 std::string TooManyCells(std::size_t cells, std::size_t headerCells) {
   std::string message = std::to_string(cells);
   message.append(" cells, but the header has ").append(std::to_string(headerCells));
@@ -36,7 +42,7 @@ BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
 
   BatchRowWriter writer(settings.format, settings.outputCodePage);
   std::string out;
-  writer.Header(out, header);
+  writer.Header(out, header, columns.period >= 0);
   BatchSummary summary;
   std::vector<std::string> cells;
   while (reader.Next(cells)) {
@@ -52,7 +58,11 @@ BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
       texts[i] = given ? std::string_view(cells[static_cast<std::size_t>(column)])
                        : std::string_view(settings.defaults[i]);
     }
-    const RowOutcome outcome = CalculateRow(texts, settings.siteClass);
+    RowSpectrum spectrum{settings.siteClass, CellOrEmpty(cells, columns.site), std::nullopt};
+    if (const std::string_view period = CellOrEmpty(cells, columns.period); !period.empty()) {
+      spectrum.period = period;
+    }
+    const RowOutcome outcome = CalculateRow(texts, spectrum);
     writer.Row(out, cells, outcome);
     ++summary.rows;
     if (!outcome.ok) {

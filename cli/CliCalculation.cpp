@@ -22,6 +22,7 @@ CliOptions WithUtf8Texts(CliOptions options, std::string_view codePage) {
                             &options.veryRareTgIncrement, &options.betaMax}) {
     *text = DecodeText(*text, codePage);
   }
+  for (std::string& period : options.periods) period = DecodeText(period, codePage);
   return options;
 }
 

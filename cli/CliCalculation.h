@@ -13,8 +13,8 @@ namespace gb {
 // fault stops the run with the error the window would show.
 ParameterSet CalculateParameters(const CliOptions& options);
 
-// The options with their six factor texts decoded from `codePage` (the character set they were
-// typed in) into UTF-8, so that a rejected text is shown as typed.
+// The options with their six factor texts and their period texts decoded from `codePage` (the
+// character set they were typed in) into UTF-8, so that a rejected text is shown as typed.
 CliOptions WithUtf8Texts(CliOptions options, std::string_view codePage);
 
 }  // namespace gb

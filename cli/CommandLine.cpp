@@ -45,6 +45,7 @@ std::string* SlotFor(std::string_view name, CliOptions& options, ItemTexts& item
   if (name == "--output") return &options.output.emplace();
   if (name == "--input-encoding") return &options.inputEncoding.emplace();
   if (name == "--format") return &options.format.emplace();
+  if (name == "--period") return &options.periods.emplace_back();
   return nullptr;
 }
 
@@ -178,8 +179,8 @@ std::string UsageText() {
          "                   [--rare-tg-increment TEXT] [--very-rare-tg-increment TEXT]\n"
          "                   [--beta-max TEXT] [--site I0|I1|II|III|IV]\n"
          "                   [--encoding NAME] [--report FILE|-] [--pdf FILE|-]\n"
-         "                   [--chart FILE.png|FILE.svg] [--chart-size WxH] [--help] [--version]\n"
-         "                   [--format json]\n"
+         "                   [--chart FILE.png|FILE.svg] [--chart-size WxH] [--period T]...\n"
+         "                   [--format json] [--help] [--version]\n"
          "       gb18306-cli --batch FILE|- [--output FILE|-] [--format csv|jsonl]\n"
          "                   [--input-encoding NAME] [--encoding NAME] [factor options]\n"
          "\n"
@@ -208,6 +209,9 @@ std::string UsageText() {
          "                    the standard output for '-'\n"
          "  --chart FILE      write the spectrum chart to FILE: PNG or SVG by the extension\n"
          "  --chart-size WxH  the chart's size in pixels (default 1200x800)\n"
+         "  --period T        also print Sa of the four levels at the period T (s), e.g. a\n"
+         "                    structure's fundamental period, for the site class; repeat it\n"
+         "                    for more periods, printed in the order given\n"
          "  --format json     print the site's inputs, results and the spectra of --site as\n"
          "                    one JSON document\n"
          "  --batch FILE      calculate every row of the CSV FILE ('-': the standard input),\n"

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/DesignedInputs.h"
 #include "engine/ZoningTables.h"
@@ -33,6 +34,7 @@ struct CliOptions {
   std::optional<std::string> output;         // the batch's results; none or "-": stdout
   std::optional<std::string> inputEncoding;  // of the batch input; none: UTF-8
   std::optional<std::string> format;         // csv or jsonl with --batch, json without
+  std::vector<std::string> periods;  // --period texts, in the order given, read later
 };
 
 // --chart-size bounds, in pixels each way.
@@ -50,7 +52,8 @@ struct ParsedCommandLine {
 // Reads the arguments after the program name. Values come as "--k1 TEXT" or "--k1=TEXT"; a
 // separate value may not begin with "-" (other than "-" itself, the standard output), so a
 // forgotten value is not silently taken from the next option. A later option overrides an
-// earlier one; --help and --version win as soon as they are met.
+// earlier one, except --period, which adds a period each time; --help and --version win as soon
+// as they are met.
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args);
 
 // The --help text, ending with a line break.

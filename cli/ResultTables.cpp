@@ -1,8 +1,8 @@
 #include "cli/ResultTables.h"
 
-#include <algorithm>
+#include <vector>
 
-#include "cli/DisplayWidth.h"
+#include "cli/TextTable.h"
 
 namespace gb {
 
@@ -19,36 +19,14 @@ constexpr TableOfGrid kTables[] = {
     {"地震动加速度反应谱平台值 (g)", ResultGrid::Platform},
 };
 
-constexpr int kColumnGap = 2;
-
-int ColumnWidth(const GridTexts& grid, int col) {
-  int width = 0;
-  for (int row = 0; row < kGridRows; ++row) {
-    width = std::max(width, DisplayWidth(grid.Cells(col, row)));
-  }
-  return width;
-}
-
-void Pad(std::string& line, int count) { line.append(static_cast<std::size_t>(count), ' '); }
-
 }  // namespace
 
 std::string FormatResultTable(const char* caption, const GridTexts& grid) {
-  int widths[kGridColumns];
-  for (int col = 0; col < kGridColumns; ++col) widths[col] = ColumnWidth(grid, col);
-  std::string table = std::string(caption) + "\n";
+  std::vector<std::vector<std::string>> rows(kGridRows);
   for (int row = 0; row < kGridRows; ++row) {
-    const std::string& label = grid.Cells(0, row);
-    std::string line = label;
-    Pad(line, widths[0] - DisplayWidth(label));
-    for (int col = 1; col < kGridColumns; ++col) {
-      const std::string& cell = grid.Cells(col, row);
-      Pad(line, kColumnGap + widths[col] - DisplayWidth(cell));
-      line += cell;
-    }
-    table += line + "\n";
+    for (int col = 0; col < kGridColumns; ++col) rows[row].push_back(grid.Cells(col, row));
   }
-  return table;
+  return FormatTextTable(caption, rows);
 }
 
 std::string FormatResultTables(const ParameterSet& p) {

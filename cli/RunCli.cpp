@@ -6,14 +6,17 @@
 #include <iostream>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "batch/ResultJson.h"
 #include "cli/BatchCli.h"
 #include "cli/CliCalculation.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
+#include "cli/SpectrumReadingTable.h"
 #include "report/SafeFileWrite.h"
 #include "report/SaveReport.h"
+#include "report/SpectrumReadings.h"
 #include "report/SystemCodePage.h"
 #include "report/SystemTexts.h"
 #include "report/TextEncoding.h"
@@ -53,15 +56,22 @@ void Write(std::ostream& out, const std::string& bytes) {
 void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
                          std::ostream& out) {
   const ParameterSet p = CalculateParameters(options);
+  // Read in every mode, so a wrong period is reported whatever else is asked for.
+  const std::vector<SpectrumReading> readings =
+      ReadSpectrumAtTexts(p, options.siteClass, options.periods);
   if (options.format == "json") {
     Write(out, SiteJsonDocument({kPgaZoneItems[options.pgaIndex], kTgZoneItems[options.tgZoneIndex],
                                  options.k1, options.k2, options.k3, options.rareTgIncrement,
                                  options.veryRareTgIncrement, options.betaMax},
-                                p, options.siteClass));
+                                p, options.siteClass, readings));
     return;
   }
   if (!options.report && !options.pdf && !options.chart) {
-    Write(out, EncodeText(FormatResultTables(p), codePage));
+    std::string tables = FormatResultTables(p);
+    if (!readings.empty()) {
+      tables.append("\n").append(FormatSpectrumReadingTable(options.siteClass, readings));
+    }
+    Write(out, EncodeText(tables, codePage));
     return;
   }
   const GridTexts pga = MakeResultGrid(ResultGrid::Pga, p);

@@ -6,18 +6,18 @@
 
 namespace gb {
 
+double AmplificationFactor(double T, double T0, double Tg, double betaMax) {
+  if (T <= T0 && T >= 0) return StoreDouble((static_cast<long double>(betaMax) - 1) * T / T0 + 1);
+  if (T <= Tg && T > T0) return betaMax;
+  const long double ratio = Divide(Tg, T);
+  // powl of a negative base with a non-integer exponent is NaN: the invalid operation.
+  return StoreDouble(std::pow(ratio, static_cast<long double>(DecayExponent)) * betaMax);
+}
+
+double ScaleByPga(double beta, double A) { return StoreDouble(static_cast<long double>(beta) * A); }
+
 double SpectralAcceleration(double T, double T0, double Tg, double A, double betaMax) {
-  double beta;
-  if (T <= T0 && T >= 0) {
-    beta = StoreDouble((static_cast<long double>(betaMax) - 1) * T / T0 + 1);
-  } else if (T <= Tg && T > T0) {
-    beta = betaMax;
-  } else {
-    const long double ratio = Divide(Tg, T);
-    // powl of a negative base with a non-integer exponent is NaN: the invalid operation.
-    beta = StoreDouble(std::pow(ratio, static_cast<long double>(DecayExponent)) * betaMax);
-  }
-  return StoreDouble(static_cast<long double>(beta) * A);
+  return ScaleByPga(AmplificationFactor(T, T0, Tg, betaMax), A);
 }
 
 double SamplePeriod(int i) { return StoreDouble(static_cast<long double>(i) * SpectrumStep); }

@@ -15,6 +15,12 @@ inline constexpr int SpectrumPointCount = 241;  // 0 to 6 s inclusive
 // beyond the double range raises EOverflow.
 double SpectralAcceleration(double T, double T0, double Tg, double A, double betaMax);
 
+// The amplification factor beta of SpectralAcceleration, stored as the double it multiplies A
+// with: SpectralAcceleration(T, T0, Tg, A, betaMax) == ScaleByPga(AmplificationFactor(T, T0, Tg,
+// betaMax), A). Levels that share Tg share it.
+double AmplificationFactor(double T, double T0, double Tg, double betaMax);
+double ScaleByPga(double beta, double A);
+
 // Sample period i (0..240) as i x 0.025, never accumulated by repeated addition.
 double SamplePeriod(int i);
 

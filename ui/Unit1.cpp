@@ -28,6 +28,7 @@
 #include "report/ResultGridTexts.h"
 #include "report/SafeFileWrite.h"
 #include "report/SaveReport.h"
+#include "report/SpectrumReadout.h"
 #include "report/SystemCodePage.h"
 #include "text/ParseDecimalText.h"
 #include "ui/AboutCommands.h"
@@ -56,6 +57,16 @@ const char* const kDefaultImageName = "反应谱.png";
 constexpr int kImageScale = 2;
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The chart's read-out at the pointer's period, one value text per curve in level order.
+std::optional<TChartReading> ReadingAt(const ParameterSet& p, int siteClass, double period) {
+  const std::optional<SpectrumReadoutTexts> texts = SpectrumReadoutAt(p, siteClass, period);
+  if (!texts) return std::nullopt;
+  TChartReading reading{QString::fromStdString(texts->period), {}};
+  for (const std::string& value : texts->values)
+    reading.values.append(QString::fromStdString(value));
+  return reading;
+}
 
 double Parse(const QString& text) { return ParseDecimalText(text.toStdString()); }
 
@@ -258,6 +269,7 @@ void TForm1::CreateControls() {
   hrzlnsrsSeries2 = addCurve(lvBasic);
   hrzlnsrsSeries3 = addCurve(lvRare);
   hrzlnsrsSeries4 = addCurve(lvVeryRare);
+  cht2->SetReader([this](double period) { return ReadingAt(FPlotted, FPlottedSiteClass, period); });
 
   dlgSave1 = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
   dlgSave1->Filter = Text(kSaveFilter);
@@ -542,6 +554,8 @@ void TForm1::ClearSpectrumSeries() {
 
 void TForm1::PlotSpectra() {
   const int siteClass = cbb3->currentIndex();
+  FPlotted = *this;
+  FPlottedSiteClass = siteClass;
   TSpectrumSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
                                                 hrzlnsrsSeries4};
   for (int level = 0; level < kLevelCount; ++level) {

@@ -151,6 +151,12 @@ class TForm1 : public QMainWindow, private ParameterSet {
   TApplication& Application;
   QWidget* client_;
   TAnchorLayout* anchors_;
+
+  // The parameter set and site class the curves were last plotted from: the chart's read-out
+  // computes from these, so it agrees with the curves even after a calculation that stopped
+  // before its re-plot.
+  ParameterSet FPlotted;
+  int FPlottedSiteClass = scII;
 };
 
 }  // namespace gb

@@ -129,6 +129,67 @@ TEST(BatchCli, EveryRowIsWhatASingleRunPrints) {
   EXPECT_EQ(jsonl.err, failures);
 }
 
+// A period column (and a site column) add Sa of the four levels at that period: the very texts a
+// single run with --site and --period gives, or its message.
+TEST(BatchCli, PeriodColumnsAreWhatASingleRunReads) {
+  const test::TempFolder folder;
+  std::mt19937 random(20261209);
+  const std::vector<std::string> periods = {"", "1.234", "0", "0.1", "20", "-1", "abc", "-0"};
+  const std::vector<std::string> sites = {"", "I0", "II", "III", "IV"};
+  const std::vector<std::string> increments = {"", "", "", "-1"};
+  std::string input = "Period,pga,zone,Rare-Tg-Increment,SITE\n";
+  std::vector<std::vector<std::string>> rows;
+  for (int r = 0; r < 60; ++r) {
+    rows.push_back({periods[random() % periods.size()], RandomText(random, 0),
+                    RandomText(random, 1), increments[random() % increments.size()],
+                    sites[random() % sites.size()]});
+    for (const std::string& cell : rows.back())
+      input += cell + (&cell == &rows.back().back() ? "\n" : ",");
+  }
+  test::WriteFile(folder / "sites.csv", input);
+  const CliRun csv = RunArgs({"--batch", (folder / "sites.csv").string(), "--encoding", "UTF-8"});
+  const auto records = Records(csv.out);
+  ASSERT_EQ(records.size(), rows.size() + 1);
+  ASSERT_GE(records[0].size(), 4u);
+  EXPECT_EQ(std::vector<std::string>(records[0].end() - 4, records[0].end()),
+            (std::vector<std::string>{"sa_frequent", "sa_basic", "sa_rare", "sa_very_rare"}));
+  int read = 0;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const std::vector<std::string>& row = rows[r];
+    std::vector<std::string> args = {"--format", "json", "--pga=" + row[1], "--zone=" + row[2]};
+    if (!row[3].empty()) args.push_back("--rare-tg-increment=" + row[3]);
+    if (!row[4].empty()) args.push_back("--site=" + row[4]);
+    if (!row[0].empty()) args.push_back("--period=" + row[0]);
+    const CliRun single = RunArgs(args);
+    const std::vector<std::string>& record = records[r + 1];
+    const std::string sa = record[record.size() - 4] + "," + record[record.size() - 3] + "," +
+                           record[record.size() - 2] + "," + record.back();
+    if (single.status != kExitSuccess) {
+      EXPECT_EQ(record[5] + "\n", single.err) << r;
+      EXPECT_EQ(sa, ",,,") << r;
+      continue;
+    }
+    EXPECT_EQ(record[5], "") << r;
+    const std::size_t at = single.out.find("\"sa_at\":[{\"period\":");
+    if (row[0].empty()) {
+      EXPECT_EQ(at, std::string::npos) << r;
+      EXPECT_EQ(sa, ",,,") << r;
+      continue;
+    }
+    ASSERT_NE(at, std::string::npos) << single.out;
+    std::string numbers;
+    for (const char* level : {"frequent", "basic", "rare", "very_rare"}) {
+      const std::size_t from =
+          single.out.find("\"" + std::string(level) + "\":", at) + std::string(level).size() + 3;
+      numbers += single.out.substr(from, single.out.find_first_of(",}", from) - from) + ",";
+    }
+    numbers.pop_back();
+    EXPECT_EQ(sa, numbers) << r;
+    ++read;
+  }
+  EXPECT_GT(read, 10);
+}
+
 TEST(BatchCli, OutputFileAndItsFailures) {
   const test::TempFolder folder;
   const std::string in = (folder / "in.csv").string();

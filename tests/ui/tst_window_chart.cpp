@@ -87,6 +87,34 @@ class TestWindowChart : public QObject {
     QCOMPARE(form.cht2->LeftAxisRange().Maximum, LargestOrdinate(*form.hrzlnsrsSeries3));
   }
 
+  // The read-out reads the curves as plotted: a calculation stopped by a rejected text before its
+  // re-plot leaves curves and read-out as they were, the next re-plot moves both.
+  void readoutFollowsThePlottedCurves() {
+    Program program;
+    TForm1& form = *program.form;
+    TChart& chart = *form.cht2;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QPoint atZero(chart.PlotArea().x(), chart.PlotArea().center().y());
+    QTest::mouseMove(&chart, atZero);
+    QCOMPARE(chart.ReadoutLines().value(0), QStringLiteral("T = 0.0000 s"));
+    QCOMPARE(chart.ReadoutLines().value(4), QString::fromUtf8("极罕遇地震动 0.1450"));
+
+    form.edt1->setText(QStringLiteral("5"));     // very rare: 5 x 0.05 g
+    form.edt4->setText(QStringLiteral("none"));  // stops the calculation before the re-plot
+    QVERIFY_THROWS_EXCEPTION(Exception, form.btn2Click(form.btn2));
+    QCOMPARE(form.Parameters().FPga[lvVeryRare][scII], 0.25);
+    QTest::mouseMove(&chart, atZero + QPoint(0, 1));
+    QCOMPARE(chart.ReadoutLines().value(4), QString::fromUtf8("极罕遇地震动 0.1450"));
+
+    form.cbb3->setCurrentIndex(scII);
+    emit form.cbb3->activated(scII);  // re-plots from the values stored so far
+    // New labels on the left axis move the plot's left edge.
+    QTest::mouseMove(&chart, QPoint(chart.PlotArea().x(), chart.PlotArea().center().y()));
+    QCOMPARE(chart.ReadoutLines().value(0), QStringLiteral("T = 0.0000 s"));
+    QCOMPARE(chart.ReadoutLines().value(4), QString::fromUtf8("极罕遇地震动 0.2500"));
+  }
+
   void zoomSurvivesCalculateUntilRestored() {
     Program program;
     TForm1& form = *program.form;

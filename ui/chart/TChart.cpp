@@ -29,6 +29,7 @@ TChart::TChart(QWidget* parent) : QWidget(parent) {
   plot_.SetChangeHandler([this] { MarkForRedraw(); });
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::ClickFocus);
+  setMouseTracking(true);  // the read-out follows the pointer without a button held
 }
 
 TChart::~TChart() { plot_.SetChangeHandler({}); }
@@ -56,6 +57,13 @@ void TChart::paintEvent(QPaintEvent* /*event*/) {
   redrawPending_ = false;
   QPainter p(this);
   plot_.Draw(p, size(), logicalDpiY());
+  if (hover_) {
+    // Recomputed at every paint, so it follows zoom, scroll, re-plots and the legend.
+    const gb::ChartLayout layout = Layout();
+    if (const std::optional<gb::ChartReadout> readout = ReadoutIn(layout)) {
+      gb::DrawChartReadout(p, layout.plot, layout.legend, *readout);
+    }
+  }
   if (drag_ == Drag::Zoom) {
     p.setPen(QPen(Qt::black, 1, Qt::DashLine));
     p.drawRect(QRect(dragStart_, dragPoint_).normalized());
@@ -85,6 +93,7 @@ void TChart::mousePressEvent(QMouseEvent* event) {
   if (scroll) scrolled_ = false;
   if (!(zoom || scroll) || !InPlot(layout.plot, pos)) return;
   drag_ = zoom ? Drag::Zoom : Drag::Scroll;
+  Hover(std::nullopt);
   dragStart_ = dragPoint_ = pos;
   dragPlot_ = layout.plot;
   dragBottom_ = layout.bottom.range;
@@ -123,6 +132,8 @@ void TChart::mouseMoveEvent(QMouseEvent* event) {
       const TChartRange from = LeftAxisRange();
       Shift(false, from, dy * Width(from) / dragPlot_.height());
     }
+  } else {
+    Hover(pos);
   }
 }
 
@@ -133,11 +144,16 @@ void TChart::mouseReleaseEvent(QMouseEvent* event) {
     const bool menu = !scrolled_;
     drag_ = Drag::None;
     scrolled_ = false;
-    if (menu) emit ContextMenuRequested(event->globalPosition().toPoint());
+    if (menu) {
+      emit ContextMenuRequested(event->globalPosition().toPoint());
+    } else {
+      Hover(event->position().toPoint());
+    }
     return;
   }
   if (drag_ != Drag::Zoom || event->button() != Qt::LeftButton) return;
   drag_ = Drag::None;
+  Hover(event->position().toPoint());
   update();
   const QPoint end = ClampToPlot(dragPlot_, event->position().toPoint());
   const int dx = end.x() - dragStart_.x();
@@ -182,4 +198,75 @@ void TChart::contextMenuEvent(QContextMenuEvent* event) {
     emit ContextMenuRequested(mapToGlobal(rect().center()));
   }
   event->accept();
+}
+
+void TChart::leaveEvent(QEvent* event) {
+  Hover(std::nullopt);
+  QWidget::leaveEvent(event);
+}
+
+void TChart::SetReader(TChartReader reader) {
+  reader_ = std::move(reader);
+  update();
+}
+
+void TChart::Hover(std::optional<QPoint> pos) {
+  if (pos && !InPlot(Layout().plot, *pos)) pos.reset();
+  if (pos == hover_) return;
+  // Repainted only when a read-out was or will be on screen.
+  const bool repaint = hover_.has_value() || pos.has_value();
+  hover_ = pos;
+  if (repaint && reader_) update();
+}
+
+std::optional<gb::ChartReadout> TChart::Readout() const {
+  if (!hover_ || !reader_) return std::nullopt;
+  return ReadoutIn(Layout());
+}
+
+std::optional<gb::ChartReadout> TChart::ReadoutIn(const gb::ChartLayout& layout) const {
+  if (!hover_ || !reader_ || drag_ != Drag::None) return std::nullopt;
+  // The size may have changed since the pointer last moved.
+  const QRect& plot = layout.plot;
+  if (!InPlot(plot, *hover_)) return std::nullopt;
+  const TChartRange& range = layout.bottom.range;
+  const double period =
+      static_cast<double>(range.Minimum + Width(range) * (hover_->x() - plot.x()) / plot.width());
+  std::optional<TChartReading> reading;
+  try {
+    reading = reader_(period);
+  } catch (...) {
+    return std::nullopt;  // never an exception out of a paint
+  }
+  if (!reading) return std::nullopt;
+  gb::ChartReadout readout;
+  readout.markerX = hover_->x();
+  readout.lines.push_back(
+      {QStringLiteral("T = ") + reading->period + QStringLiteral(" s"), {}, QColor(64, 64, 64)});
+  for (int i = 0; i < SeriesCount(); ++i) {
+    const TChartSeries& s = *Series(i);
+    if (!s.Active() || i >= reading->values.size()) continue;
+    readout.lines.push_back({s.Title(), reading->values[i], s.Color()});
+  }
+  return readout;
+}
+
+QStringList TChart::ReadoutLines() const {
+  QStringList lines;
+  if (const std::optional<gb::ChartReadout> readout = Readout()) {
+    for (const gb::ChartReadoutLine& line : readout->lines) lines.append(line.Text());
+  }
+  return lines;
+}
+
+int TChart::ReadoutMarkerX() const {
+  const std::optional<gb::ChartReadout> readout = Readout();
+  return readout ? readout->markerX : -1;
+}
+
+QRect TChart::ReadoutBox() const {
+  const std::optional<gb::ChartReadout> readout = Readout();
+  if (!readout) return {};
+  const gb::ChartLayout layout = Layout();
+  return gb::ChartReadoutBox(*this, layout.plot, layout.legend, *readout);
 }

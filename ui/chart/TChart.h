@@ -7,12 +7,24 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "export/ChartPlot.h"
+#include "export/ChartReadout.h"
 
 using TChartRange = gb::ChartRange;
 using TChartSeries = gb::ChartSeries;
+
+// What the read-out shows at a period: the period's text and one value text per series, in
+// series order. No reading (nullopt) where the data has no value at that period.
+struct TChartReading {
+  QString period;
+  QStringList values;
+};
+// Called while painting: it must not throw (an exception is taken as no reading).
+using TChartReader = std::function<std::optional<TChartReading>(double period)>;
 
 class TChart : public QWidget {
   Q_OBJECT
@@ -48,6 +60,16 @@ class TChart : public QWidget {
   QRect LegendRect() const { return Layout().legend; }
   bool ZoomRectangleShown() const { return drag_ == Drag::Zoom; }
 
+  // The read-out: while the pointer is over the plot area and no drag is in progress, a marker
+  // at the pointer's period and a box with "T = <period> s" and one line per shown series,
+  // computed by the reader at that period under the current view.
+  void SetReader(TChartReader reader);
+  bool ReadoutShown() const { return Readout().has_value(); }
+  // The box's lines as texts, the period line first; empty while no read-out is shown.
+  QStringList ReadoutLines() const;
+  int ReadoutMarkerX() const;  // -1 while no read-out is shown
+  QRect ReadoutBox() const;    // empty while no read-out is shown
+
   QSize sizeHint() const override { return {448, 198}; }
 
   // Left-drag spans up to this many pixels in either direction neither zoom nor restore.
@@ -66,6 +88,7 @@ class TChart : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   enum class Drag { None, Zoom, Scroll };
@@ -73,6 +96,10 @@ class TChart : public QWidget {
   gb::ChartLayout Layout() const;
   void MarkForRedraw();
   void Shift(bool bottomAxis, const TChartRange& from, long double by);
+  // Where the pointer rests for the read-out; nothing outside the plot area.
+  void Hover(std::optional<QPoint> pos);
+  std::optional<gb::ChartReadout> Readout() const;
+  std::optional<gb::ChartReadout> ReadoutIn(const gb::ChartLayout& layout) const;
 
   gb::ChartPlot plot_;
   bool redrawPending_ = false;
@@ -86,4 +113,7 @@ class TChart : public QWidget {
   QRect dragPlot_;
   TChartRange dragBottom_;
   TChartRange dragLeft_;
+
+  TChartReader reader_;
+  std::optional<QPoint> hover_;  // the pointer over the plot area, outside any drag
 };
