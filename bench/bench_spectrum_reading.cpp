@@ -3,7 +3,6 @@
 // withSa against without.
 #include <benchmark/benchmark.h>
 
-
 #include "engine/DesignedInputs.h"
 #include "report/CalculateFromTexts.h"
 #include "report/SpectrumReadings.h"

@@ -34,7 +34,7 @@ struct CliOptions {
   std::optional<std::string> output;         // the batch's results; none or "-": stdout
   std::optional<std::string> inputEncoding;  // of the batch input; none: UTF-8
   std::optional<std::string> format;         // csv or jsonl with --batch, json without
-  std::vector<std::string> periods;  // --period texts, in the order given, read later
+  std::vector<std::string> periods;          // --period texts, in the order given, read later
 };
 
 // --chart-size bounds, in pixels each way.
