@@ -3,7 +3,7 @@
 #include <new>
 #include <string>
 
-#include "engine/PlottedSpectra.h"
+#include "engine/PlottedCurves.h"
 #include "engine/ZoningTables.h"
 #include "report/CalculateFromTexts.h"
 #include "report/ListItemIndex.h"

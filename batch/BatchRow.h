@@ -7,7 +7,7 @@
 
 #include "batch/BatchColumns.h"
 #include "engine/ParameterSet.h"
-#include "report/SpectrumReadings.h"
+#include "report/SaReadings.h"
 
 namespace gb {
 

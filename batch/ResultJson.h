@@ -7,7 +7,7 @@
 #include "batch/CellTextMemo.h"
 #include "engine/ParameterSet.h"
 #include "report/ResultGridTexts.h"
-#include "report/SpectrumReadings.h"
+#include "report/SaReadings.h"
 
 namespace gb {
 

@@ -1,6 +1,6 @@
 #include "cli/CliCalculation.h"
 
-#include "engine/PlottedSpectra.h"
+#include "engine/PlottedCurves.h"
 #include "report/CalculateFromTexts.h"
 #include "report/TextEncoding.h"
 

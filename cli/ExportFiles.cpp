@@ -6,7 +6,7 @@
 
 #include "export/CalculationSheet.h"
 #include "export/ChartImage.h"
-#include "export/SpectrumChart.h"
+#include "export/ResponseChart.h"
 #include "report/ReportLines.h"
 
 namespace gb {

@@ -10,7 +10,7 @@
 
 #include "engine/DesignResponse.h"
 #include "engine/ParameterSet.h"
-#include "report/SpectrumReadout.h"
+#include "report/SaReadout.h"
 #include "tests/support/DesignedParameters.h"
 #include "ui/chart/TChart.h"
 

@@ -6,7 +6,7 @@
 
 #include "export/CalculationSheet.h"
 #include "export/ChartImage.h"
-#include "export/SpectrumChart.h"
+#include "export/ResponseChart.h"
 #include "tests/support/DesignedParameters.h"
 #include "text/NumberSeparators.h"
 

@@ -5,7 +5,7 @@
 #include "ChartFixture.h"
 #include "export/ChartImage.h"
 #include "export/ChartReadout.h"
-#include "report/SpectrumReadout.h"
+#include "report/SaReadout.h"
 #include "text/DecimalFormats.h"
 
 using namespace chart_test;

@@ -178,10 +178,11 @@ TEST(BatchCli, PeriodColumnsAreWhatASingleRunReads) {
     }
     ASSERT_NE(at, std::string::npos) << single.out;
     std::string numbers;
-    for (const char* level : {"frequent", "basic", "rare", "very_rare"}) {
-      const std::size_t from =
-          single.out.find("\"" + std::string(level) + "\":", at) + std::string(level).size() + 3;
-      numbers += single.out.substr(from, single.out.find_first_of(",}", from) - from) + ",";
+    for (const std::string_view level : {"frequent", "basic", "rare", "very_rare"}) {
+      std::string key = "\"";
+      key.append(level).append("\":");
+      const std::size_t from = single.out.find(key, at) + key.size();
+      numbers.append(single.out, from, single.out.find_first_of(",}", from) - from).append(",");
     }
     numbers.pop_back();
     EXPECT_EQ(sa, numbers) << r;

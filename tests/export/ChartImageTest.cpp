@@ -6,7 +6,7 @@
 
 #include "TestSupport.h"
 #include "export/ChartImage.h"
-#include "export/SpectrumChart.h"
+#include "export/ResponseChart.h"
 
 namespace gb {
 namespace {

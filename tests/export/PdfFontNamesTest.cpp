@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 #include "export/CalculationSheet.h"
 #include "export/PdfFontNames.h"
-#include "export/SpectrumChart.h"
+#include "export/ResponseChart.h"
 #include "tests/support/PopplerTools.h"
 
 namespace gb {

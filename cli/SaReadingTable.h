@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "report/SpectrumReadings.h"
+#include "report/SaReadings.h"
 
 namespace gb {
 

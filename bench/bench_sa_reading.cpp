@@ -5,7 +5,7 @@
 
 #include "engine/DesignedInputs.h"
 #include "report/CalculateFromTexts.h"
-#include "report/SpectrumReadings.h"
+#include "report/SaReadings.h"
 #include "text/NumberSeparators.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <random>
 
-#include "engine/PlottedSpectra.h"
+#include "engine/PlottedCurves.h"
 #include "text/Errors.h"
 
 namespace gb {

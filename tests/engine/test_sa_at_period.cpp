@@ -3,7 +3,7 @@
 #include <random>
 
 #include "engine/DesignResponse.h"
-#include "engine/SpectrumAtPeriod.h"
+#include "engine/SaAtPeriod.h"
 #include "report/CalculateFromTexts.h"
 #include "tests/support/DesignedParameters.h"
 #include "text/Errors.h"
