@@ -16,6 +16,24 @@ std::string NormalColumnName(std::string_view name) {
   return normal;
 }
 
+namespace {
+
+// Whether an input column would stand beside an output column of the same name in the results.
+bool IsOutputColumnName(const std::string& normalName) {
+  if (normalName == "error") return true;
+  for (int level = 0; level < kLevelCount; ++level) {
+    if (normalName == SaColumnName(level)) return true;
+    for (const ResultGrid grid : kResultGrids) {
+      for (int s = 0; s < kSiteClassCount; ++s) {
+        if (normalName == NormalColumnName(ResultColumnName(grid, level, s))) return true;
+      }
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 BatchColumns MapBatchColumns(const std::vector<std::string>& header) {
   BatchColumns columns;
   for (int& column : columns.input) column = -1;
@@ -27,6 +45,10 @@ BatchColumns MapBatchColumns(const std::vector<std::string>& header) {
         std::string message = "the input has two columns named '";
         throw EBatchHeader(message.append(header[i]).append("'"));
       }
+    }
+    if (IsOutputColumnName(name)) {
+      std::string message = "the input column '";
+      throw EBatchHeader(message.append(header[i]).append("' has the name of an output column"));
     }
     for (int input = 0; input < kBatchInputCount; ++input) {
       if (name == kBatchInputNames[input]) columns.input[input] = static_cast<int>(i);

@@ -43,7 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{{"pga", "k1"}, "the input has no column 'zone'"},
         HeaderCase{{"pga", "zone", "K-1", "k_1"}, "the input has two columns named 'k_1'"},
         // The JSON output keys its cells by name, so any repeated name is refused.
-        HeaderCase{{"Name", "pga", "zone", "name"}, "the input has two columns named 'name'"}));
+        HeaderCase{{"Name", "pga", "zone", "name"}, "the input has two columns named 'name'"},
+        HeaderCase{{"pga", "zone", "Error"},
+                   "the input column 'Error' has the name of an output column"},
+        HeaderCase{{"PGA_rare_i0", "pga", "zone"},
+                   "the input column 'PGA_rare_i0' has the name of an output column"},
+        HeaderCase{{"pga", "zone", "sa-very-rare"},
+                   "the input column 'sa-very-rare' has the name of an output column"}));
 
 TEST(BatchColumns, SixtyResultColumnNames) {
   std::vector<std::string> names;
