@@ -40,6 +40,14 @@ struct BatchColumns {
 // two columns share a name (compared as NormalColumnName), which would make a row ambiguous.
 BatchColumns MapBatchColumns(const std::vector<std::string>& header);
 
+// The cell of a row at `column`, empty where the header has no such column (-1) or the row
+// stops short of it.
+inline std::string_view CellOrEmpty(const std::vector<std::string>& cells, int column) {
+  return column >= 0 && static_cast<std::size_t>(column) < cells.size()
+             ? std::string_view(cells[static_cast<std::size_t>(column)])
+             : std::string_view();
+}
+
 // "<grid>_<level>_<class>": grid pga, tg or platform; level frequent, basic, rare, very_rare;
 // class I0 to IV.
 std::string ResultColumnName(ResultGrid grid, int level, int siteClass);

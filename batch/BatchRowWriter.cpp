@@ -7,14 +7,6 @@
 
 namespace gb {
 
-namespace {
-
-std::string_view CellOrEmpty(const std::vector<std::string>& cells, std::size_t i) {
-  return i < cells.size() ? std::string_view(cells[i]) : std::string_view();
-}
-
-}  // namespace
-
 BatchRowWriter::BatchRowWriter(BatchFormat format, std::string_view codePage) : format_(format) {
   // Grid texts hold digits, '-', 'E' and the decimal separator: only a separator that is
   // special in CSV makes them need quotes.
@@ -64,7 +56,7 @@ void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells
       if (i > 0) line += ',';
       AppendJsonString(line, names_[i]);
       line += ':';
-      AppendJsonString(line, CellOrEmpty(cells, i));
+      AppendJsonString(line, CellOrEmpty(cells, static_cast<int>(i)));
     }
     line.append("},\"error\":");
     if (outcome.ok) {
@@ -97,7 +89,7 @@ void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells
   line_.clear();
   std::string& line = encoder_ ? line_ : out;
   for (std::size_t i = 0; i < names_.size(); ++i) {
-    AppendCsvField(line, CellOrEmpty(cells, i));
+    AppendCsvField(line, CellOrEmpty(cells, static_cast<int>(i)));
     line += ',';
   }
   AppendCsvField(line, outcome.error);

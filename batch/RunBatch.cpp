@@ -18,12 +18,6 @@ void DecodeCells(std::vector<std::string>& cells, const std::string& codePage) {
   for (std::string& cell : cells) cell = DecodeText(cell, codePage);
 }
 
-std::string_view CellOrEmpty(const std::vector<std::string>& cells, int column) {
-  return column >= 0 && static_cast<std::size_t>(column) < cells.size()
-             ? std::string_view(cells[static_cast<std::size_t>(column)])
-             : std::string_view();
-}
-
 std::string TooManyCells(std::size_t cells, std::size_t headerCells) {
   std::string message = std::to_string(cells);
   message.append(" cells, but the header has ").append(std::to_string(headerCells));
@@ -52,11 +46,8 @@ BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
     DecodeCells(cells, settings.inputCodePage);
     std::string_view texts[kBatchInputCount];
     for (int i = 0; i < kBatchInputCount; ++i) {
-      const int column = columns.input[i];
-      const bool given = column >= 0 && static_cast<std::size_t>(column) < cells.size() &&
-                         !cells[static_cast<std::size_t>(column)].empty();
-      texts[i] = given ? std::string_view(cells[static_cast<std::size_t>(column)])
-                       : std::string_view(settings.defaults[i]);
+      const std::string_view cell = CellOrEmpty(cells, columns.input[i]);
+      texts[i] = cell.empty() ? std::string_view(settings.defaults[i]) : cell;
     }
     RowSpectrum spectrum{settings.siteClass, CellOrEmpty(cells, columns.site), std::nullopt};
     if (const std::string_view period = CellOrEmpty(cells, columns.period); !period.empty()) {

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "batch/CsvReader.h"
+#include "CsvRecords.h"
 #include "engine/DesignedInputs.h"
 #include "text/NumberSeparators.h"
 
@@ -50,14 +50,7 @@ Output RunOn(const std::string& input, const BatchSettings& settings = Defaults(
   return output;
 }
 
-std::vector<std::vector<std::string>> Records(const std::string& csv) {
-  std::istringstream in(csv);
-  CsvReader reader(in);
-  std::vector<std::vector<std::string>> records;
-  std::vector<std::string> fields;
-  while (reader.Next(fields)) records.push_back(fields);
-  return records;
-}
+using test::Records;
 
 TEST(RunBatch, CsvCarriesOtherColumnsAndWritesTheGrids) {
   const Output out = RunOn("id,pga,name,zone\r\n7,0.05,\"A, B\",0.35\r\n");

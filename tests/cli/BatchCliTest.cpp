@@ -3,8 +3,8 @@
 #include <random>
 #include <sstream>
 
+#include "CsvRecords.h"
 #include "TestSupport.h"
-#include "batch/CsvReader.h"
 #include "cli/RunCli.h"
 
 namespace gb {
@@ -24,14 +24,7 @@ CliRun RunArgs(const std::vector<std::string>& args) {
   return {status, out.str(), err.str()};
 }
 
-std::vector<std::vector<std::string>> Records(const std::string& csv) {
-  std::istringstream in(csv);
-  CsvReader reader(in);
-  std::vector<std::vector<std::string>> records;
-  std::vector<std::string> fields;
-  while (reader.Next(fields)) records.push_back(fields);
-  return records;
-}
+using test::Records;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

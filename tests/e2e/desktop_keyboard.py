@@ -227,22 +227,13 @@ class Session:
     def save_as(self, path):
         """Save data through the real dialog; returns once the notice is dismissed."""
         self.press("btn3")
-        dialog = self.d.wait_window(SAVE_TITLE)
-        self.d.wait_focus(dialog, "the save dialog")
-        # The file-name field has the focus; a full path takes the dialog to its folder.
-        self.d.type_into_focused(path)
-        self.d.key("Return")
-        self.d.wait_gone(dialog, "the save dialog")
-        notice = self.d.wait_window(BOX_TITLE)
-        self.d.wait_focus(notice, "the notice")
-        self.d.key("Return")
-        self.d.wait_gone(notice, "the notice")
-        self.d.refocus_main()
+        self.answer_save_dialog(path)
 
     def answer_save_dialog(self, path):
         """Types a full path into the save dialog that is opening and confirms the notice."""
         dialog = self.d.wait_window(SAVE_TITLE)
         self.d.wait_focus(dialog, "the save dialog")
+        # The file-name field has the focus; a full path takes the dialog to its folder.
         self.d.type_into_focused(path)
         self.d.key("Return")
         self.d.wait_gone(dialog, "the save dialog")
