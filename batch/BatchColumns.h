@@ -25,7 +25,8 @@ enum BatchInput : int {
 // The header name of each input: "pga", "zone", "k1", ..., "beta_max".
 extern const char* const kBatchInputNames[kBatchInputCount];
 
-// A header name as it is compared: ASCII letters in lower case, '-' as '_'.
+// A header name as it is compared: blanks and tabs around it dropped, ASCII letters in lower
+// case, '-' as '_'.
 std::string NormalColumnName(std::string_view name);
 
 // Position of each input's column in the header, -1 where the header has none. "period" (a
@@ -36,8 +37,9 @@ struct BatchColumns {
   int site = -1;
 };
 
-// Finds the inputs' columns by name. Throws EBatchHeader when "pga" or "zone" is missing or
-// two columns share a name (compared as NormalColumnName), which would make a row ambiguous.
+// Finds the inputs' columns by name, in time linear in the header's length. Throws EBatchHeader
+// when "pga" or "zone" is missing (naming the columns found) or two columns share a name
+// (compared as NormalColumnName), which would make a row ambiguous.
 BatchColumns MapBatchColumns(const std::vector<std::string>& header);
 
 // The cell of a row at `column`, empty where the header has no such column (-1) or the row

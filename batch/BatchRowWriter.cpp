@@ -3,11 +3,21 @@
 #include "batch/CsvText.h"
 #include "batch/JsonText.h"
 #include "batch/ResultJson.h"
+#include "text/EchoedText.h"
 #include "text/DecimalFormats.h"
 
 namespace gb {
 
-BatchRowWriter::BatchRowWriter(BatchFormat format, std::string_view codePage) : format_(format) {
+std::string LostTextMessage(std::string_view column, std::string_view codePage) {
+  std::string message = "column \"";
+  return message.append(column)
+      .append("\": characters ")
+      .append(codePage)
+      .append(" cannot represent were written as \"?\"");
+}
+
+BatchRowWriter::BatchRowWriter(BatchFormat format, std::string_view codePage)
+    : format_(format), codePage_(codePage) {
   // Grid texts hold digits, '-', 'E' and the decimal separator: only a separator that is
   // special in CSV makes them need quotes.
   std::string separator;
@@ -16,19 +26,34 @@ BatchRowWriter::BatchRowWriter(BatchFormat format, std::string_view codePage) : 
   if (format == BatchFormat::Csv && codePage != "UTF-8") encoder_.emplace(codePage);
 }
 
-void BatchRowWriter::CsvRecord(std::string& out) {
+bool BatchRowWriter::CsvRecord(std::string& out) {
   line_.append("\r\n");
+  bool lost = false;
   if (encoder_) {
-    out.append(encoder_->Encode(line_));
+    out.append(encoder_->Encode(line_, &lost));
   } else {
     out.append(line_);
   }
+  return lost;
 }
 
-void BatchRowWriter::Header(std::string& out, const std::vector<std::string>& header, bool withSa) {
+std::vector<std::string> BatchRowWriter::LostTexts(
+    const std::vector<std::string_view>& names, const std::vector<std::string_view>& texts) const {
+  std::vector<std::string> messages;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    bool lost = false;
+    encoder_->Encode(texts[i], &lost);
+    if (lost) messages.push_back(LostTextMessage(EchoedText(names[i]), codePage_));
+  }
+  return messages;
+}
+
+std::vector<std::string> BatchRowWriter::Header(std::string& out,
+                                                const std::vector<std::string>& header,
+                                                bool withSa) {
   names_ = header;
   withSa_ = withSa;
-  if (format_ != BatchFormat::Csv) return;
+  if (format_ != BatchFormat::Csv) return {};
   line_.clear();
   for (const std::string& name : header) {
     AppendCsvField(line_, name);
@@ -44,11 +69,14 @@ void BatchRowWriter::Header(std::string& out, const std::vector<std::string>& he
   for (int level = 0; level < kLevelCount && withSa_; ++level) {
     line_.append(",").append(SaColumnName(level));
   }
-  CsvRecord(out);
+  if (!CsvRecord(out)) return {};
+  const std::vector<std::string_view> names(names_.begin(), names_.end());
+  return LostTexts(names, names);
 }
 
-void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells,
-                         const RowOutcome& outcome) {
+std::vector<std::string> BatchRowWriter::Row(std::string& out,
+                                             const std::vector<std::string>& cells,
+                                             const RowOutcome& outcome) {
   if (format_ == BatchFormat::JsonLines) {
     std::string& line = out;  // each object goes straight into the output
     line.append("{\"input\":{");
@@ -83,7 +111,7 @@ void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells
       }
     }
     line.append("}\n");
-    return;
+    return {};
   }
   // UTF-8 records go straight into the output; others are encoded as a whole.
   line_.clear();
@@ -112,11 +140,20 @@ void BatchRowWriter::Row(std::string& out, const std::vector<std::string>& cells
     line += ',';
     if (outcome.ok && outcome.reading) AppendCsvField(line, outcome.reading->saTexts[level]);
   }
-  if (encoder_) {
-    CsvRecord(out);
-  } else {
+  if (!encoder_) {
     out.append("\r\n");
+    return {};
   }
+  if (!CsvRecord(out)) return {};
+  // Rare: only now is each text looked at on its own, to name the columns.
+  std::vector<std::string_view> names(names_.begin(), names_.end());
+  std::vector<std::string_view> texts;
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    texts.push_back(CellOrEmpty(cells, static_cast<int>(i)));
+  }
+  names.push_back("error");
+  texts.push_back(outcome.error);
+  return LostTexts(names, texts);
 }
 
 }  // namespace gb

@@ -21,6 +21,9 @@ enum class BatchFormat { Csv, JsonLines };
 // cells as strings under "input" (keyed by the header's names), "error" (null or the message)
 // and "pga", "tg", "platform" each {level: {class: number}}, the grid text being the number;
 // a failed row has null for the three. Texts come in UTF-8.
+// `column "<name>": characters <code page> cannot represent were written as "?"`
+std::string LostTextMessage(std::string_view column, std::string_view codePage);
+
 class BatchRowWriter {
  public:
   BatchRowWriter(BatchFormat format, std::string_view codePage);
@@ -30,15 +33,25 @@ class BatchRowWriter {
   // so every record ends with Sa of the four levels there: CSV columns "sa_frequent" to
   // "sa_very_rare", in JSON "sa": {"period": T, "frequent": Sa, ...}; empty or null for a row
   // without a period or with an error.
-  void Header(std::string& out, const std::vector<std::string>& header, bool withSa = false);
+  // Returns the messages of texts the code page could not hold (LostTextMessage), if any.
+  std::vector<std::string> Header(std::string& out, const std::vector<std::string>& header,
+                                  bool withSa = false);
 
-  // One row: its cells (fewer than the header's are taken as empty) and its outcome.
-  void Row(std::string& out, const std::vector<std::string>& cells, const RowOutcome& outcome);
+  // One row: its cells (fewer than the header's are taken as empty) and its outcome. Returns a
+  // message for each of its columns whose text the code page could not hold and went out with
+  // "?" in it: the user's text must not be lost silently.
+  std::vector<std::string> Row(std::string& out, const std::vector<std::string>& cells,
+                               const RowOutcome& outcome);
 
  private:
-  void CsvRecord(std::string& out);  // line_ encoded into out
+  // line_ encoded into out; true when a character became "?".
+  bool CsvRecord(std::string& out);
+  // The messages of the texts among `texts` (named by `names`) that lose characters.
+  std::vector<std::string> LostTexts(const std::vector<std::string_view>& names,
+                                     const std::vector<std::string_view>& texts) const;
 
   BatchFormat format_;
+  std::string codePage_;
   std::optional<TextEncoder> encoder_;  // none: UTF-8 as it is
   std::vector<std::string> names_;
   std::string line_;          // reused, so a row allocates nothing once the first has grown it

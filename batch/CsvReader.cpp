@@ -1,6 +1,9 @@
 #include "batch/CsvReader.h"
 
+#include <cerrno>
+
 #include "batch/BatchErrors.h"
+#include "report/SystemTexts.h"
 
 namespace gb {
 
@@ -12,16 +15,43 @@ constexpr std::size_t kBufferSize = 1 << 16;
 constexpr const char* kNulByte =
     "a NUL byte: the input is not text in an ASCII-compatible code page";
 
+// Byte-order marks of text that is not in an ASCII-compatible code page, longest first: the UTF-32
+// little-endian mark begins with the UTF-16 one.
+struct ForeignMark {
+  std::string_view bytes;
+  const char* encoding;
+};
+constexpr ForeignMark kForeignMarks[] = {
+    {{"\xFF\xFE\0\0", 4}, "UTF-32"},
+    {{"\0\0\xFE\xFF", 4}, "UTF-32"},
+    {"\xFF\xFE", "UTF-16"},
+    {"\xFE\xFF", "UTF-16"},
+};
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+[[noreturn]] void ThrowReadError(long long line, int error) {
+  std::string message = "the input cannot be read";
+  if (error != 0) message.append(": ").append(SystemErrorText(error));
+  throw EBatchFormat(line, message);
+}
+
 }  // namespace
+
+void CsvReader::ReadAs(std::string_view codePage) {
+  codePage_ = codePage;
+  skipBom_ = codePage == "UTF-8";
+}
 
 CsvReader::CsvReader(std::istream& in) : in_(in), buffer_(kBufferSize) {}
 
 bool CsvReader::Fill() {
-  if (in_.bad()) throw EBatchFormat(line_, "the input cannot be read");
+  if (in_.bad()) ThrowReadError(line_, 0);
+  errno = 0;
   in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
   pos_ = 0;
   end_ = static_cast<std::size_t>(in_.gcount());
-  if (in_.bad()) throw EBatchFormat(line_, "the input cannot be read");
+  filled_ += static_cast<long long>(end_);
+  if (in_.bad()) ThrowReadError(line_, errno);
   return end_ > 0;
 }
 
@@ -40,8 +70,22 @@ bool CsvReader::Next(std::vector<std::string>& fields) {
   if (!started_) {
     started_ = true;
     // The first fill holds the whole mark unless the input is shorter than it.
-    if (skipBom_ && Peek() == 0xEF && end_ >= 3 && buffer_[1] == '\xBB' && buffer_[2] == '\xBF') {
-      pos_ = 3;
+    Peek();
+    const std::string_view start(buffer_.data(), end_);
+    for (const ForeignMark& mark : kForeignMarks) {
+      if (start.starts_with(mark.bytes)) {
+        throw EBatchFormat(1, std::string("the input is ") + mark.encoding +
+                                  " text (it begins with a " + mark.encoding +
+                                  " byte-order mark); save it as UTF-8");
+      }
+    }
+    if (start.starts_with(kUtf8Mark)) {
+      if (skipBom_) {
+        pos_ = kUtf8Mark.size();
+      } else if (!codePage_.empty()) {
+        throw EBatchFormat(1, "the input begins with a UTF-8 byte-order mark, but is read as " +
+                                  codePage_ + "; leave out --input-encoding");
+      }
     }
   }
   for (;;) {

@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gb {
@@ -19,11 +20,20 @@ class CsvReader {
   // Reads the next record into `fields`; false at the end of the input. A line without any
   // character is no record and is passed over. A leading UTF-8 byte-order mark of the first
   // record is dropped when `skipByteOrderMark` was called before. Throws EBatchFormat for an
-  // unterminated quoted field, text after a closing quote, a NUL byte and a read error.
+  // unterminated quoted field, text after a closing quote, a NUL byte, a read error (with the
+  // system's reason), and at line 1 for a UTF-16 or UTF-32 byte-order mark, which no
+  // ASCII-compatible code page begins with, so the error names the real cause.
   bool Next(std::vector<std::string>& fields);
 
   // Drops EF BB BF at the very start of the input, as spreadsheets write it before UTF-8.
   void SkipByteOrderMark() { skipBom_ = true; }
+
+  // The input is text in `codePage`: UTF-8 drops a leading byte-order mark, any other code page
+  // refuses one, as the file is then UTF-8 read as something it is not.
+  void ReadAs(std::string_view codePage);
+
+  // The bytes of the input taken up by the records returned so far.
+  long long BytesRead() const { return filled_ - static_cast<long long>(end_ - pos_); }
 
   // The line (from 1) on which the record last returned begins.
   long long RecordLine() const { return recordLine_; }
@@ -38,8 +48,10 @@ class CsvReader {
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   long long line_ = 1;
+  long long filled_ = 0;  // bytes read from the stream
   long long recordLine_ = 0;
   bool skipBom_ = false;
+  std::string codePage_;  // set by ReadAs: a UTF-8 mark is refused for any other
   bool started_ = false;
 };
 

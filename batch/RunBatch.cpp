@@ -5,6 +5,7 @@
 #include "batch/BatchErrors.h"
 #include "batch/CsvReader.h"
 #include "report/TextEncoding.h"
+#include "text/EchoedText.h"
 
 namespace gb {
 
@@ -13,9 +14,54 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 16;
 constexpr long long kProgressRows = 512;
 
-void DecodeCells(std::vector<std::string>& cells, const std::string& codePage) {
-  if (codePage == "UTF-8") return;
-  for (std::string& cell : cells) cell = DecodeText(cell, codePage);
+// Whether the bytes hold a multi-byte UTF-8 character and nothing that is not UTF-8: text in
+// another code page practically never does, so such a cell is a UTF-8 file read as that page.
+bool LooksLikeUtf8(std::string_view bytes) {
+  for (const char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return IsValidUtf8(bytes);
+  }
+  return false;
+}
+
+// Makes the cells UTF-8, refusing bytes that are not text of the code page: passed through they
+// would garble the output, or turn two different names into one.
+void DecodeCells(std::vector<std::string>& cells, const std::string& codePage, long long line) {
+  if (codePage == "UTF-8") {
+    for (const std::string& cell : cells) {
+      if (!IsValidUtf8(cell)) throw EBatchFormat(line, "not valid UTF-8");
+    }
+    return;
+  }
+  for (std::string& cell : cells) {
+    if (LooksLikeUtf8(cell)) {
+      throw EBatchFormat(line,
+                         "not valid " + codePage + ": the text is UTF-8; leave out --input-encoding");
+    }
+    std::optional<std::string> text = DecodeTextStrictly(cell, codePage);
+    if (!text) throw EBatchFormat(line, "not valid " + codePage);
+    cell = std::move(*text);
+  }
+}
+
+// A cell of blanks only says no more than an empty one: both take the default.
+bool IsBlankCell(std::string_view cell) {
+  for (const char c : cell) {
+    if (static_cast<unsigned char>(c) > 0x20) return false;
+  }
+  return true;
+}
+
+// A message that repeats a long cell repeats only its beginning.
+std::string ShortenedError(std::string message, const std::vector<std::string>& cells) {
+  for (const std::string& cell : cells) {
+    if (cell.size() <= kEchoLimit) continue;
+    message = ShortenEchoes(std::move(message), cell);
+    const std::size_t first = cell.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) continue;
+    message = ShortenEchoes(std::move(message),
+                            std::string_view(cell).substr(first, cell.find_last_not_of(" \t\r\n") - first + 1));
+  }
+  return message;
 }
 
 std::string TooManyCells(std::size_t cells, std::size_t headerCells) {
@@ -29,32 +75,43 @@ std::string TooManyCells(std::size_t cells, std::size_t headerCells) {
 BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
                       const std::function<void(std::string_view)>& write, BatchObserver& observer) {
   CsvReader reader(in);
-  if (settings.inputCodePage == "UTF-8") reader.SkipByteOrderMark();
+  reader.ReadAs(settings.inputCodePage);
   std::vector<std::string> header;
-  if (reader.Next(header)) DecodeCells(header, settings.inputCodePage);
+  if (reader.Next(header)) DecodeCells(header, settings.inputCodePage, reader.RecordLine());
   const BatchColumns columns = MapBatchColumns(header);
 
   BatchRowWriter writer(settings.format, settings.outputCodePage);
   std::string out;
-  writer.Header(out, header, columns.period >= 0);
   BatchSummary summary;
+  const auto reportLost = [&](const std::vector<std::string>& messages, long long line) {
+    if (messages.empty()) return;
+    if (summary.rowsWithLostText++ == 0) {
+      summary.firstLostLine = line;
+      summary.firstLost = messages.front();
+    }
+    for (const std::string& message : messages) observer.TextLost(line, message);
+  };
+  reportLost(writer.Header(out, header, columns.period >= 0), 1);
   std::vector<std::string> cells;
   while (reader.Next(cells)) {
     if (cells.size() > header.size()) {
       throw EBatchFormat(reader.RecordLine(), TooManyCells(cells.size(), header.size()));
     }
-    DecodeCells(cells, settings.inputCodePage);
+    DecodeCells(cells, settings.inputCodePage, reader.RecordLine());
     std::string_view texts[kBatchInputCount];
     for (int i = 0; i < kBatchInputCount; ++i) {
       const std::string_view cell = CellOrEmpty(cells, columns.input[i]);
-      texts[i] = cell.empty() ? std::string_view(settings.defaults[i]) : cell;
+      texts[i] = IsBlankCell(cell) && i >= biK1 ? std::string_view(settings.defaults[i]) : cell;
     }
-    RowSpectrum spectrum{settings.siteClass, CellOrEmpty(cells, columns.site), std::nullopt};
-    if (const std::string_view period = CellOrEmpty(cells, columns.period); !period.empty()) {
+    std::string_view site = CellOrEmpty(cells, columns.site);
+    if (IsBlankCell(site)) site = {};
+    RowSpectrum spectrum{settings.siteClass, site, std::nullopt};
+    if (const std::string_view period = CellOrEmpty(cells, columns.period); !IsBlankCell(period)) {
       spectrum.period = period;
     }
-    const RowOutcome outcome = CalculateRow(texts, spectrum);
-    writer.Row(out, cells, outcome);
+    RowOutcome outcome = CalculateRow(texts, spectrum);
+    if (!outcome.ok) outcome.error = ShortenedError(std::move(outcome.error), cells);
+    reportLost(writer.Row(out, cells, outcome), reader.RecordLine());
     ++summary.rows;
     if (!outcome.ok) {
       if (summary.failedRows++ == 0) {
@@ -67,13 +124,13 @@ BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
       write(out);
       out.clear();
     }
-    if (summary.rows % kProgressRows == 0 && !observer.Progress(summary.rows)) {
+    if (summary.rows % kProgressRows == 0 && !observer.Progress(summary.rows, reader.BytesRead())) {
       summary.cancelled = true;
       break;
     }
   }
   if (!out.empty()) write(out);
-  if (!summary.cancelled) observer.Progress(summary.rows);
+  if (!summary.cancelled) observer.Progress(summary.rows, reader.BytesRead());
   return summary;
 }
 

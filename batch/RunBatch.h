@@ -27,24 +27,32 @@ class BatchObserver {
   virtual ~BatchObserver() = default;
   // A row failed; `message` is as the error box shows it, UTF-8.
   virtual void RowFailed(long long line, const std::string& message) = 0;
-  // Every few hundred rows and once at the end; false stops the batch before the next row.
-  virtual bool Progress(long long rowsDone) = 0;
+  // Every few hundred rows and once at the end, with the input's bytes read so far (a share of
+  // the file's size); false stops the batch before the next row.
+  virtual bool Progress(long long rowsDone, long long bytesRead) = 0;
+  // A text of the row at `line` went out with "?" for characters the output's code page cannot
+  // hold (LostTextMessage); the row's results are written all the same.
+  virtual void TextLost(long long line, const std::string& message) = 0;
 };
 
 struct BatchSummary {
   long long rows = 0;
   long long failedRows = 0;
+  long long rowsWithLostText = 0;  // the header counts as a row here
   long long firstFailedLine = 0;  // 0 while no row failed
   std::string firstError;         // the first failed row's message
+  long long firstLostLine = 0;    // 0 while no text was lost
+  std::string firstLost;          // its LostTextMessage
   bool cancelled = false;
 };
 
 // Reads the header and then row after row from `in`, calculates each row (CalculateRow) and
-// hands the output to `write` in pieces of a bounded size, in input order. A bad row does not
-// stop the batch: its error is written with it and reported to the observer. Throws
+// hands the output to `write` in pieces of a bounded size, in input order. A factor, site or
+// period cell of blanks only counts as empty. A bad row does not stop the batch: its error
+// (with long cells cut, EchoedText) is written with it and reported to the observer. Throws
 // EBatchHeader before anything is written when the header cannot be used, EBatchFormat (with
-// the line) when the input is malformed, including a row with more cells than the header, and
-// whatever `write` throws.
+// the line) when the input is malformed, including a row with more cells than the header and
+// bytes that are not text of the input's code page, and whatever `write` throws.
 BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
                       const std::function<void(std::string_view)>& write, BatchObserver& observer);
 

@@ -1,6 +1,10 @@
 #include "cli/BatchCli.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <filesystem>
 #include <chrono>
 #include <fstream>
 #include <iostream>
@@ -10,6 +14,7 @@
 #include "batch/BatchMessages.h"
 #include "batch/RunBatch.h"
 #include "report/SafeFileWrite.h"
+#include "report/SystemTexts.h"
 #include "report/TextEncoding.h"
 #include "text/ErrorText.h"
 
@@ -32,7 +37,9 @@ class TerminalObserver : public BatchObserver {
     err_ << EncodeText(text, context_.terminalCodePage) << '\n';
   }
 
-  bool Progress(long long rows) override {
+  void TextLost(long long line, const std::string& message) override { RowFailed(line, message); }
+
+  bool Progress(long long rows, long long) override {
     if (!context_.progressLine) return true;
     const Clock::time_point now = Clock::now();
     if (now - start_ < std::chrono::seconds(1) ||
@@ -103,13 +110,22 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
   const std::string& terminal = context.terminalCodePage;
   std::ifstream file;
   std::istream* in = &std::cin;
+  const auto cannotRead = [&](const std::string& message) {
+    err << EncodeText(ErrorBoxText(message), terminal) << '\n';
+    return 1;
+  };
   if (*options.batch != "-") {
-    file.open(*options.batch, std::ios::binary);
-    if (!file) {
-      err << EncodeText(ErrorBoxText(CannotOpenInputText(*options.batch, errno)), terminal) << '\n';
-      return 1;
+    // A folder opens like a file and fails only at its first read, with no reason given there.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(*options.batch, ignored)) {
+      return cannotRead(CannotOpenInputText(*options.batch, EISDIR));
     }
+    file.open(*options.batch, std::ios::binary);
+    if (!file) return cannotRead(CannotOpenInputText(*options.batch, errno));
     in = &file;
+  } else if (::fcntl(STDIN_FILENO, F_GETFD) < 0) {
+    // A closed standard input would read as an empty file and blame its missing header.
+    return cannotRead("Cannot read the standard input. " + SystemErrorText(errno));
   }
   const BatchSettings settings = SettingsOf(options, context);
   TerminalObserver observer(err, context);
@@ -147,7 +163,8 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
     return 1;
   }
   observer.ClearProgress();
-  return summary.failedRows > 0 ? 1 : 0;
+  // Scripts must notice a row that failed or lost characters of its texts.
+  return summary.failedRows > 0 || summary.rowsWithLostText > 0 ? 1 : 0;
 }
 
 }  // namespace gb

@@ -87,7 +87,7 @@ TextEncoder::TextEncoder(std::string_view codePage) : converter_(FindConverter(c
   if (converter_ == kNoConverter) throw EUnknownCodePage(codePage);
 }
 
-std::string TextEncoder::Encode(std::string_view utf8) const {
+std::string TextEncoder::Encode(std::string_view utf8, bool* lost) const {
   const auto converter = static_cast<iconv_t>(converter_);
   iconv(converter, nullptr, nullptr, nullptr, nullptr);  // a previous call may have failed mid-way
   std::string out(utf8.size() + 16, '\0');
@@ -97,6 +97,7 @@ std::string TextEncoder::Encode(std::string_view utf8) const {
   // Unmappable characters go through the same converter as "?", so stateful code pages stay in
   // step; there is no //TRANSLIT guesswork and exactly one "?" per character.
   while (Convert(converter, in, inLeft, out, used) != 0) {
+    if (lost != nullptr) *lost = true;
     const std::size_t skip = CharacterLength(in, inLeft);
     in += skip;
     inLeft -= skip;
@@ -133,6 +134,57 @@ std::string DecodeText(std::string_view bytes, std::string_view codePage) {
   }
   out.resize(used);
   return out;
+}
+
+std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::string_view codePage) {
+  if (codePage == "UTF-8") {
+    if (!IsValidUtf8(bytes)) return std::nullopt;
+    return std::string(bytes);
+  }
+  const iconv_t converter = FindConverter(codePage, true);
+  if (converter == kNoConverter) throw EUnknownCodePage(codePage);
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  std::string out(bytes.size() * 2 + 16, '\0');
+  std::size_t used = 0;
+  const char* in = bytes.data();
+  std::size_t inLeft = bytes.size();
+  if (Convert(converter, in, inLeft, out, used) != 0) return std::nullopt;
+  out.resize(used);
+  return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2, code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3, code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4, code = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (bytes.size() - i < length) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
 }
 
 bool IsKnownCodePage(std::string_view codePage) { return FindConverter(codePage) != kNoConverter; }

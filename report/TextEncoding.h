@@ -1,6 +1,7 @@
 // Turning the UTF-8 texts of the core into the bytes of a named code page, and back.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,8 @@ class TextEncoder {
   explicit TextEncoder(std::string_view codePage);
 
   // Every character the code page cannot represent, and every byte sequence that is not UTF-8,
-  // becomes one "?" in the code page.
-  std::string Encode(std::string_view utf8) const;
+  // becomes one "?" in the code page; `lost`, where given, is set when that happened.
+  std::string Encode(std::string_view utf8, bool* lost = nullptr) const;
 
  private:
   void* converter_;  // iconv_t, owned by the per-thread cache
@@ -34,6 +35,15 @@ class TextEncoder {
 
 // One-shot form of TextEncoder(codePage).Encode(utf8).
 std::string EncodeText(std::string_view utf8, std::string_view codePage);
+
+// The UTF-8 form of text in `codePage`, or nothing when the bytes are not text of that code page
+// (a byte that starts no character, a character cut off at the end). UTF-8 input is checked
+// and returned as it is. Throws EUnknownCodePage like TextEncoder.
+std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::string_view codePage);
+
+// Whether `bytes` is well-formed UTF-8: no stray continuation byte, overlong form, surrogate or
+// code point above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
 
 // Whether TextEncoder(codePage) would succeed.
 bool IsKnownCodePage(std::string_view codePage);

@@ -15,7 +15,7 @@ took() { stage_times+=("$2 $((SECONDS - $1)) s"); }
 start=$SECONDS
 # Our own CI holds our code to no warnings at all; a user's build only shows them.
 export GB_WERROR=ON
-tools/build.sh
+tools/build.sh build-test
 
 log=$(mktemp)
 sanitizer_log=$(mktemp)
@@ -32,7 +32,7 @@ summary() {
 }
 
 echo "== unit and widget tests =="
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)") | tee "$log"
+(cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)") | tee "$log"
 took "$start" "release build and tests:"
 
 echo "== Debian package: build, lintian, contents =="

@@ -27,14 +27,17 @@ struct BatchCancelled {};
 // Rows done on the progress dialog; the failed rows are summed up at the end instead.
 class ProgressObserver : public BatchObserver {
  public:
-  explicit ProgressObserver(TProgressDisplay& display) : display_(display) {}
+  ProgressObserver(TProgressDisplay& display, long long totalBytes)
+      : display_(display), totalBytes_(totalBytes) {}
   void RowFailed(long long, const std::string&) override {}
-  bool Progress(long long rows) override {
-    return display_.Update(QString::fromUtf8("已计算 %1 行").arg(rows));
+  void TextLost(long long, const std::string&) override {}
+  bool Progress(long long rows, long long bytesRead) override {
+    return display_.Update(QString::fromStdString(BatchProgressText(rows, bytesRead, totalBytes_)));
   }
 
  private:
   TProgressDisplay& display_;
+  long long totalBytes_;
 };
 
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
@@ -65,7 +68,7 @@ void TForm1::BatchCalculation1Click(QObject* Sender) {
   if (!in) throw Exception(CannotOpenInputText(FileName(*input), errno));
   std::unique_ptr<TProgressDisplay> progress =
       Application.Services().Progress(this, QString::fromUtf8("批量计算"));
-  ProgressObserver observer(*progress);
+  ProgressObserver observer(*progress, QFileInfo(*input).size());
   BatchSummary summary;
   try {
     WriteFileSafelyFrom(FileName(dlgSaveBatch->FileName), [&](const auto& put) {
@@ -81,6 +84,8 @@ void TForm1::BatchCalculation1Click(QObject* Sender) {
   progress.reset();
   if (summary.failedRows > 0) {
     Application.ShowException(Exception(FailedRowsText(summary)));
+  } else if (summary.rowsWithLostText > 0) {
+    Application.ShowException(Exception(LostTextRowsText(summary, settings.outputCodePage)));
   } else {
     Application.ShowNotice(QString::fromUtf8("完成!"));
   }

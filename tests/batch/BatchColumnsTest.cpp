@@ -19,9 +19,16 @@ TEST(BatchColumns, FoundByNameCaseAndDashAlike) {
   }
 }
 
+TEST(BatchColumns, BlanksAroundNamesAreNotPartOfThem) {
+  const BatchColumns columns = MapBatchColumns({" pga ", " zone", "\tk1\t", "id"});
+  EXPECT_EQ(columns.input[biPga], 0);
+  EXPECT_EQ(columns.input[biZone], 1);
+  EXPECT_EQ(columns.input[biK1], 2);
+}
+
 struct HeaderCase {
   std::vector<std::string> header;
-  const char* message;
+  std::string message;
 };
 
 class BadHeaders : public testing::TestWithParam<HeaderCase> {};
@@ -38,9 +45,17 @@ TEST_P(BadHeaders, AreRefused) {
 INSTANTIATE_TEST_SUITE_P(
     Headers, BadHeaders,
     testing::Values(
-        HeaderCase{{}, "the input has no column 'pga'"},
-        HeaderCase{{"zone", "k1"}, "the input has no column 'pga'"},
-        HeaderCase{{"pga", "k1"}, "the input has no column 'zone'"},
+        HeaderCase{{}, "the input has no column 'pga' (the input is empty)"},
+        HeaderCase{{"zone", "k1"}, "the input has no column 'pga' (its columns are 'zone', 'k1')"},
+        HeaderCase{{"pga", "k1"}, "the input has no column 'zone' (its columns are 'pga', 'k1')"},
+        // What was found is shown, cut where it is long, so a garbled header is seen as such.
+        HeaderCase{{"\xE9\x94\x9F\xE6\x96\xA4pga", std::string(70, 'z')},
+                   "the input has no column 'pga' (its columns are '\xE9\x94\x9F\xE6\x96\xA4pga', '" +
+                       std::string(64, 'z') + "…')"},
+        HeaderCase{{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"},
+                   "the input has no column 'pga' (its columns are 'a', 'b', 'c', 'd', 'e', 'f', "
+                   "'g', 'h', 'i', 'j', 'k', 'l', …)"},
+        HeaderCase{{" pga ", "zone", "\tPGA"}, "the input has two columns named '\tPGA'"},
         HeaderCase{{"pga", "zone", "K-1", "k_1"}, "the input has two columns named 'k_1'"},
         // The JSON output keys its cells by name, so any repeated name is refused.
         HeaderCase{{"Name", "pga", "zone", "name"}, "the input has two columns named 'name'"},

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "CsvRecords.h"
+#include "batch/BatchErrors.h"
 #include "engine/DesignedInputs.h"
 #include "text/NumberSeparators.h"
 
@@ -18,10 +19,16 @@ struct Recorder : BatchObserver {
   void RowFailed(long long line, const std::string& message) override {
     failures.emplace_back(line, message);
   }
-  bool Progress(long long rows) override {
+  bool Progress(long long rows, long long bytes) override {
     lastProgress = rows;
+    lastBytes = bytes;
     return stopAfter < 0 || rows < stopAfter;
   }
+  void TextLost(long long line, const std::string& message) override {
+    lost.emplace_back(line, message);
+  }
+  std::vector<std::pair<long long, std::string>> lost;
+  long long lastBytes = 0;
 };
 
 BatchSettings Defaults(BatchFormat format = BatchFormat::Csv) {
@@ -117,7 +124,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "'0.3x' is not a valid floating point value.", ""},
         RowCase{"Overflow", "0.10,0.40,,1e999,,", "Floating point overflow.", ""},
         RowCase{"NegativeTg", "0.10,0.40,,,,-1", "Invalid floating point operation.", ""},
-        RowCase{"SpectrumOverflow", "0.10,0.40,1e308,,100,", "Floating point overflow.", ""}),
+        RowCase{"SpectrumOverflow", "0.10,0.40,1e308,,100,", "Floating point overflow.", ""},
+        // Blanks only say no more than an empty cell: the default.
+        RowCase{"BlankFactorIsDefault", "0.10,0.40,\" \",\"\t \",,", "", "0.1900"},
+        RowCase{"LongCellIsCut", "0.10,0.40," + std::string(100000, '7') + "x,,,",
+                "'" + std::string(64, '7') + "…' is not a valid floating point value.", ""}),
     [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
 
 TEST(RunBatch, FailedRowsAreCountedAndTheFirstKept) {
@@ -155,6 +166,95 @@ TEST(RunBatch, JsonLines) {
             "\"platform\":null}\n");
 }
 
+struct MalformedCase {
+  const char* name;
+  std::string input;
+  const char* inputCodePage;
+  long long line;
+  std::string message;
+};
+
+class MalformedInput : public testing::TestWithParam<MalformedCase> {};
+
+// Bytes that are not text of the input's code page stop the batch: passed on they would garble
+// the output or merge two names into one JSON key.
+TEST_P(MalformedInput, StopsWithLineAndCause) {
+  const MalformedCase& c = GetParam();
+  BatchSettings settings = Defaults(BatchFormat::JsonLines);
+  settings.inputCodePage = c.inputCodePage;
+  try {
+    RunOn(c.input, settings);
+    FAIL() << "accepted";
+  } catch (const EBatchFormat& e) {
+    EXPECT_EQ(e.Line(), c.line);
+    EXPECT_EQ(e.Message(), c.message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, MalformedInput,
+    testing::Values(
+        MalformedCase{"BadUtf8InHeader", "pga,zone,na\xFFme\n", "UTF-8", 1, "not valid UTF-8"},
+        MalformedCase{"Overlong", "pga,zone,id\n0.05,0.35,\xC0\xAF\n", "UTF-8", 2,
+                      "not valid UTF-8"},
+        MalformedCase{"Surrogate", "pga,zone,id\n0.05,0.35,\xED\xA0\x80\n", "UTF-8", 2,
+                      "not valid UTF-8"},
+        MalformedCase{"CutOffGbk", "pga,zone,id\n0.05,0.35,\xD6\n", "GBK", 2, "not valid GBK"},
+        MalformedCase{"Utf8ReadAsGbk", "pga,zone,id\n0.05,0.35,\xE4\xB8\xAD\xE6\x96\x87\n",
+                      "GBK", 2, "not valid GBK: the text is UTF-8; leave out --input-encoding"},
+        MalformedCase{"Utf8MarkReadAsGbk", "\xEF\xBB\xBFpga,zone\n", "GBK", 1,
+                      "the input begins with a UTF-8 byte-order mark, but is read as GBK; leave "
+                      "out --input-encoding"},
+        MalformedCase{"Utf16", std::string("\xFF\xFEp\0g\0a\0", 8), "UTF-8", 1,
+                      "the input is UTF-16 text (it begins with a UTF-16 byte-order mark); save "
+                      "it as UTF-8"},
+        MalformedCase{"Utf16BigEndian", std::string("\xFE\xFF\0p", 4), "GBK", 1,
+                      "the input is UTF-16 text (it begins with a UTF-16 byte-order mark); save "
+                      "it as UTF-8"},
+        MalformedCase{"Utf32", std::string("\xFF\xFE\0\0p\0\0\0", 8), "UTF-8", 1,
+                      "the input is UTF-32 text (it begins with a UTF-32 byte-order mark); save "
+                      "it as UTF-8"}),
+    [](const testing::TestParamInfo<MalformedCase>& info) { return std::string(info.param.name); });
+
+TEST(RunBatch, GbkInputIsDecoded) {
+  BatchSettings settings = Defaults(BatchFormat::JsonLines);
+  settings.inputCodePage = "GBK";
+  const Output out = RunOn("pga,zone,\xB5\xD8\xB5\xE3\n0.05,0.35,\xD6\xD0\xCE\xC4\n", settings);
+  EXPECT_TRUE(out.text.starts_with("{\"input\":{\"pga\":\"0.05\",\"zone\":\"0.35\",\"地点\":\"中文\"}"))
+      << out.text;
+}
+
+// Characters the output's code page cannot hold still become "?", but each such column is
+// named, and the row keeps its results.
+TEST(RunBatch, TextTheOutputCannotHoldIsReported) {
+  BatchSettings settings = Defaults();
+  settings.outputCodePage = "GBK";
+  const Output out = RunOn("pga,zone,id,\xED\x95\x9C\n0.05,0.35,\xED\x95\x9C\xEA\xB5\xAD,\n"
+                           "0.05,0.35,中,\n0.05,0.35,ok,\n0.05,x\xED\x95\x9C,,\n",
+                           settings);
+  EXPECT_EQ(out.summary.rowsWithLostText, 3);
+  EXPECT_EQ(out.summary.firstLostLine, 1);
+  const std::string gbk = "characters GBK cannot represent were written as \"?\"";
+  EXPECT_EQ(out.recorder.lost,
+            (std::vector<std::pair<long long, std::string>>{
+                {1, "column \"\xED\x95\x9C\": " + gbk},
+                {2, "column \"id\": " + gbk},
+                {5, "column \"zone\": " + gbk},
+                {5, "column \"error\": " + gbk}}));
+  const auto records = Records(out.text);
+  ASSERT_EQ(records.size(), 5u);
+  EXPECT_EQ(records[1][2], "??");
+  EXPECT_EQ(records[1][5], "0.0120");  // results kept
+}
+
+TEST(RunBatch, ProgressCountsTheBytesRead) {
+  std::string input = "pga,zone\n";
+  for (int i = 0; i < 600; ++i) input += "0.05,0.35\n";
+  const Output out = RunOn(input);
+  EXPECT_EQ(out.recorder.lastProgress, 600);
+  EXPECT_EQ(out.recorder.lastBytes, static_cast<long long>(input.size()));
+}
+
 TEST(RunBatch, CancelStopsBeforeTheNextRow) {
   std::string input = "pga,zone\n";
   for (int i = 0; i < 3000; ++i) input += "0.05,0.35\n";
@@ -162,6 +262,7 @@ TEST(RunBatch, CancelStopsBeforeTheNextRow) {
   EXPECT_TRUE(out.summary.cancelled);
   EXPECT_EQ(out.summary.rows, 1024);
   EXPECT_EQ(Records(out.text).size(), 1025u);
+  EXPECT_EQ(out.recorder.lastBytes, 9 + 1024 * 10);
 }
 
 }  // namespace

@@ -221,9 +221,16 @@ TEST(BatchCli, OutputFileAndItsFailures) {
       {"pga\n0.05\n",
        {"--format", "jsonl"},
        kExitUsage,
-       "gb18306-cli: the input has no column 'zone'\nTry 'gb18306-cli --help' for more "
-       "information.\n",
+       "gb18306-cli: the input has no column 'zone' (its columns are 'pga')\nTry 'gb18306-cli "
+       "--help' for more information.\n",
        false},
+      // Text the output cannot hold is written as "?" with its results, but never silently.
+      {"pga,zone,id\n0.05,0.35,\xED\x95\x9C\xEA\xB5\xAD\n",
+       {"--encoding", "GBK"},
+       kExitFailure,
+       "line 2: column \"id\": characters GBK cannot represent were written as \"?\"\n",
+       true},
+      {"pga,zone,id\n0.05,0.35,\xFF\n", {}, kExitFailure, "line 2: not valid UTF-8\n", false},
   };
   for (const auto& c : cases) {
     test::WriteFile(folder / "out.csv", "former");
@@ -237,6 +244,15 @@ TEST(BatchCli, OutputFileAndItsFailures) {
     EXPECT_EQ(test::ReadFile(folder / "out.csv") != "former", c.written) << c.input;
     EXPECT_EQ(test::Entries(folder.Path()), (std::set<std::string>{"in.csv", "out.csv"}));
   }
+}
+
+// The system's reason, not a missing column, when the input is no readable file.
+TEST(BatchCli, InputThatCannotBeRead) {
+  const test::TempFolder folder;
+  const std::string name = folder.Path().string();
+  const CliRun run = RunArgs({"--batch", name});
+  EXPECT_EQ(run.status, kExitFailure);
+  EXPECT_EQ(run.err, "Cannot open file \"" + name + "\". Is a directory.\n");
 }
 
 TEST(BatchCli, UsageErrors) {

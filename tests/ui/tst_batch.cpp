@@ -28,7 +28,8 @@ QByteArray ReadAll(const QString& path) {
 
 struct Quiet : BatchObserver {
   void RowFailed(long long, const std::string&) override {}
-  bool Progress(long long) override { return true; }
+  bool Progress(long long, long long) override { return true; }
+  void TextLost(long long, const std::string&) override {}
 };
 
 // What the batch writes for `input` with these factor texts as the defaults, in UTF-8.
