@@ -23,6 +23,8 @@ CliOptions WithUtf8Texts(CliOptions options, std::string_view codePage) {
     *text = DecodeText(*text, codePage);
   }
   for (std::string& period : options.periods) period = DecodeText(period, codePage);
+  options.project = DecodeText(options.project, codePage);
+  options.siteName = DecodeText(options.siteName, codePage);
   return options;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include <set>
+
 #include "report/ListItemIndex.h"
 
 namespace gb {
@@ -20,8 +22,8 @@ constexpr FactorOption kFactorOptions[] = {
     {"--beta-max", &CliOptions::betaMax},
 };
 
-// Texts that are checked against their item lists only once all arguments are read, so that a
-// later occurrence can still correct an earlier one.
+// Texts that are checked against their item lists only once all arguments are read, so that an
+// option given twice is reported as such rather than by the first one's text.
 struct ItemTexts {
   std::string pga = kPgaZoneItems[0];
   std::string zone = kTgZoneItems[0];
@@ -46,6 +48,8 @@ std::string* SlotFor(std::string_view name, CliOptions& options, ItemTexts& item
   if (name == "--input-encoding") return &options.inputEncoding.emplace();
   if (name == "--format") return &options.format.emplace();
   if (name == "--period") return &options.periods.emplace_back();
+  if (name == "--project") return &options.project;
+  if (name == "--site-name") return &options.siteName;
   return nullptr;
 }
 
@@ -90,8 +94,20 @@ bool EndsWithImageExtension(std::string_view name) {
   return endsWith(".png") || endsWith(".svg");
 }
 
-// The batch options go together, and not with the single site's files; empty when they fit.
-std::string BatchOptionsProblem(const CliOptions& options) {
+// Whether an option was on the command line.
+using GivenOptions = std::set<std::string, std::less<>>;
+
+// Options each mode takes; an option a mode would silently drop is a usage error instead, so a
+// script never believes it asked for something it did not get. Empty when they fit.
+std::string BatchOptionsProblem(const CliOptions& options, const GivenOptions& given) {
+  const bool json = options.format == "json" || options.format == "jsonl";
+  if (given.contains("--chart-size") && !options.chart) return "--chart-size needs --chart";
+  if ((given.contains("--project") || given.contains("--site-name")) && !options.pdf) {
+    return "--project and --site-name go on the calculation sheet; they need --pdf";
+  }
+  if (json && given.contains("--encoding")) {
+    return "--encoding does not go with --format " + *options.format + ", which is always UTF-8";
+  }
   if (!options.batch) {
     if (options.output || options.inputEncoding)
       return "--output and --input-encoding need --batch";
@@ -102,10 +118,28 @@ std::string BatchOptionsProblem(const CliOptions& options) {
       return "--format json prints the site's results; it does not go with --report, --pdf or "
              "--chart";
     }
+    const bool files = options.report || options.pdf || options.chart;
+    if (files && !options.periods.empty()) {
+      return "--period prints Sa beside the result tables; it does not go with --report, --pdf "
+             "or --chart";
+    }
+    if (files && !options.report && given.contains("--encoding")) {
+      return "--encoding is the code page of the report and the tables; it does not go with "
+             "--pdf or --chart alone";
+    }
     return {};
   }
   if (options.report || options.pdf || options.chart) {
     return "--batch does not go with --report, --pdf or --chart";
+  }
+  for (const char* name : {"--pga", "--zone"}) {
+    if (given.contains(name)) {
+      return std::string(name) + " does not go with --batch: every row gives its own in the " +
+             "column " + (name + 2);
+    }
+  }
+  if (!options.periods.empty()) {
+    return "--period does not go with --batch: give the rows a period column";
   }
   if (options.format && *options.format != "csv" && *options.format != "jsonl") {
     return "'" + *options.format + "' is not a format of a batch; write --format csv or jsonl";
@@ -125,6 +159,7 @@ ParsedCommandLine Usage(std::string message) {
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   ParsedCommandLine result;
   ItemTexts items;
+  GivenOptions given;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     if (!arg.starts_with("--")) return Usage("unexpected argument '" + std::string(arg) + "'");
@@ -139,6 +174,10 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     }
     std::string* slot = SlotFor(name, result.options, items);
     if (slot == nullptr) return Usage("unknown option '" + std::string(name) + "'");
+    // Which of two values was meant cannot be known; only --period adds one each time.
+    if (!given.emplace(name).second && name != "--period") {
+      return Usage("option '" + std::string(name) + "' is given more than once");
+    }
     if (equals != std::string_view::npos) {
       *slot = arg.substr(equals + 1);
     } else if (i + 1 < args.size() && CanBeSeparateValue(args[i + 1])) {
@@ -168,7 +207,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   }
   const int toStdout = (options.report == "-") + (options.pdf == "-");
   if (toStdout > 1) return Usage("only one of --report and --pdf can write to the standard output");
-  if (const std::string problem = BatchOptionsProblem(options); !problem.empty()) {
+  if (const std::string problem = BatchOptionsProblem(options, given); !problem.empty()) {
     return Usage(problem);
   }
   return result;
@@ -179,10 +218,12 @@ std::string UsageText() {
          "                   [--rare-tg-increment TEXT] [--very-rare-tg-increment TEXT]\n"
          "                   [--beta-max TEXT] [--site I0|I1|II|III|IV]\n"
          "                   [--encoding NAME] [--report FILE|-] [--pdf FILE|-]\n"
-         "                   [--chart FILE.png|FILE.svg] [--chart-size WxH] [--period T]...\n"
-         "                   [--format json] [--help] [--version]\n"
+         "                   [--chart FILE.png|FILE.svg] [--chart-size WxH]\n"
+         "                   [--project TEXT] [--site-name TEXT]\n"
+         "       gb18306-cli [site and factor options] [--period T]... [--format json]\n"
          "       gb18306-cli --batch FILE|- [--output FILE|-] [--format csv|jsonl]\n"
-         "                   [--input-encoding NAME] [--encoding NAME] [factor options]\n"
+         "                   [--input-encoding NAME] [--encoding NAME] [--site CLASS]\n"
+         "                   [factor options]\n"
          "\n"
          "Computes the ground-motion parameters of GB 18306-2015 and prints the three result\n"
          "tables, or writes the CSV report, the calculation sheet (PDF) and the spectrum chart.\n"
@@ -206,18 +247,24 @@ std::string UsageText() {
          "                    the locale's character set, UTF-8 for the C locale)\n"
          "  --report FILE     write the report to FILE, or to the standard output for '-'\n"
          "  --pdf FILE        write the calculation sheet (one A4 page) as PDF to FILE, or to\n"
-         "                    the standard output for '-'\n"
+         "                    the standard output for '-' (not onto a terminal)\n"
          "  --chart FILE      write the spectrum chart to FILE: PNG or SVG by the extension\n"
-         "  --chart-size WxH  the chart's size in pixels (default 1200x800)\n"
+         "  --chart-size WxH  the chart's size in pixels, 50 to 10000 each (default 1200x800)\n"
+         "  --project TEXT    the project's name on the calculation sheet\n"
+         "  --site-name TEXT  the site's name on the calculation sheet\n"
          "  --period T        also print Sa of the four levels at the period T (s), e.g. a\n"
          "                    structure's fundamental period, for the site class; repeat it\n"
-         "                    for more periods, printed in the order given\n"
+         "                    for more periods, printed in the order given. T is read in four\n"
+         "                    decimals, as it is printed\n"
          "  --format json     print the site's inputs, results and the spectra of --site as\n"
          "                    one JSON document\n"
          "  --batch FILE      calculate every row of the CSV FILE ('-': the standard input),\n"
          "                    a site each: columns pga and zone, optionally k1, k2, k3,\n"
          "                    rare_tg_increment, very_rare_tg_increment and beta_max (the\n"
-         "                    options above are the defaults); other columns are carried over\n"
+         "                    factor options are the defaults for absent or empty cells),\n"
+         "                    period and site (adds sa_frequent ... sa_very_rare at that\n"
+         "                    period for that class, by default --site); other columns are\n"
+         "                    carried over\n"
          "  --output FILE     the batch's results (default: the standard output)\n"
          "  --format csv|jsonl\n"
          "                    the batch's results as CSV in the --encoding (default), or as\n"
@@ -227,8 +274,10 @@ std::string UsageText() {
          "  --help            show this text\n"
          "  --version         show the version\n"
          "\n"
-         "Numbers use '.' as decimal and ',' as thousands separator. Write --k1=TEXT for a text\n"
-         "beginning with '-'.\n";
+         "Numbers are written with '.' as the decimal separator and without grouping: 1500,\n"
+         "not 1,500. An exponent is allowed (1.5E3). Write --k1=TEXT for a text beginning with\n"
+         "'-'. Each option may be given once, --period as often as needed; an option the\n"
+         "chosen mode does not use is an error.\n";
 }
 
 }  // namespace gb

@@ -35,6 +35,8 @@ struct CliOptions {
   std::optional<std::string> inputEncoding;  // of the batch input; none: UTF-8
   std::optional<std::string> format;         // csv or jsonl with --batch, json without
   std::vector<std::string> periods;          // --period texts, in the order given, read later
+  std::string project;                       // names on the calculation sheet; may be empty
+  std::string siteName;
 };
 
 // --chart-size bounds, in pixels each way.
@@ -51,9 +53,9 @@ struct ParsedCommandLine {
 
 // Reads the arguments after the program name. Values come as "--k1 TEXT" or "--k1=TEXT"; a
 // separate value may not begin with "-" (other than "-" itself, the standard output), so a
-// forgotten value is not silently taken from the next option. A later option overrides an
-// earlier one, except --period, which adds a period each time; --help and --version win as soon
-// as they are met.
+// forgotten value is not silently taken from the next option. An option given twice is a usage
+// error, except --period, which adds a period each time, and so is an option the chosen mode
+// would not use; --help and --version win as soon as they are met.
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args);
 
 // The --help text, ending with a line break.

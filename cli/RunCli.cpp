@@ -23,6 +23,7 @@
 #include "text/ErrorText.h"
 #include "text/Errors.h"
 #include "text/NumberSeparators.h"
+#include "text/ParseDecimalText.h"
 
 #ifdef GB_HAVE_EXPORT
 #include "cli/ExportFiles.h"
@@ -90,16 +91,24 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   pdf = std::move(exports.pdf).value_or("");
   chart = std::move(exports.chart).value_or("");
 #endif
-  const std::pair<const std::optional<std::string>*, const std::string*> files[] = {
+  // All or nothing: every file is complete beside its target before the first replaces one.
+  const std::pair<const std::optional<std::string>*, const std::string*> outputs[] = {
       {&options.report, &report}, {&options.pdf, &pdf}, {&options.chart, &chart}};
-  for (const auto& [name, bytes] : files) {
+  std::vector<FileToWrite> files;
+  const std::string* toStdout = nullptr;
+  for (const auto& [name, bytes] : outputs) {
     if (!*name) continue;
     if (**name == "-") {
-      Write(out, *bytes);
+      toStdout = bytes;
     } else {
-      WriteFileSafely(**name, *bytes);
+      files.push_back({**name, *bytes});
     }
   }
+  WriteFilesSafely(files, [&] {
+    if (toStdout == nullptr) return;
+    Write(out, *toStdout);
+    if (!out.flush()) throw EWriteError();
+  });
 }
 
 // The one message of a failed or short write to the standard output.
@@ -144,14 +153,31 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
   }
 #endif
 
+  // Binary PDF bytes would garble the terminal rather than land anywhere useful.
+  if (parsed.options.pdf == "-" && &out == &std::cout && ::isatty(STDOUT_FILENO) == 1) {
+    return UsageError(err,
+                      "--pdf - would write binary PDF onto the terminal; redirect the standard "
+                      "output to a file or a program, or name a file");
+  }
+
   if (parsed.options.batch) {
     if (const std::string problem = BatchUsageProblem(parsed.options); !problem.empty()) {
       return UsageError(err, problem);
     }
+    // The factor options are the rows' defaults: a rejected one fails at once, as in every mode,
+    // not only in rows that happen to leave the cell empty.
+    const CliOptions utf8 = WithUtf8Texts(parsed.options, terminalCodePage);
+    for (const std::string* text : {&utf8.k1, &utf8.k2, &utf8.k3, &utf8.rareTgIncrement,
+                                    &utf8.veryRareTgIncrement, &utf8.betaMax}) {
+      try {
+        ParseDecimalText(*text);
+      } catch (const Exception& e) {
+        return Failure(err, e.Message(), terminalCodePage);
+      }
+    }
     // The progress line only where a person watches the program's own standard error.
     const bool progressLine = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
-    return RunBatchCli(WithUtf8Texts(parsed.options, terminalCodePage),
-                       {codePage, terminalCodePage, progressLine}, out, err);
+    return RunBatchCli(utf8, {codePage, terminalCodePage, progressLine}, out, err);
   }
   try {
     WriteReportOrTables(WithUtf8Texts(parsed.options, terminalCodePage), codePage, out);

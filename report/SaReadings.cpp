@@ -3,14 +3,21 @@
 #include "engine/SaAtPeriod.h"
 #include "report/ParsePeriodText.h"
 #include "text/DecimalFormats.h"
+#include "text/Errors.h"
+#include "text/ParseDecimalText.h"
 
 namespace gb {
 
 SpectrumReading ReadSpectrum(const ParameterSet& p, int siteClass, double period) {
-  const LevelOrdinates ordinates = SpectrumAtPeriod(p, siteClass, period);
   SpectrumReading reading;
-  reading.period = period;
+  // The period as it is shown is the period read: two rows labelled alike never differ.
   reading.periodText = FormatFourDecimals(period);
+  try {
+    reading.period = ParseDecimalText(reading.periodText);
+  } catch (const EOverflow&) {
+    reading.period = period;  // near the largest double the text rounds beyond it
+  }
+  const LevelOrdinates ordinates = SpectrumAtPeriod(p, siteClass, reading.period);
   for (int level = 0; level < kLevelCount; ++level) {
     reading.sa[level] = ordinates.sa[level];
     reading.saTexts[level] = FormatFourDecimals(ordinates.sa[level]);

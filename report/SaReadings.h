@@ -11,13 +11,15 @@
 namespace gb {
 
 struct SpectrumReading {
-  double period = 0;       // s
+  double period = 0;       // s, as periodText shows it
   std::string periodText;  // four decimals, as the report writes its periods
   double sa[kLevelCount] = {};
   std::string saTexts[kLevelCount];  // four decimals, level order
 };
 
-// The reading at one period, which must not be negative. Faults of the spectrum (EInvalidOp,
+// The reading at one period, which must not be negative. The period is first written in four
+// decimals and the spectrum read at exactly what that text shows, as the chart's read-out does,
+// so the printed period and its Sa always belong together. Faults of the spectrum (EInvalidOp,
 // EOverflow) propagate.
 SpectrumReading ReadSpectrum(const ParameterSet& p, int siteClass, double period);
 

@@ -5,9 +5,12 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "report/FileLock.h"
 #include "report/LinkIntoPlace.h"
@@ -107,7 +110,7 @@ class NewFile {
       if (fd >= 0) {
         fd_ = FileDescriptor(fd);
         named_ = std::move(path);
-        MarkTemporaryName(named_.c_str());
+        slot_ = MarkTemporaryName(named_.c_str());
         return 0;
       }
       if (errno != EEXIST) return errno;
@@ -121,7 +124,7 @@ class NewFile {
       const HeldSignals held;
       if (::rename(named_.c_str(), target.c_str()) != 0) return errno;
       named_.clear();
-      ForgetTemporaryName();
+      ForgetTemporaryName(std::exchange(slot_, -1));
       return 0;
     }
     // Where nothing is to be replaced the file takes its final name at once, complete.
@@ -142,7 +145,7 @@ class NewFile {
       const HeldSignals held;
       ::unlink(named_.c_str());
       named_.clear();
-      ForgetTemporaryName();
+      ForgetTemporaryName(std::exchange(slot_, -1));
     }
     if (fd_.Get() >= 0) fd_.Close();
   }
@@ -150,6 +153,7 @@ class NewFile {
  private:
   FileDescriptor fd_;
   std::string named_;  // while the file exists under this name
+  int slot_ = -1;      // of named_ in the signal handler's list
 };
 
 // Where the bytes finally land: the file at the end of any chain of links.
@@ -309,72 +313,170 @@ bool RenameBlockedOnly(int error) {
   return error == EBUSY || error == EXDEV || error == EPERM || error == EACCES;
 }
 
-// Both public forms: the content, at hand or produced, goes the same way.
-void WriteContentSafely(const std::filesystem::path& path, SaveContent& content, WriteCall write,
-                        TemporaryKind kind) {
-  const SaveSignals signals;
+// One file on its way to its target: the new content complete and on disk beside it, or, where
+// no new file can be made there, kept to be written over the target itself.
+struct PreparedFile {
+  std::filesystem::path shownPath;
+  Target target;
+  FileDescriptor former;  // the target, locked until its successor has taken its place
+  std::string folder;
+  NewFile temp;
+  bool inPlace = false;  // a device, a pipe, or a folder closed to new files
+  SaveContent* content = nullptr;
+};
+
+// Everything that can fail before the target is touched: the target is found and locked, the new
+// file made, written and flushed. Throws with nothing left behind.
+void Prepare(PreparedFile& file, const std::filesystem::path& path, SaveContent& content,
+             WriteCall write, TemporaryKind kind) {
+  file.shownPath = path;
+  file.content = &content;
   const std::string name = path.string();
   struct stat status;
   if (::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-    // Never rename over a device or a pipe; a folder fails in the open with the system's text.
-    OpenAndWriteInPlace(path, name, content, write);
+    if (S_ISDIR(status.st_mode)) ThrowCreateError(path, EISDIR);
+    // Never rename over a device or a pipe.
+    file.target = {name, true, status};
+    file.inPlace = true;
     return;
   }
   if (name.empty()) ThrowCreateError(path, ENOENT);
-  Target target;
-  if (const int error = FindTarget(name, target); error != 0) ThrowCreateError(path, error);
+  if (const int error = FindTarget(name, file.target); error != 0) ThrowCreateError(path, error);
+  const Target& target = file.target;
   // A rename could replace a file the user may not write to; such a file stays as it is, just
   // as an open for writing would have refused it.
   if (target.exists && ::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
     ThrowCreateError(path, errno);
   }
-  // The former report stays locked until its successor has taken its place.
-  FileDescriptor former;
   if (target.exists) {
     bool created = false;
-    if (const int error = OpenLocked(target.path, false, former, created); error != 0) {
+    if (const int error = OpenLocked(target.path, false, file.former, created); error != 0) {
       ThrowCreateError(path, error);
     }
   }
-
-  const std::string folder = FolderOf(target.path);
-  NewFile temp;
-  int error = kind == TemporaryKind::Unnamed ? temp.CreateUnnamed(folder) : EOPNOTSUPP;
-  if (error == EOPNOTSUPP) error = temp.CreateNamed(folder);
+  file.folder = FolderOf(target.path);
+  int error = kind == TemporaryKind::Unnamed ? file.temp.CreateUnnamed(file.folder) : EOPNOTSUPP;
+  if (error == EOPNOTSUPP) error = file.temp.CreateNamed(file.folder);
   if (error != 0) {
     // A folder closed to new files may still hold a file the user can write to.
     if (error != EACCES && error != EPERM) ThrowCreateError(path, error);
-    WriteInPlaceInstead(path, target, std::move(former), content, write);
+    file.inPlace = true;
     return;
   }
   // Nobody else knows the new file yet; locked, it is guarded from its first moment in place.
-  LockWholeFile(temp.Fd());
-  content.WriteTo(temp.Fd(), write);
-  content.WrittenTo(temp.Fd());
-  if (target.exists) TakeOverOwnerAndMode(temp.Fd(), target.status);
-  Flush(temp.Fd(), true);
-  if (const int replaceError = temp.Replace(target.path, target.exists); replaceError != 0) {
-    if (!RenameBlockedOnly(replaceError)) ThrowCreateError(path, replaceError);
-    temp.Discard();
-    WriteInPlaceInstead(path, target, std::move(former), content, write);
+  LockWholeFile(file.temp.Fd());
+  content.WriteTo(file.temp.Fd(), write);
+  content.WrittenTo(file.temp.Fd());
+  if (target.exists) TakeOverOwnerAndMode(file.temp.Fd(), target.status);
+  Flush(file.temp.Fd(), true);
+}
+
+// Puts the prepared content in the target's place.
+void Commit(PreparedFile& file, WriteCall write) {
+  if (file.inPlace) {
+    if (file.target.exists && !S_ISREG(file.target.status.st_mode)) {
+      OpenAndWriteInPlace(file.shownPath, file.target.path, *file.content, write);
+    } else {
+      WriteInPlaceInstead(file.shownPath, file.target, std::move(file.former), *file.content,
+                          write);
+    }
     return;
   }
-  temp.Discard();
-  SyncFolder(folder);
+  const int replaceError = file.temp.Replace(file.target.path, file.target.exists);
+  if (replaceError != 0) {
+    if (!RenameBlockedOnly(replaceError)) ThrowCreateError(file.shownPath, replaceError);
+    file.temp.Discard();
+    WriteInPlaceInstead(file.shownPath, file.target, std::move(file.former), *file.content, write);
+    return;
+  }
+  file.temp.Discard();
+  SyncFolder(file.folder);
+}
+
+// Both public forms: the content, at hand or produced, goes the same way.
+void WriteContentSafely(const std::filesystem::path& path, SaveContent& content, WriteCall write,
+                        TemporaryKind kind) {
+  PreparedFile file;
+  Prepare(file, path, content, write, kind);
+  Commit(file, write);
+}
+
+// The whole former content of a regular file, to put back should a later file of its set fail;
+// nothing for a file that does not exist yet.
+std::optional<std::string> FormerContent(const std::filesystem::path& path) {
+  const std::string name = path.string();
+  FileDescriptor fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.Get() < 0) {
+    if (errno == ENOENT) return std::nullopt;
+    ThrowCreateError(path, errno);
+  }
+  struct stat status;
+  if (::fstat(fd.Get(), &status) != 0) ThrowCreateError(path, errno);
+  if (!S_ISREG(status.st_mode)) return std::nullopt;
+  std::string bytes;
+  char chunk[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(fd.Get(), chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) ThrowCreateError(path, errno);
+    if (got == 0) return bytes;
+    bytes.append(chunk, static_cast<std::size_t>(got));
+  }
 }
 
 }  // namespace
 
 void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, WriteCall write,
                      TemporaryKind kind) {
+  const SaveSignals signals;
   SaveContent content(bytes);
   WriteContentSafely(path, content, write, kind);
 }
 
 void WriteFileSafelyFrom(const std::filesystem::path& path, const ContentProducer& produce,
                          WriteCall write, TemporaryKind kind) {
+  const SaveSignals signals;
   SaveContent content(produce);
   WriteContentSafely(path, content, write, kind);
+}
+
+void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<void()>& beforeCommit,
+                      WriteCall write, TemporaryKind kind) {
+  const SaveSignals signals;
+  struct Entry {
+    std::unique_ptr<SaveContent> content;
+    PreparedFile file;
+    std::optional<std::string> former;
+  };
+  std::vector<Entry> entries(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    Entry& entry = entries[i];
+    entry.content = std::make_unique<SaveContent>(files[i].bytes);
+    if (files.size() > 1) entry.former = FormerContent(files[i].path);
+    Prepare(entry.file, files[i].path, *entry.content, write, kind);
+  }
+  if (beforeCommit) beforeCommit();
+  std::size_t committed = 0;
+  try {
+    for (; committed < entries.size(); ++committed) Commit(entries[committed].file, write);
+  } catch (...) {
+    // Rare (a rename refused after every new file was complete): the files already in place get
+    // their former content back, or go again where there was none.
+    while (committed-- > 0) {
+      const Entry& entry = entries[committed];
+      try {
+        if (entry.former) {
+          SaveContent former(*entry.former);
+          WriteContentSafely(files[committed].path, former, ::write, kind);
+        } else {
+          ::unlink(entry.file.target.path.c_str());
+        }
+      } catch (...) {
+        // the first failure is the one to report
+      }
+    }
+    throw;
+  }
 }
 
 }  // namespace gb

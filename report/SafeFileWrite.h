@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <span>
 #include <string_view>
 
 #include "report/SaveContent.h"
@@ -45,5 +47,22 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes,
 // `produce` throws is passed on, with the target unchanged and no file left behind.
 void WriteFileSafelyFrom(const std::filesystem::path& path, const ContentProducer& produce,
                          WriteCall write = ::write, TemporaryKind kind = TemporaryKind::Unnamed);
+
+// One file of a set written together.
+struct FileToWrite {
+  std::filesystem::path path;
+  std::string_view bytes;
+};
+
+// Replaces several files as one: every new file is written and flushed beside its target first,
+// and only when all are complete are they put in place, so a file that cannot be written leaves
+// every target as it was. Should putting one in place fail after others were, those get their
+// former content back (read before anything was written) or are removed again where they are
+// new. Throws as WriteFileSafely, for the first file that fails. `beforeCommit`, where given, runs
+// once every new file is complete and before the first is put in place (output to a stream
+// that must not fail either); whatever it throws leaves every target unchanged.
+void WriteFilesSafely(std::span<const FileToWrite> files,
+                      const std::function<void()>& beforeCommit = {}, WriteCall write = ::write,
+                      TemporaryKind kind = TemporaryKind::Unnamed);
 
 }  // namespace gb

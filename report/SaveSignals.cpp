@@ -17,11 +17,11 @@ constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
 constexpr std::size_t kSignalCount = sizeof kEndingSignals / sizeof kEndingSignals[0];
 
 // Written only with the signals held back from this thread, read only by the handler, which may
-// run on another thread: the flag publishes the name.
-char g_temporaryName[PATH_MAX];
-std::atomic<bool> g_temporaryNamed{false};
+// run on another thread: each slot's flag publishes its name. A set of files saved together has
+// one temporary file each.
+char g_temporaryNames[kTemporarySlots][PATH_MAX];
+std::atomic<bool> g_temporaryNamed[kTemporarySlots];
 static_assert(std::atomic<bool>::is_always_lock_free, "the handler may not wait for a lock");
-
 struct sigaction g_previous[kSignalCount];
 bool g_installed[kSignalCount];
 struct sigaction g_previousFileSize;
@@ -36,7 +36,11 @@ sigset_t EndingSignals() {
 // Only async-signal-safe calls: unlink, sigaction, raise. The signal is blocked while the
 // handler runs, so the raised one is delivered with the default action as soon as it returns.
 extern "C" void RemoveTemporaryAndEnd(int signal) {
-  if (g_temporaryNamed.exchange(false, std::memory_order_acquire)) ::unlink(g_temporaryName);
+  for (int slot = 0; slot < kTemporarySlots; ++slot) {
+    if (g_temporaryNamed[slot].exchange(false, std::memory_order_acquire)) {
+      ::unlink(g_temporaryNames[slot]);
+    }
+  }
   struct sigaction byDefault;
   memset(&byDefault, 0, sizeof byDefault);
   byDefault.sa_handler = SIG_DFL;
@@ -85,14 +89,20 @@ HeldSignals::HeldSignals() {
 
 HeldSignals::~HeldSignals() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
 
-bool MarkTemporaryName(const char* path) {
+int MarkTemporaryName(const char* path) {
   const std::size_t length = strlen(path);
-  if (length >= sizeof g_temporaryName) return false;
-  memcpy(g_temporaryName, path, length + 1);
-  g_temporaryNamed.store(true, std::memory_order_release);
-  return true;
+  if (length >= PATH_MAX) return -1;
+  for (int slot = 0; slot < kTemporarySlots; ++slot) {
+    if (g_temporaryNamed[slot].load(std::memory_order_relaxed)) continue;
+    memcpy(g_temporaryNames[slot], path, length + 1);
+    g_temporaryNamed[slot].store(true, std::memory_order_release);
+    return slot;
+  }
+  return -1;
 }
 
-void ForgetTemporaryName() { g_temporaryNamed.store(false, std::memory_order_release); }
+void ForgetTemporaryName(int slot) {
+  if (slot >= 0) g_temporaryNamed[slot].store(false, std::memory_order_release);
+}
 
 }  // namespace gb

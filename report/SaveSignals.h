@@ -8,7 +8,7 @@ namespace gb {
 
 // For the lifetime of a save: SIGXFSZ is ignored, so a file-size limit fails the write (EFBIG)
 // instead of ending the process; SIGINT, SIGTERM, SIGHUP and SIGPIPE first remove the
-// temporary file named by MarkTemporaryName, then end the process as they would have, so its
+// temporary files named by MarkTemporaryName, then end the process as they would have, so its
 // exit status still names the signal. Signals the process ignores or handles itself are left
 // alone. Saves do not nest and run on one thread at a time.
 class SaveSignals {
@@ -32,9 +32,13 @@ class HeldSignals {
   sigset_t previous_;
 };
 
-// The temporary file the signal handler removes; false when the path does not fit its buffer.
-// Call both only while HeldSignals is in force.
-bool MarkTemporaryName(const char* path);
-void ForgetTemporaryName();
+// How many named temporary files the signal handler can remove at once: one per file of the
+// largest set saved together.
+inline constexpr int kTemporarySlots = 8;
+
+// A temporary file the signal handler removes; returns its slot, or -1 when the path does not
+// fit the buffer or every slot is taken. Call both only while HeldSignals is in force.
+int MarkTemporaryName(const char* path);
+void ForgetTemporaryName(int slot);
 
 }  // namespace gb

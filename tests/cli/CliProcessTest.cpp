@@ -1,5 +1,7 @@
 // The built program as a user runs it: exit status, messages, and the files it leaves.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include "ProgramRun.h"
 #include "report/TextEncoding.h"
@@ -144,6 +146,49 @@ TEST(CliProcess, SheetAndChartTogether) {
   EXPECT_TRUE(EveryFontEmbedded(*fonts)) << *fonts;
 }
 
+// All or nothing: one output that cannot be written leaves every former file as it was.
+TEST(CliProcess, SeveralOutputsAllOrNothing) {
+  const std::vector<std::string> kFailing[] = {
+      {"--pdf", "keep.pdf", "--report", "keep.csv", "--chart", "nodir/c.png"},
+      {"--report", "nodir/r.csv", "--pdf", "keep.pdf"},
+      {"--chart", "folder.png", "--report", "keep.csv"},
+      {"--report", "-", "--pdf", "keep.pdf", "--chart", "nodir/c.svg"},
+  };
+  for (const auto& args : kFailing) {
+    const TempFolder work;
+    fs::create_directory(work / "folder.png");
+    WriteFile(work / "keep.pdf", "former pdf");
+    WriteFile(work / "keep.csv", "former csv");
+    const Outcome run = RunProgram(args, work.Path());
+    EXPECT_EQ(run.status, 1) << args[1];
+    EXPECT_TRUE(run.err.starts_with("Cannot create file \"")) << run.err;
+    EXPECT_EQ(run.out, "") << args[1];
+    EXPECT_EQ(ReadFile(work / "keep.pdf"), "former pdf");
+    EXPECT_EQ(ReadFile(work / "keep.csv"), "former csv");
+    EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"folder.png", "keep.csv", "keep.pdf"}));
+  }
+}
+
+// Binary PDF onto a terminal is refused; into a pipe or file it goes.
+TEST(CliProcess, PdfToTheTerminalIsAUsageError) {
+  const TempFolder work;
+  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(::grantpt(master), 0);
+  ASSERT_EQ(::unlockpt(master), 0);
+  Launch launch({"--pdf", "-"}, work.Path());
+  launch.standardOutput = ::ptsname(master);
+  const Outcome run = RunToEnd(launch);
+  ::close(master);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.err.starts_with("gb18306-cli: --pdf - would write binary PDF onto the terminal"))
+      << run.err;
+  Launch toFile({"--pdf", "-"}, work.Path());
+  toFile.standardOutput = (work / "s.pdf").string();
+  EXPECT_EQ(RunToEnd(toFile).status, 0);
+  EXPECT_TRUE(ReadFile(work / "s.pdf").starts_with("%PDF-"));
+}
+
 TEST(CliProcess, ChartPngAtTheDefaultSizeAndExportErrors) {
   const TempFolder work;
   EXPECT_EQ(RunProgram({"--chart", "c.PNG"}, work.Path()).status, 0);
@@ -193,6 +238,15 @@ TEST(CliProcess, WithoutQtSheetAndChartAreUsageErrors) {
   EXPECT_TRUE(Entries(work.Path()).empty());
 }
 #endif
+
+// A closed standard input is the system's error, not an input without a header.
+TEST(CliProcess, ClosedStandardInput) {
+  Launch launch({"--batch", "-"});
+  launch.closeInput = true;
+  const Outcome run = RunToEnd(launch);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Cannot read the standard input. Bad file descriptor.\n");
+}
 
 TEST(CliProcess, VersionHelpAndTables) {
   const TempFolder work;

@@ -7,10 +7,8 @@
 namespace gb {
 namespace {
 
-TEST(ParseCommandLine, ValuesInBothFormsLaterOnesWin) {
-  const std::vector<std::string_view> args = {"--pga",
-                                              "0.10",
-                                              "--pga=0.40",
+TEST(ParseCommandLine, ValuesInBothForms) {
+  const std::vector<std::string_view> args = {"--pga=0.40",
                                               "--zone",
                                               "0.45",
                                               "--site",
@@ -112,7 +110,9 @@ TEST(ParseCommandLine, SheetAndChartOptions) {
       {{"--chart-size", "99999999x600"}, 0, 0},
   };
   for (const auto& c : kCases) {
-    const ParsedCommandLine parsed = ParseCommandLine(c.args);
+    std::vector<std::string_view> args = c.args;
+    args.insert(args.end(), {"--chart", "c.png"});
+    const ParsedCommandLine parsed = ParseCommandLine(args);
     if (c.width == 0) {
       EXPECT_EQ(parsed.action, CliAction::UsageError) << (c.args.empty() ? "" : c.args.back());
       EXPECT_TRUE(parsed.error.ends_with("each, e.g. 1200x800")) << parsed.error;
@@ -142,6 +142,53 @@ TEST(ParseCommandLine, SheetAndChartOptions) {
     const ParsedCommandLine e = ParseCommandLine(c.args);
     EXPECT_EQ(e.action, CliAction::UsageError);
     EXPECT_EQ(e.error, c.error);
+  }
+}
+
+// Which of two values was meant cannot be known, and an option a mode would drop must not look
+// as if it had been followed.
+TEST(ParseCommandLine, RepeatedAndUnusedOptions) {
+  const std::pair<std::vector<std::string_view>, std::string> kCases[] = {
+      {{"--pga", "0.10", "--pga=0.40"}, "option '--pga' is given more than once"},
+      {{"--batch", "a", "--batch", "b"}, "option '--batch' is given more than once"},
+      {{"--batch", "a", "--output", "x", "--output=y"}, "option '--output' is given more than once"},
+      {{"--k1=2", "--k1=2"}, "option '--k1' is given more than once"},
+      {{"--batch", "a", "--period=abc"},
+       "--period does not go with --batch: give the rows a period column"},
+      {{"--batch", "a", "--pga", "0.1"},
+       "--pga does not go with --batch: every row gives its own in the column pga"},
+      {{"--zone", "0.4", "--batch", "a"},
+       "--zone does not go with --batch: every row gives its own in the column zone"},
+      {{"--batch", "a", "--format=jsonl", "--encoding", "GBK"},
+       "--encoding does not go with --format jsonl, which is always UTF-8"},
+      {{"--format=json", "--encoding", "GBK"},
+       "--encoding does not go with --format json, which is always UTF-8"},
+      {{"--pdf", "s.pdf", "--period", "1"},
+       "--period prints Sa beside the result tables; it does not go with --report, --pdf or "
+       "--chart"},
+      {{"--pdf", "s.pdf", "--encoding", "GBK"},
+       "--encoding is the code page of the report and the tables; it does not go with --pdf or "
+       "--chart alone"},
+      {{"--chart-size", "900x600"}, "--chart-size needs --chart"},
+      {{"--project", "P", "--report", "r.csv"},
+       "--project and --site-name go on the calculation sheet; they need --pdf"},
+  };
+  for (const auto& [args, error] : kCases) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    EXPECT_EQ(parsed.action, CliAction::UsageError) << error;
+    EXPECT_EQ(parsed.error, error);
+  }
+  // What each mode does use.
+  const std::vector<std::string_view> used[] = {
+      {"--period", "1", "--period", "2", "--encoding", "GBK", "--site", "IV"},
+      {"--batch", "a", "--site", "I0", "--k1", "3", "--encoding", "GBK", "--output", "o"},
+      {"--pdf", "s.pdf", "--report", "r.csv", "--encoding", "GBK", "--project", "P",
+       "--site-name", "S"},
+      {"--format", "json", "--period", "1"},
+  };
+  for (const auto& args : used) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    EXPECT_EQ(parsed.action, CliAction::Run) << parsed.error;
   }
 }
 

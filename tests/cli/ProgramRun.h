@@ -49,6 +49,7 @@ struct Launch {
   std::string program;
   std::string standardOutput;  // a file to write to; empty: captured
   std::optional<uid_t> user;   // run as this user (and its like-numbered group); needs root
+  bool closeInput = false;     // start with the standard input closed
   rlim_t fileSizeLimit = RLIM_INFINITY;
 };
 
@@ -86,6 +87,7 @@ class Started {
     const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(120);
     if (::chdir(launch.folder.c_str()) != 0) ::_exit(121);
+    if (launch.closeInput) ::close(0);
     const rlimit limit{launch.fileSizeLimit, RLIM_INFINITY};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(122);
     if (launch.user && (::setgroups(0, nullptr) != 0 || ::setgid(*launch.user) != 0 ||

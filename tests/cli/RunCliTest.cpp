@@ -100,7 +100,7 @@ TEST(RunCli, SpectrumFaultsStopBothModes) {
       {{"--pga", "0.40", "--k1", "1e308", "--beta-max", "100"}, "Floating point overflow.\n"},
   };
   for (const auto& c : kCases) {
-    for (const char* mode : {"--site=II", "--report=-"}) {
+    for (const char* mode : {"--encoding=UTF-8", "--report=-"}) {
       std::vector<std::string_view> args{mode};
       args.insert(args.end(), c.inputs.begin(), c.inputs.end());
       const CliRun run = RunCapturing(args);

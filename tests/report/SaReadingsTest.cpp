@@ -5,11 +5,13 @@
 
 #include "TestSupport.h"
 #include "engine/DesignResponse.h"
+#include "engine/SaAtPeriod.h"
 #include "report/ParsePeriodText.h"
 #include "report/SaReadings.h"
 #include "report/SaReadout.h"
 #include "tests/text/SeparatorGuard.h"
 #include "text/ErrorText.h"
+#include "text/DecimalFormats.h"
 #include "text/Errors.h"
 
 namespace gb {
@@ -58,7 +60,15 @@ TEST(SpectrumReadoutAt, ValuesAreThoseOfThePeriodShown) {
   ASSERT_TRUE(texts);
   EXPECT_EQ(texts->period, "0.0500");
   EXPECT_EQ(texts->values[lvVeryRare], ReadSpectrum(p, scIII, 0.05).saTexts[lvVeryRare]);
-  EXPECT_NE(texts->values[lvVeryRare], ReadSpectrum(p, scIII, 0.05004).saTexts[lvVeryRare]);
+  EXPECT_NE(texts->values[lvVeryRare],
+            FormatFourDecimals(SpectrumOrdinateAt(p, lvVeryRare, scIII, 0.05004)));
+  // Typed periods follow the same rule: the row shows 0.0500 and holds Sa at 0.0500.
+  const SpectrumReading typed = ReadSpectrum(p, scIII, 0.05004);
+  EXPECT_EQ(typed.periodText, "0.0500");
+  EXPECT_EQ(typed.period, 0.05);
+  EXPECT_EQ(typed.saTexts[lvVeryRare], texts->values[lvVeryRare]);
+  EXPECT_EQ(ReadSpectrum(p, scII, std::numeric_limits<double>::max()).period,
+            std::numeric_limits<double>::max());
   // The numbers beside the texts, for documents that write numbers.
   EXPECT_EQ(ReadSpectrum(p, scII, 1.234).sa[lvBasic],
             SpectralAcceleration(1.234, 0.1, 0.35, 0.05, 2.5));

@@ -442,3 +442,87 @@ TEST(WriteFileSafely, FileSizeLimitIsAWriteError) {
 
 }  // namespace
 }  // namespace gb
+
+namespace gb {
+namespace {
+
+// Several files replaced as one: whatever fails, and wherever, every target is as it was and no
+// new file is left beside any of them.
+TEST(WriteFilesSafely, AllOrNothing) {
+  struct Case {
+    const char* name;
+    std::function<void(const fs::path&)> beforeCommit;  // given the work folder
+    const char* third;                                  // the third file's path in the folder
+    bool fails;
+  };
+  const Case cases[] = {
+      {"AllWritten", nullptr, "c/three.png", false},
+      {"LastCannotBeMade", nullptr, "nodir/three.png", true},
+      {"LastIsAFolder", nullptr, "c", true},
+      {"StreamFailsFirst", [](const fs::path&) { throw EWriteError(); }, "c/three.png", true},
+      // The second is put in place after the first, then the third's folder is gone: the two
+      // already in place get their former content back.
+      {"PuttingInPlaceFails",
+       [](const fs::path& work) { fs::rename(work / "c", work / "c-moved"); }, "c/three.png",
+       true},
+  };
+  for (const TemporaryKind kind : kKinds) {
+    for (const Case& c : cases) {
+      const TempFolder work;
+      fs::create_directory(work / "c");
+      WriteFile(work / "one.csv", "former one");
+      const std::set<std::string> before = Entries(work.Path());
+      const fs::path paths[] = {work / "one.csv", work / "two.pdf", work / c.third};
+      const FileToWrite files[] = {{paths[0], "new one"}, {paths[1], "new two"}, {paths[2], "3"}};
+      std::function<void()> beforeCommit;
+      if (c.beforeCommit) beforeCommit = [&] { c.beforeCommit(work.Path()); };
+      bool failed = false;
+      try {
+        WriteFilesSafely(files, beforeCommit, ::write, kind);
+      } catch (const Exception&) {
+        failed = true;
+      }
+      EXPECT_EQ(failed, c.fails) << c.name;
+      if (c.fails) {
+        EXPECT_EQ(ReadFile(work / "one.csv"), "former one") << c.name;
+        EXPECT_FALSE(fs::exists(work / "two.pdf")) << c.name;
+        std::set<std::string> after = Entries(work.Path());
+        if (after.erase("c-moved") == 1) after.insert("c");
+        EXPECT_EQ(after, before) << c.name;
+        // A named temporary file moves away with its folder, out of reach by its name; an
+        // unnamed one goes with the process's descriptor.
+        for (const char* folder : {"c", "c-moved"}) {
+          if (fs::exists(work / folder) &&
+              (kind == TemporaryKind::Unnamed || std::string(folder) == "c")) {
+            EXPECT_TRUE(Entries(work / folder).empty()) << c.name;
+          }
+        }
+      } else {
+        EXPECT_EQ(ReadFile(work / "one.csv"), "new one");
+        EXPECT_EQ(ReadFile(work / "two.pdf"), "new two");
+        EXPECT_EQ(ReadFile(work / "c/three.png"), "3");
+      }
+    }
+  }
+}
+
+// Named temporary files of a set are all removed by an ending signal.
+TEST(WriteFilesSafely, EndingSignalRemovesEveryTemporaryFile) {
+  const TempFolder work;
+  WriteFile(work / "a.csv", "former");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const FileToWrite files[] = {{work / "a.csv", "1"}, {work / "b.pdf", "2"}};
+    WriteFilesSafely(
+        files, [] { ::raise(SIGTERM); }, ::write, TemporaryKind::Named);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+  EXPECT_EQ(Entries(work.Path()), std::set<std::string>{"a.csv"});
+  EXPECT_EQ(ReadFile(work / "a.csv"), "former");
+}
+
+}  // namespace
+}  // namespace gb
