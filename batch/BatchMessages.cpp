@@ -16,7 +16,9 @@ std::string FailedRowsText(const BatchSummary& summary) {
 std::string LostTextRowsText(const BatchSummary& summary, std::string_view codePage) {
   std::string text = std::to_string(summary.rowsWithLostText);
   text.append(" 行的文字含 ").append(codePage).append(" 无法表示的字符, 已写作 \"?\"; 第 ");
-  return text.append(std::to_string(summary.firstLostLine)).append(" 行: ").append(summary.firstLost);
+  return text.append(std::to_string(summary.firstLostLine))
+      .append(" 行: ")
+      .append(summary.firstLost);
 }
 
 std::string BatchProgressText(long long rows, long long bytesRead, long long totalBytes) {

@@ -3,8 +3,8 @@
 #include "batch/CsvText.h"
 #include "batch/JsonText.h"
 #include "batch/ResultJson.h"
-#include "text/EchoedText.h"
 #include "text/DecimalFormats.h"
+#include "text/EchoedText.h"
 
 namespace gb {
 

@@ -34,8 +34,8 @@ void DecodeCells(std::vector<std::string>& cells, const std::string& codePage, l
   }
   for (std::string& cell : cells) {
     if (LooksLikeUtf8(cell)) {
-      throw EBatchFormat(line,
-                         "not valid " + codePage + ": the text is UTF-8; leave out --input-encoding");
+      throw EBatchFormat(
+          line, "not valid " + codePage + ": the text is UTF-8; leave out --input-encoding");
     }
     std::optional<std::string> text = DecodeTextStrictly(cell, codePage);
     if (!text) throw EBatchFormat(line, "not valid " + codePage);
@@ -58,8 +58,9 @@ std::string ShortenedError(std::string message, const std::vector<std::string>& 
     message = ShortenEchoes(std::move(message), cell);
     const std::size_t first = cell.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) continue;
-    message = ShortenEchoes(std::move(message),
-                            std::string_view(cell).substr(first, cell.find_last_not_of(" \t\r\n") - first + 1));
+    message = ShortenEchoes(
+        std::move(message),
+        std::string_view(cell).substr(first, cell.find_last_not_of(" \t\r\n") - first + 1));
   }
   return message;
 }

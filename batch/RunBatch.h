@@ -39,10 +39,10 @@ struct BatchSummary {
   long long rows = 0;
   long long failedRows = 0;
   long long rowsWithLostText = 0;  // the header counts as a row here
-  long long firstFailedLine = 0;  // 0 while no row failed
-  std::string firstError;         // the first failed row's message
-  long long firstLostLine = 0;    // 0 while no text was lost
-  std::string firstLost;          // its LostTextMessage
+  long long firstFailedLine = 0;   // 0 while no row failed
+  std::string firstError;          // the first failed row's message
+  long long firstLostLine = 0;     // 0 while no text was lost
+  std::string firstLost;           // its LostTextMessage
   bool cancelled = false;
 };
 

@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <new>

@@ -44,29 +44,20 @@ std::string Bytes(const QByteArray& bytes) {
 
 }  // namespace
 
-ExportFiles MakeExportFiles(const CliOptions& options, const ParameterSet& p, const GridTexts& pga,
-                            const GridTexts& period, const GridTexts& platform) {
+ExportFiles MakeExportFiles(const CliOptions& options, const ParameterSet& p) {
   ExportFiles files;
   if (!options.pdf && !options.chart) return files;
   const OffscreenGui gui;
-  ChartPlot chart;
-  AddSpectrumSeries(chart);
-  PlotSpectrumSeries(chart, p, options.siteClass);
   if (options.pdf) {
-    CalculationSheet sheet;
-    sheet.titleLine = ReportTitleLine();
-    sheet.calculatedAt =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-    sheet.inputs =
-        SheetInputLines(kPgaZoneItems[options.pgaIndex], kTgZoneItems[options.tgZoneIndex], p);
-    sheet.grids = {{ResultGridCaption(ResultGrid::Pga), pga},
-                   {ResultGridCaption(ResultGrid::Period), period},
-                   {ResultGridCaption(ResultGrid::Platform), platform}};
-    sheet.siteClass = options.siteClass;
-    sheet.chart = &chart;
-    files.pdf = Bytes(CalculationSheetPdf(sheet));
+    files.pdf = Bytes(CalculationSheetPdf(MakeCalculationSheet(
+        p, options.siteClass,
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
+        options.project, options.siteName)));
   }
   if (options.chart) {
+    ChartPlot chart;
+    AddSpectrumSeries(chart);
+    PlotSpectrumSeries(chart, p, options.siteClass);
     const QSize size(options.chartWidth, options.chartHeight);
     const ChartImageFormat format =
         ChartImageFormatOf(*options.chart).value_or(ChartImageFormat::Png);

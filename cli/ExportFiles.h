@@ -6,7 +6,6 @@
 
 #include "cli/CommandLine.h"
 #include "engine/ParameterSet.h"
-#include "report/ResultGridTexts.h"
 
 namespace gb {
 
@@ -16,7 +15,6 @@ struct ExportFiles {
   std::optional<std::string> pdf;
   std::optional<std::string> chart;
 };
-ExportFiles MakeExportFiles(const CliOptions& options, const ParameterSet& p, const GridTexts& pga,
-                            const GridTexts& period, const GridTexts& platform);
+ExportFiles MakeExportFiles(const CliOptions& options, const ParameterSet& p);
 
 }  // namespace gb

@@ -87,7 +87,7 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   }
   std::string pdf, chart;
 #ifdef GB_HAVE_EXPORT
-  ExportFiles exports = MakeExportFiles(options, p, pga, period, platform);
+  ExportFiles exports = MakeExportFiles(options, p);
   pdf = std::move(exports.pdf).value_or("");
   chart = std::move(exports.chart).value_or("");
 #endif

@@ -17,7 +17,10 @@ double Interpolate(double x, double xlo, double clo, double xhi, double chi) {
                      clo);
 }
 
+}  // namespace
+
 double SiteCoefficient(double x, int siteClass) {
+  if (siteClass == scII) return 1;
   const auto c = [siteClass](int row) { return SiteCoefficientTable[row][siteClass]; };
   const double* b = PgaBreakpoints;
   if (x <= b[0]) return c(0);
@@ -32,8 +35,6 @@ double SiteCoefficient(double x, int siteClass) {
   }
   return c(kBreakpointCount - 1);
 }
-
-}  // namespace
 
 double AdjustPeakAcceleration(double x, int siteClass) {
   assert(siteClass >= 0 && siteClass < kSiteClassCount);

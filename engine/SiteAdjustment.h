@@ -8,4 +8,7 @@ namespace gb {
 // between the breakpoints. Class II returns x unchanged.
 double AdjustPeakAcceleration(double x, int siteClass);
 
+// The site coefficient Fa that AdjustPeakAcceleration multiplies x with: 1 for class II.
+double SiteCoefficient(double x, int siteClass);
+
 }  // namespace gb

@@ -375,7 +375,8 @@ ChartLayout ChartPlot::LayoutWith(QSize size, const Fonts& fonts, const ChartRan
   int textWidth = 0;
   for (const auto& s : series_) textWidth = std::max(textWidth, lfm.horizontalAdvance(s->title_));
   const int rowHeight = std::max(lfm.height(), kCheckBox) + 2;
-  const int legendWidth = kPad + kCheckBox + kPad + kLineSample + kPad + textWidth + kPad;
+  const int checkBoxSpace = plainLegend_ ? 0 : kCheckBox + kPad;
+  const int legendWidth = kPad + checkBoxSpace + kLineSample + kPad + textWidth + kPad;
   const int legendHeight = rowHeight * SeriesCount() + 2 * kLegendInset;
   const int legendLeft = layout.plot.x() + layout.plot.width() - kPad - legendWidth;
   layout.legend = QRect(legendLeft, qRound(size.height() / 10.0), legendWidth, legendHeight);
@@ -519,18 +520,21 @@ void ChartPlot::Draw(QPainter& p, QSize size, int fontDpi) const {
     const ChartSeries& s = *series_[static_cast<std::size_t>(i)];
     const QRect& row = layout.legendRows[static_cast<std::size_t>(i)];
     const int midY = row.y() + row.height() / 2;
-    const QRect checkBox(row.x() + kPad, midY - kCheckBox / 2, kCheckBox, kCheckBox);
-    p.setPen(QPen(kAxisLine, 1));
-    p.setBrush(Qt::white);
-    p.drawRect(checkBox.adjusted(0, 0, -1, -1));
-    p.setBrush(Qt::NoBrush);
-    if (s.active_) {
-      p.setPen(QPen(Qt::black, 2));
-      const QPoint tick[] = {checkBox.topLeft() + QPoint(2, 5), checkBox.topLeft() + QPoint(4, 8),
-                             checkBox.topLeft() + QPoint(8, 2)};
-      p.drawPolyline(tick, 3);
+    int sampleLeft = row.x() + kPad;
+    if (!plainLegend_) {
+      const QRect checkBox(row.x() + kPad, midY - kCheckBox / 2, kCheckBox, kCheckBox);
+      p.setPen(QPen(kAxisLine, 1));
+      p.setBrush(Qt::white);
+      p.drawRect(checkBox.adjusted(0, 0, -1, -1));
+      p.setBrush(Qt::NoBrush);
+      if (s.active_) {
+        p.setPen(QPen(Qt::black, 2));
+        const QPoint tick[] = {checkBox.topLeft() + QPoint(2, 5), checkBox.topLeft() + QPoint(4, 8),
+                               checkBox.topLeft() + QPoint(8, 2)};
+        p.drawPolyline(tick, 3);
+      }
+      sampleLeft += kCheckBox + kPad;
     }
-    const int sampleLeft = checkBox.x() + kCheckBox + kPad;
     p.setPen(QPen(s.color_, 2));
     p.drawLine(sampleLeft, midY, sampleLeft + kLineSample, midY);
     p.setPen(s.color_);

@@ -125,6 +125,9 @@ class ChartPlot {
   // Both axes follow the data again.
   void FollowData();
 
+  // A legend of line samples and titles only, for print: no check boxes to click.
+  void SetPlainLegend(bool plain) { plainLegend_ = plain; }
+
   // Zooms both axes to the given ranges. Where the view would become too narrow for its labels
   // at this size (fewer than two labelled values on an axis, or spans past the last decimal a
   // label shows), the ranges are widened about their centres to the narrowest view that is
@@ -156,6 +159,7 @@ class ChartPlot {
   Axis left_;
   QFont font_;
   QFont legendFont_;
+  bool plainLegend_ = false;
   std::function<void()> changed_;
 };
 

@@ -16,9 +16,10 @@ const QColor kMarker(64, 64, 64);
 const QColor kFrame(128, 128, 128);
 const QColor kBoxFill(255, 255, 255, 230);  // the grid and curves stay faintly visible behind
 
-constexpr int kInset = 4;     // between the plot's edge and the box
-constexpr int kPad = 4;       // between the box's frame and its texts
-constexpr int kValueGap = 8;  // at least between a label and its value
+constexpr int kInset = 4;            // between the plot's edge and the box
+constexpr int kMarkerClearance = 8;  // between the marker and the box beside it
+constexpr int kPad = 4;              // between the box's frame and its texts
+constexpr int kValueGap = 8;         // at least between a label and its value
 
 // The chart's own text font, so the box reads like the legend beside it.
 QFont ReadoutFont(bool bold) {
@@ -78,7 +79,11 @@ QRect PlaceReadoutBox(const QRect& plot, const QRect& legend, QSize box, int mar
                   : std::array<QRect, 4>{topLeft, bottomLeft, bottomRight, topRight};
   const QRect inner = plot.adjusted(kInset, kInset, -kInset, -kInset).adjusted(0, 0, 1, 1);
   auto free = [&](const QRect& r) { return inner.contains(r) && !r.intersects(legend); };
-  auto clearOfMarker = [&](const QRect& r) { return markerX < r.left() || markerX > r.right(); };
+  // Clear by a margin where there is room for one: a box just beside the marker hides what the
+  // eye follows along the curve.
+  auto clearOfMarker = [&](const QRect& r, int margin) {
+    return markerX < r.left() - margin || markerX > r.right() + margin;
+  };
   // A corner the legend reaches into (a short plot) gives way sideways along its edge, towards
   // the middle of the plot and out of the legend's columns.
   auto besideLegend = [&](QRect r) {
@@ -89,16 +94,22 @@ QRect PlaceReadoutBox(const QRect& plot, const QRect& legend, QSize box, int mar
     }
     return r;
   };
-  // Whole corners first, then those that gave way.
-  std::vector<QRect> candidates(corners.begin(), corners.end());
-  for (const QRect& corner : corners) {
-    if (corner.intersects(legend)) candidates.push_back(besideLegend(corner));
+  // The far side first, whole corners before those that gave way, then the near side likewise:
+  // a box on the pointer's own side sits over the very curves being read.
+  std::vector<QRect> candidates;
+  for (const std::size_t side : {std::size_t{0}, std::size_t{2}}) {
+    for (std::size_t i = side; i < side + 2; ++i) candidates.push_back(corners[i]);
+    for (std::size_t i = side; i < side + 2; ++i) {
+      if (corners[i].intersects(legend)) candidates.push_back(besideLegend(corners[i]));
+    }
   }
   const QRect* usable = nullptr;
-  for (const QRect& candidate : candidates) {
-    if (!free(candidate)) continue;
-    if (clearOfMarker(candidate)) return candidate;
-    if (usable == nullptr) usable = &candidate;
+  for (const int margin : {kMarkerClearance, 0}) {
+    for (const QRect& candidate : candidates) {
+      if (!free(candidate)) continue;
+      if (clearOfMarker(candidate, margin)) return candidate;
+      if (usable == nullptr) usable = &candidate;
+    }
   }
   if (usable != nullptr) return *usable;  // covering the marker rather than the legend
   const QRect* farthest = &corners[0];

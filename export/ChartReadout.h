@@ -32,8 +32,10 @@ struct ChartReadout {
 // from the marker, so that neither the legend nor the point being read is covered. With the
 // legend at the top right that is the bottom right while the pointer is in the left half and
 // the top left while it is in the right half. A corner the legend reaches into (a short plot)
-// gives way along its edge to beside the legend; where nothing clears both legend and marker,
-// the legend is kept clear; where nothing clears the legend, the corner farthest from it.
+// gives way along its edge to beside the legend; the far side's places all come before the near
+// side's, and a place a few pixels clear of the marker before one merely not covering it. Where
+// nothing clears both legend and marker, the legend is kept clear; where nothing clears the
+// legend, the corner farthest from it.
 QRect PlaceReadoutBox(const QRect& plot, const QRect& legend, QSize box, int markerX);
 
 // Draws marker and box over a chart already drawn with `plot` and `legend` where they are.

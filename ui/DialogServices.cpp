@@ -1,8 +1,12 @@
 #include "ui/DialogServices.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -126,11 +130,31 @@ std::unique_ptr<TProgressDisplay> SystemProgressDisplay(QWidget* owner, const QS
   return std::make_unique<SystemProgress>(owner, title);
 }
 
+std::optional<TSheetNames> SystemSheetNames(QWidget* owner) {
+  QDialog dialog(owner);
+  dialog.setWindowTitle(QStringLiteral("计算书"));
+  auto* form = new QFormLayout(&dialog);
+  auto* project = new QLineEdit(&dialog);
+  auto* site = new QLineEdit(&dialog);
+  project->setMinimumWidth(280);
+  form->addRow(QStringLiteral("工程名称:"), project);
+  form->addRow(QStringLiteral("场地名称:"), site);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return TSheetNames{project->text(), site->text()};
+}
+
 }  // namespace
 
 TDialogServices SystemDialogServices() {
-  return {SystemMessageBox,  SystemNotice,       SystemSaveFileName, ShellOpenWebAddress,
-          SystemPrintDialog, SystemPrintPreview, SystemOpenFileName, SystemProgressDisplay};
+  return {SystemMessageBox,    SystemNotice,          SystemSaveFileName,
+          ShellOpenWebAddress, SystemPrintDialog,     SystemPrintPreview,
+          SystemOpenFileName,  SystemProgressDisplay, SystemSheetNames};
 }
 
 QStringList QtNameFilters(const QString& filter) {

@@ -36,6 +36,12 @@ class TProgressDisplay {
   virtual bool Update(const QString& text) = 0;
 };
 
+// The names the calculation sheet prints; either may be empty.
+struct TSheetNames {
+  QString Project;
+  QString Site;
+};
+
 struct TDialogServices {
   // A system message box owned by `owner`, modal to the program; returns the button pressed.
   std::function<int(QWidget* owner, const QString& text, const QString& caption, int flags)>
@@ -57,6 +63,9 @@ struct TDialogServices {
   std::function<std::optional<QString>(QWidget* owner, const QString& filter)> OpenFileName;
   // The progress dialog of a long command titled `title`.
   std::function<std::unique_ptr<TProgressDisplay>(QWidget* owner, const QString& title)> Progress;
+  // The small dialog asking for the sheet's project and site names, empty each time it opens;
+  // nothing when the user cancelled.
+  std::function<std::optional<TSheetNames>(QWidget* owner)> SheetNames;
 };
 
 // The real boxes, dialog and browser request.

@@ -322,7 +322,8 @@ void TForm1::SetTabOrder() {
 // with everything before it stored and everything from it on untouched.
 void TForm1::btn2Click(QObject* Sender) {
   (void)Sender;
-  FCalculatedAt = QDateTime::currentDateTime();
+  const QDateTime started = QDateTime::currentDateTime();
+  FCompleted.reset();
   FPgaZoneIndex = cbb1->currentIndex();
   FTgZoneIndex = cbb2->currentIndex();
   FBasicPga = Parse(cbb1->itemText(FPgaZoneIndex));
@@ -340,6 +341,7 @@ void TForm1::btn2Click(QObject* Sender) {
   FillGrid(*strngrd3, ResultGrid::Platform, *this);
   ClearSpectrumSeries();
   PlotSpectra();
+  FCompleted = TCompletedCalculation{Parameters(), started};
 }
 
 // Save data: the stored inputs, the grids as they stand and the spectra of the chart's class.
@@ -438,10 +440,6 @@ void TForm1::CreateExportCommands() {
 
 namespace {
 
-CaptionedGrid Captioned(ResultGrid which, const TStringGrid& grid) {
-  return {ResultGridCaption(which), GridTextsOf(grid)};
-}
-
 // The chart's layout as on screen; a chart squeezed below its designed size (or not yet laid
 // out) is drawn at that size instead, so that the image keeps its labels.
 QSize ChartImageLayout(const TSpectrumChart& chart) {
@@ -452,41 +450,38 @@ std::string Utf8(const QByteArray& bytes) {
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-// The inputs as stored by the last Calculate, the grids as they stand and the chart as it is
-// drawn: what the sheet shows is what the window shows.
-CalculationSheet SheetOf(const TForm1& form) {
-  CalculationSheet sheet;
-  sheet.titleLine = ReportTitleLine();
-  sheet.calculatedAt =
-      form.FCalculatedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-  sheet.inputs = SheetInputLines(form.cbb1->itemText(form.Parameters().FPgaZoneIndex).toStdString(),
-                                 form.cbb2->itemText(form.Parameters().FTgZoneIndex).toStdString(),
-                                 form.Parameters());
-  sheet.grids = {Captioned(ResultGrid::Pga, *form.strngrd1),
-                 Captioned(ResultGrid::Period, *form.strngrd2),
-                 Captioned(ResultGrid::Platform, *form.strngrd3)};
-  sheet.siteClass = form.cbb3->currentIndex();
-  sheet.chart = &form.cht2->Plot();
-  return sheet;
+// The last complete calculation's sheet, for the chart's site class; refused while the last
+// Calculate stopped short, whose inputs and grids no longer belong together.
+CalculationSheet SheetOf(const TForm1& form, const TSheetNames& names = {}) {
+  if (!form.FCompleted) throw Exception("上次计算未完成, 请改正输入并重新计算后再导出");
+  return MakeCalculationSheet(
+      form.FCompleted->Parameters, form.cbb3->currentIndex(),
+      form.FCompleted->CalculatedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
+      names.Project.toStdString(), names.Site.toStdString());
 }
 
 }  // namespace
 
 void TForm1::ExportSheet1Click(QObject* Sender) {
   (void)Sender;
-  if (!dlgSaveSheet->Execute()) return;
+  SheetOf(*this);  // refused before any dialog opens
+  const std::optional<TSheetNames> names = Application.Services().SheetNames(this);
+  if (!names || !dlgSaveSheet->Execute()) return;
   WriteFileSafely(FileSystemPath(dlgSaveSheet->FileName),
-                  Utf8(CalculationSheetPdf(SheetOf(*this))));
+                  Utf8(CalculationSheetPdf(SheetOf(*this, *names))));
   Application.ShowNotice(Text("完成!"));
 }
 
 void TForm1::Print1Click(QObject* Sender) {
   (void)Sender;
+  SheetOf(*this);
+  const std::optional<TSheetNames> names = Application.Services().SheetNames(this);
+  if (!names) return;
   QPrinter printer(QPrinter::HighResolution);
   PrepareSheetPages(printer);
   printer.setDocName(Text("地震动参数计算书"));
   if (!Application.Services().PrintDialog(this, printer)) return;
-  if (PaintCalculationSheet(printer, SheetOf(*this)) == 0) {
+  if (PaintCalculationSheet(printer, SheetOf(*this, *names)) == 0) {
     throw Exception("The printer did not accept the calculation sheet");
   }
   // "Print to file" makes a PDF: it gets what an exported sheet gets.
@@ -501,13 +496,16 @@ void TForm1::Print1Click(QObject* Sender) {
 }
 
 void TForm1::PrintPreview1Click(QObject* Sender) {
+  SheetOf(*this);
+  const std::optional<TSheetNames> names = Application.Services().SheetNames(this);
+  if (!names) return;
   QPrinter printer(QPrinter::HighResolution);
   PrepareSheetPages(printer);
   printer.setDocName(Text("地震动参数计算书"));
   // The preview asks for the pages from inside Qt's own event handling: the guard keeps any
   // error from unwinding through it.
-  Application.Services().PrintPreview(this, printer, [this, Sender](QPrinter& target) {
-    Dispatch(Application, Sender, [&] { PaintCalculationSheet(target, SheetOf(*this)); });
+  Application.Services().PrintPreview(this, printer, [this, Sender, &names](QPrinter& target) {
+    Dispatch(Application, Sender, [&] { PaintCalculationSheet(target, SheetOf(*this, *names)); });
   });
 }
 

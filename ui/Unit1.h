@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "engine/ParameterSet.h"
 #include "ui/Button.h"
@@ -138,8 +139,14 @@ class TForm1 : public QMainWindow, private ParameterSet {
   std::unique_ptr<TSaveDialog> dlgSaveImage;
   std::unique_ptr<TSaveDialog> dlgSaveBatch;
 
-  // When the last Calculate ran; the calculation sheet prints it.
-  QDateTime FCalculatedAt;
+  // The last Calculate that ran to the end, and when it began: the calculation sheet and the
+  // copied results show it and nothing else. Empty while the last Calculate stopped at a
+  // rejected text or a fault, so no export pairs inputs with results they did not produce.
+  struct TCompletedCalculation {
+    ParameterSet Parameters;
+    QDateTime CalculatedAt;
+  };
+  std::optional<TCompletedCalculation> FCompleted;
 
  private:
   void CreateControls();

@@ -18,13 +18,7 @@ struct Sheet {
   Sheet() : p(test::DesignedParameterSet()) {
     AddSpectrumSeries(chart);
     PlotSpectrumSeries(chart, p, scII);
-    sheet.titleLine = ReportTitleLine();
-    sheet.calculatedAt = "2026-01-02 03:04:05";
-    sheet.inputs = ReportInputLines("0.05", "0.35", p);
-    for (const ResultGrid g : {ResultGrid::Pga, ResultGrid::Period, ResultGrid::Platform})
-      sheet.grids.push_back({ResultGridCaption(g), MakeResultGrid(g, p)});
-    sheet.siteClass = scII;
-    sheet.chart = &chart;
+    sheet = MakeCalculationSheet(p, scII, "2026-01-02 03:04:05");
   }
   ParameterSet p;
   ChartPlot chart;

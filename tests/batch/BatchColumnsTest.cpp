@@ -49,9 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{{"zone", "k1"}, "the input has no column 'pga' (its columns are 'zone', 'k1')"},
         HeaderCase{{"pga", "k1"}, "the input has no column 'zone' (its columns are 'pga', 'k1')"},
         // What was found is shown, cut where it is long, so a garbled header is seen as such.
-        HeaderCase{{"\xE9\x94\x9F\xE6\x96\xA4pga", std::string(70, 'z')},
-                   "the input has no column 'pga' (its columns are '\xE9\x94\x9F\xE6\x96\xA4pga', '" +
-                       std::string(64, 'z') + "…')"},
+        HeaderCase{
+            {"\xE9\x94\x9F\xE6\x96\xA4pga", std::string(70, 'z')},
+            "the input has no column 'pga' (its columns are '\xE9\x94\x9F\xE6\x96\xA4pga', '" +
+                std::string(64, 'z') + "…')"},
         HeaderCase{{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"},
                    "the input has no column 'pga' (its columns are 'a', 'b', 'c', 'd', 'e', 'f', "
                    "'g', 'h', 'i', 'j', 'k', 'l', …)"},

@@ -37,7 +37,7 @@ TEST(BatchMessages, Progress) {
       {2810880, 52428800, 104857600, u',', "已计算 50% (2,810,880 行)"},
       {2810880, 104857600, 104857600, u'\0', "已计算 100% (2810880 行)"},
       {12, 0, 5000, u',', "已计算 0% (12 行)"},
-      {1234, 9000, 0, u'.', "已计算 1.234 行"},  // the standard input: no size
+      {1234, 9000, 0, u'.', "已计算 1.234 行"},   // the standard input: no size
       {5, 900, 800, u',', "已计算 100% (5 行)"},  // a file that grew meanwhile
   };
   const char16_t decimal = DecimalSeparator, thousands = ThousandSeparator;

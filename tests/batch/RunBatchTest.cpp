@@ -200,8 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"Surrogate", "pga,zone,id\n0.05,0.35,\xED\xA0\x80\n", "UTF-8", 2,
                       "not valid UTF-8"},
         MalformedCase{"CutOffGbk", "pga,zone,id\n0.05,0.35,\xD6\n", "GBK", 2, "not valid GBK"},
-        MalformedCase{"Utf8ReadAsGbk", "pga,zone,id\n0.05,0.35,\xE4\xB8\xAD\xE6\x96\x87\n",
-                      "GBK", 2, "not valid GBK: the text is UTF-8; leave out --input-encoding"},
+        MalformedCase{"Utf8ReadAsGbk", "pga,zone,id\n0.05,0.35,\xE4\xB8\xAD\xE6\x96\x87\n", "GBK",
+                      2, "not valid GBK: the text is UTF-8; leave out --input-encoding"},
         MalformedCase{"Utf8MarkReadAsGbk", "\xEF\xBB\xBFpga,zone\n", "GBK", 1,
                       "the input begins with a UTF-8 byte-order mark, but is read as GBK; leave "
                       "out --input-encoding"},
@@ -220,7 +220,8 @@ TEST(RunBatch, GbkInputIsDecoded) {
   BatchSettings settings = Defaults(BatchFormat::JsonLines);
   settings.inputCodePage = "GBK";
   const Output out = RunOn("pga,zone,\xB5\xD8\xB5\xE3\n0.05,0.35,\xD6\xD0\xCE\xC4\n", settings);
-  EXPECT_TRUE(out.text.starts_with("{\"input\":{\"pga\":\"0.05\",\"zone\":\"0.35\",\"地点\":\"中文\"}"))
+  EXPECT_TRUE(
+      out.text.starts_with("{\"input\":{\"pga\":\"0.05\",\"zone\":\"0.35\",\"地点\":\"中文\"}"))
       << out.text;
 }
 
@@ -229,18 +230,18 @@ TEST(RunBatch, GbkInputIsDecoded) {
 TEST(RunBatch, TextTheOutputCannotHoldIsReported) {
   BatchSettings settings = Defaults();
   settings.outputCodePage = "GBK";
-  const Output out = RunOn("pga,zone,id,\xED\x95\x9C\n0.05,0.35,\xED\x95\x9C\xEA\xB5\xAD,\n"
-                           "0.05,0.35,中,\n0.05,0.35,ok,\n0.05,x\xED\x95\x9C,,\n",
-                           settings);
+  const Output out = RunOn(
+      "pga,zone,id,\xED\x95\x9C\n0.05,0.35,\xED\x95\x9C\xEA\xB5\xAD,\n"
+      "0.05,0.35,中,\n0.05,0.35,ok,\n0.05,x\xED\x95\x9C,,\n",
+      settings);
   EXPECT_EQ(out.summary.rowsWithLostText, 3);
   EXPECT_EQ(out.summary.firstLostLine, 1);
   const std::string gbk = "characters GBK cannot represent were written as \"?\"";
   EXPECT_EQ(out.recorder.lost,
-            (std::vector<std::pair<long long, std::string>>{
-                {1, "column \"\xED\x95\x9C\": " + gbk},
-                {2, "column \"id\": " + gbk},
-                {5, "column \"zone\": " + gbk},
-                {5, "column \"error\": " + gbk}}));
+            (std::vector<std::pair<long long, std::string>>{{1, "column \"\xED\x95\x9C\": " + gbk},
+                                                            {2, "column \"id\": " + gbk},
+                                                            {5, "column \"zone\": " + gbk},
+                                                            {5, "column \"error\": " + gbk}}));
   const auto records = Records(out.text);
   ASSERT_EQ(records.size(), 5u);
   EXPECT_EQ(records[1][2], "??");

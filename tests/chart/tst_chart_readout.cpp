@@ -122,6 +122,11 @@ class TestChartReadout : public QObject {
       QVERIFY(plot.contains(box));
       QVERIFY(!box.intersects(chart_->LegendRect()));
       QVERIFY2(x < box.left() || x > box.right(), qPrintable(QString::number(x)));
+      // Near either edge, on the other side of the plot from the pointer, not just beside it.
+      if (std::abs(x - plot.center().x()) > plot.width() / 4) {
+        QVERIFY2((x < plot.center().x()) != (box.center().x() < plot.center().x()),
+                 qPrintable(QString::number(x)));
+      }
     }
   }
 
@@ -151,6 +156,8 @@ class TestChartReadout : public QObject {
     const QRect tall(300, 20, 90, 140);
     QTest::newRow("tall legend, pointer left") << tall << 100 << QPoint(196, 136);
     QTest::newRow("tall legend, pointer under the slid box") << tall << 220 << QPoint(54, 14);
+    // A pointer just left of the top left corner: that corner would sit right beside it.
+    QTest::newRow("tall legend, pointer at the left edge") << tall << 52 << QPoint(196, 136);
   }
   void corners() {
     QFETCH(QRect, legend);

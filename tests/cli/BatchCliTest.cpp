@@ -284,8 +284,7 @@ TEST(BatchCli, InputAndOutputCodePages) {
   EXPECT_EQ(gbk.status, kExitSuccess) << gbk.err;
   EXPECT_TRUE(gbk.out.starts_with("\xB5\xD8\xB5\xE3,pga,zone,error,")) << gbk.out;
   EXPECT_NE(gbk.out.find("\r\n\xB1\xB1\xBE\xA9,0.05,0.35,,0.0120,"), std::string::npos);
-  const CliRun json =
-      RunArgs({"--batch", in, "--input-encoding", "GBK", "--format", "jsonl"});
+  const CliRun json = RunArgs({"--batch", in, "--input-encoding", "GBK", "--format", "jsonl"});
   EXPECT_TRUE(json.out.starts_with("{\"input\":{\"地点\":\"北京\",")) << json.out;
 }
 

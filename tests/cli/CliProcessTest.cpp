@@ -1,7 +1,9 @@
 // The built program as a user runs it: exit status, messages, and the files it leaves.
 #include <fcntl.h>
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <algorithm>
 
 #include "ProgramRun.h"
 #include "report/TextEncoding.h"
@@ -166,6 +168,32 @@ TEST(CliProcess, SeveralOutputsAllOrNothing) {
     EXPECT_EQ(ReadFile(work / "keep.pdf"), "former pdf");
     EXPECT_EQ(ReadFile(work / "keep.csv"), "former csv");
     EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"folder.png", "keep.csv", "keep.pdf"}));
+  }
+}
+
+// One A4 page for every input and locale (the fonts found differ by language), and a long
+// number is one word on it, never wrapped inside its cell.
+TEST(CliProcess, SheetIsOnePageWhateverTheInputsAndLocale) {
+  const std::vector<std::string> kInputs[] = {
+      {}, {"--k1", "1e300", "--beta-max", "1e8"}, {"--site", "IV"}};
+  for (const char* locale : {"C.UTF-8", "zh_CN.UTF-8"}) {
+    for (const auto& inputs : kInputs) {
+      const TempFolder work;
+      std::vector<std::string> args = inputs;
+      args.insert(args.end(), {"--pdf", "s.pdf"});
+      const Outcome run = RunToEnd(Launch(
+          args, work.Path(), {std::string("LC_ALL=") + locale, std::string("LANG=") + locale}));
+      ASSERT_EQ(run.status, 0) << run.err;
+      const auto info = ToolOutput("pdfinfo", "", (work / "s.pdf").string());
+      if (!info) GTEST_SKIP() << "pdfinfo is not installed";
+      EXPECT_NE(info->find("Pages:           1\n"), std::string::npos) << locale << *info;
+      if (inputs.size() == 4) {
+        const auto text = ToolOutput("pdftotext", "-enc UTF-8", (work / "s.pdf").string(), "-");
+        ASSERT_TRUE(text.has_value());
+        const std::vector<std::string> words = Words(*text);
+        EXPECT_NE(std::find(words.begin(), words.end(), "1666500.0000"), words.end()) << *text;
+      }
+    }
   }
 }
 

@@ -151,7 +151,8 @@ TEST(ParseCommandLine, RepeatedAndUnusedOptions) {
   const std::pair<std::vector<std::string_view>, std::string> kCases[] = {
       {{"--pga", "0.10", "--pga=0.40"}, "option '--pga' is given more than once"},
       {{"--batch", "a", "--batch", "b"}, "option '--batch' is given more than once"},
-      {{"--batch", "a", "--output", "x", "--output=y"}, "option '--output' is given more than once"},
+      {{"--batch", "a", "--output", "x", "--output=y"},
+       "option '--output' is given more than once"},
       {{"--k1=2", "--k1=2"}, "option '--k1' is given more than once"},
       {{"--batch", "a", "--period=abc"},
        "--period does not go with --batch: give the rows a period column"},
@@ -182,8 +183,8 @@ TEST(ParseCommandLine, RepeatedAndUnusedOptions) {
   const std::vector<std::string_view> used[] = {
       {"--period", "1", "--period", "2", "--encoding", "GBK", "--site", "IV"},
       {"--batch", "a", "--site", "I0", "--k1", "3", "--encoding", "GBK", "--output", "o"},
-      {"--pdf", "s.pdf", "--report", "r.csv", "--encoding", "GBK", "--project", "P",
-       "--site-name", "S"},
+      {"--pdf", "s.pdf", "--report", "r.csv", "--encoding", "GBK", "--project", "P", "--site-name",
+       "S"},
       {"--format", "json", "--period", "1"},
   };
   for (const auto& args : used) {

@@ -15,8 +15,8 @@
 #include "report/CalculateFromTexts.h"
 #include "report/ReportLines.h"
 #include "report/TextEncoding.h"
-#include "text/ParseDecimalText.h"
 #include "text/DecimalFormats.h"
+#include "text/ParseDecimalText.h"
 
 namespace gb {
 namespace {

@@ -340,15 +340,24 @@ def run(program, cli, work):
         # The calculation sheet by its shortcut, from wherever the focus is.
         sheet = os.path.join(work, "sheet.pdf")
         d.key("ctrl+e")
+        # First the names the sheet prints: the project's field has the focus, Tab to the site's.
+        names = d.wait_window("计算书")
+        d.wait_focus(names, "the names dialog")
+        d.type_into_focused("Line 7")
+        d.key("Tab")
+        d.type_into_focused("K12+300")
+        d.key("Return")
+        d.wait_gone(names, "the names dialog")
         s.answer_save_dialog(sheet)
         if not read(sheet).startswith(b"%PDF-"):
             raise Failure("Ctrl+E wrote no PDF")
         if shutil.which("pdftotext"):
             text = subprocess.run(["pdftotext", "-enc", "UTF-8", sheet, "-"], capture_output=True,
                                   text=True, timeout=WAIT).stdout
-            if "设计反应谱（场地类别 I1）" not in text or "输入参数" not in text:
+            if ("设计反应谱（场地类别 I1）" not in text or "输入参数" not in text
+                    or "Line 7" not in text or "K12+300" not in text):
                 raise Failure("the sheet does not read back as the window's: " + text[:400])
-        log("ok: Ctrl+E wrote the calculation sheet of site class I1")
+        log("ok: Ctrl+E asked for the names and wrote the calculation sheet of site class I1")
 
         # 文件 opened with the mouse, its fourth item (导出反应谱图…) chosen with the keys.
         s.click(20, 10)

@@ -3,10 +3,12 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
+#include <functional>
 
 #include "TestSupport.h"
 #include "export/CalculationSheet.h"
 #include "export/ResponseChart.h"
+#include "export/SheetMethod.h"
 #include "tests/support/PopplerTools.h"
 
 namespace gb {
@@ -16,21 +18,11 @@ using namespace test;
 
 struct SheetFixture {
   explicit SheetFixture(const ParameterSet& parameters, int siteClass = scIII)
-      : p(parameters), grids(p) {
-    AddSpectrumSeries(chart);
-    PlotSpectrumSeries(chart, p, siteClass);
-    sheet.titleLine = ReportTitleLine();
-    sheet.calculatedAt = "2026-01-02 03:04:05";
-    sheet.inputs = SheetInputLines("0.20", "0.40", p);
-    sheet.grids = {{ResultGridCaption(ResultGrid::Pga), grids.pga},
-                   {ResultGridCaption(ResultGrid::Period), grids.period},
-                   {ResultGridCaption(ResultGrid::Platform), grids.platform}};
-    sheet.siteClass = siteClass;
-    sheet.chart = &chart;
-  }
+      : p(parameters),
+        grids(p),
+        sheet(MakeCalculationSheet(p, siteClass, "2026-01-02 03:04:05", "京沪线", "K12+300")) {}
   ParameterSet p;
   ResultGrids grids;
-  ChartPlot chart;
   CalculationSheet sheet;
 };
 
@@ -105,15 +97,59 @@ TEST(CalculationSheet, SiteTableTakesTheChosenColumnOfTheGrids) {
   EXPECT_EQ(rows[lvBasic].platform, "0.0900");
 }
 
-// Texts far too long for their cells wrap instead of running into their neighbours, and a block
-// that no longer fits moves to a further page.
-TEST(CalculationSheet, OverlongTextsWrapOntoFurtherPages) {
-  SheetFixture f(DefaultParameters());
+// Whatever the texts, one page: long numbers get a smaller type rather than a second line, and
+// long names wrap and shrink the whole.
+TEST(CalculationSheet, OverlongTextsStayOnOnePage) {
   const std::string huge(400, '9');
-  for (int row = 1; row < kGridRows; ++row)
-    for (int col = 1; col < kGridColumns; ++col) f.sheet.grids[0].grid.Cells(col, row) = huge;
-  EXPECT_GE(PageCount(f.sheet), 2);
-  EXPECT_FALSE(CalculationSheetPdf(f.sheet).isEmpty());
+  const std::function<void(SheetFixture&)> changes[] = {
+      [&](SheetFixture& f) {
+        for (int row = 1; row < kGridRows; ++row)
+          for (int col = 1; col < kGridColumns; ++col) f.sheet.grids[0].grid.Cells(col, row) = huge;
+      },
+      [&](SheetFixture& f) { f.sheet.project = std::string(3000, 'P'); },
+      [&](SheetFixture& f) {
+        for (ReportInputLine& input : f.sheet.inputs) input.value = huge;
+      },
+  };
+  for (const auto& change : changes) {
+    SheetFixture f(DefaultParameters());
+    change(f);
+    EXPECT_EQ(PageCount(f.sheet), 1);
+  }
+}
+
+// What a calculation book states besides the numbers, and the numbers of the method.
+TEST(CalculationSheet, MethodStandardAndSignOff) {
+  const SheetFixture f(DefaultParameters());
+  const TempFolder folder;
+  const auto text = ToolOutput("pdftotext", "-enc UTF-8", SavedPdf(folder, f.sheet), "-");
+  if (!text) GTEST_SKIP() << "pdftotext is not installed";
+  for (const char* fixed :
+       {"计算方法", "GB 18306-2015", "T0 = 0.1 s", "βm = 2.5", "γ = 0.9", "(Tg/T)^γ", "Fa",
+        "0.7380", "计算：", "校对：", "审核：", "京沪线", "K12+300"}) {
+    EXPECT_NE(text->find(fixed), std::string::npos) << fixed;
+  }
+  // The sheet draws its own spectra: four curves of its class, whatever a screen hides.
+  EXPECT_NE(text->find("极罕遇地震动"), std::string::npos);
+}
+
+TEST(SheetMethod, CoefficientsAndTexts) {
+  const ParameterSet p = DefaultParameters();
+  const std::vector<SiteCoefficientRow> rows = SiteCoefficientRows(p);
+  ASSERT_EQ(rows.size(), 4u);
+  // Site-class-II values 0.016665, 0.05, 0.095 and 0.145 g; the grids' A is Fa times them.
+  const char* const i0[] = {"0.7200", "0.7200", "0.7380", "0.7490"};
+  const char* const iv[] = {"1.2500", "1.2500", "1.2050", "1.1100"};
+  for (int l = 0; l < kLevelCount; ++l) {
+    EXPECT_EQ(rows[l].level, kLevelLabels[l]);
+    EXPECT_EQ(rows[l].fa[scI0], i0[l]) << l;
+    EXPECT_EQ(rows[l].fa[scII], "1.0000") << l;
+    EXPECT_EQ(rows[l].fa[scIV], iv[l]) << l;
+  }
+  const std::vector<std::string> lines = SheetMethodLines(p);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_NE(lines[2].find("K1·α = 2.9 × 0.05"), std::string::npos) << lines[2];
+  EXPECT_NE(lines[3].find("罕遇地震动加 0.05 s"), std::string::npos) << lines[3];
 }
 
 // βm is a ratio: the sheet drops the report's "(s)" from its caption, and only from it.

@@ -74,14 +74,7 @@ TEST(PdfFontNames, AnUnexpectedLayoutIsLeftAlone) {
 
 TEST(PdfFontNames, TheSheetNamesEveryFontAsAnEmbeddedSubset) {
   const ParameterSet p = test::DefaultParameters();
-  const test::ResultGrids grids(p);
-  ChartPlot chart;
-  AddSpectrumSeries(chart);
-  PlotSpectrumSeries(chart, p, scII);
-  CalculationSheet sheet;
-  sheet.inputs = SheetInputLines("0.05", "0.35", p);
-  sheet.grids = {{"A", grids.pga}, {"B", grids.period}, {"C", grids.platform}};
-  sheet.chart = &chart;
+  const CalculationSheet sheet = MakeCalculationSheet(p, scII, "2026-01-02 03:04:05");
   const QByteArray bytes = CalculationSheetPdf(sheet);
   ExpectConsistent(bytes);
 

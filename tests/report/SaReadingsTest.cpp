@@ -10,8 +10,8 @@
 #include "report/SaReadings.h"
 #include "report/SaReadout.h"
 #include "tests/text/SeparatorGuard.h"
-#include "text/ErrorText.h"
 #include "text/DecimalFormats.h"
+#include "text/ErrorText.h"
 #include "text/Errors.h"
 
 namespace gb {

@@ -463,8 +463,7 @@ TEST(WriteFilesSafely, AllOrNothing) {
       // The second is put in place after the first, then the third's folder is gone: the two
       // already in place get their former content back.
       {"PuttingInPlaceFails",
-       [](const fs::path& work) { fs::rename(work / "c", work / "c-moved"); }, "c/three.png",
-       true},
+       [](const fs::path& work) { fs::rename(work / "c", work / "c-moved"); }, "c/three.png", true},
   };
   for (const TemporaryKind kind : kKinds) {
     for (const Case& c : cases) {

@@ -58,6 +58,13 @@ TDialogServices Recorder::Services() {
     progress->recorder = this;
     return progress;
   };
+  services.SheetNames = [this](QWidget*) {
+    ++sheetNamesRequests;
+    if (sheetNamesAnswers.empty()) return std::optional<TSheetNames>(TSheetNames{});
+    const std::optional<TSheetNames> answer = sheetNamesAnswers.front();
+    sheetNamesAnswers.pop_front();
+    return answer;
+  };
   return services;
 }
 

@@ -45,6 +45,9 @@ struct Recorder {
   std::vector<QString> progressTitles;
   std::vector<QString> progressTexts;  // every update of every progress dialog
   int cancelAfterUpdates = -1;         // the user presses Cancel at that update; -1: never
+  // Answers of the sheet's names dialog; an empty queue answers empty names, nothing cancels.
+  std::deque<std::optional<TSheetNames>> sheetNamesAnswers;
+  int sheetNamesRequests = 0;
 
   TDialogServices Services();
 };

@@ -76,8 +76,9 @@ class TestExports : public QObject {
     program.recorder.saveAnswers.push_back(file);
     form.cbb3->setCurrentIndex(scIV);
     form.cbb3Change(form.cbb3);
-    QVERIFY(QDateTime::currentDateTime().secsTo(form.FCalculatedAt) <= 0);
-    form.FCalculatedAt = QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5));
+    QVERIFY(QDateTime::currentDateTime().secsTo(form.FCompleted->CalculatedAt) <= 0);
+    form.FCompleted->CalculatedAt = QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5));
+    program.recorder.sheetNamesAnswers.push_back(TSheetNames{"京沪线", "K12+300"});
     QTest::keyClick(form.strngrd2, Qt::Key_E, Qt::ControlModifier);
     QVERIFY(ReadAll(file).startsWith("%PDF-"));
     QCOMPARE(program.recorder.notices.size(), std::size_t{1});
@@ -92,6 +93,49 @@ class TestExports : public QObject {
     QVERIFY(text->find("0.1563") != std::string::npos);
     // The time of the last Calculate, not of the export.
     QVERIFY(text->find("2020-01-02 03:04:05") != std::string::npos);
+    QVERIFY(text->find("京沪线") != std::string::npos);
+    QVERIFY(text->find("K12+300") != std::string::npos);
+  }
+
+  // After a Calculate that stopped at a rejected text, the stored inputs and the grids no longer
+  // belong together: every export of them is refused, before any dialog, until a Calculate runs
+  // to the end. The chart images show the screen and stay.
+  void exportsAfterAnUnfinishedCalculateAreRefused() {
+    Program program;
+    TForm1& form = *program.form;
+    form.cbb1->setCurrentIndex(4);
+    form.edt2->setText("abc");
+    form.btn2->click();
+    program.recorder.errorBoxes.clear();
+    const QString refused = QStringLiteral("上次计算未完成, 请改正输入并重新计算后再导出.");
+    QGuiApplication::clipboard()->setText("before");
+    for (QAction* command : {form.ExportSheet1, form.Print1, form.PrintPreview1, form.CopyAll1}) {
+      command->trigger();
+      QCOMPARE(program.recorder.errorBoxes.size(), std::size_t{1});
+      QCOMPARE(program.recorder.errorBoxes[0].text, refused);
+      program.recorder.errorBoxes.clear();
+    }
+    QCOMPARE(program.recorder.sheetNamesRequests, 0);
+    QVERIFY(program.recorder.saveRequests.empty());
+    QCOMPARE(program.recorder.printDialogs, 0);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("before"));
+
+    form.edt2->setText("1.9");
+    form.btn2->click();
+    form.CopyAll1->trigger();
+    QVERIFY(program.recorder.errorBoxes.empty());
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        "输入参数\nII类场地地震动峰值加速度(g)\t0.30\n"));
+  }
+
+  // Cancel in the names dialog ends the command; nothing else opens.
+  void cancelledNamesDialogExportsNothing() {
+    Program program;
+    program.recorder.sheetNamesAnswers.push_back(std::nullopt);
+    program.form->ExportSheet1->trigger();
+    QCOMPARE(program.recorder.sheetNamesRequests, 1);
+    QVERIFY(program.recorder.saveRequests.empty());
+    QVERIFY(program.recorder.errorBoxes.empty());
   }
 
   void exportSheetFailureShowsTheFileError() {
