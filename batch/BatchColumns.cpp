@@ -65,11 +65,12 @@ BatchColumns MapBatchColumns(const std::vector<std::string>& header) {
   std::unordered_set<std::string> seen;
   seen.reserve(header.size());
   for (std::size_t i = 0; i < header.size(); ++i) {
-    std::string name = NormalColumnName(header[i]);
-    if (seen.contains(name)) {
+    const auto [at, fresh] = seen.insert(NormalColumnName(header[i]));
+    if (!fresh) {
       std::string message = "the input has two columns named '";
       throw EBatchHeader(message.append(EchoedText(header[i])).append("'"));
     }
+    const std::string& name = *at;
     if (IsOutputColumnName(name)) {
       std::string message = "the input column '";
       throw EBatchHeader(
@@ -80,7 +81,6 @@ BatchColumns MapBatchColumns(const std::vector<std::string>& header) {
     }
     if (name == "period") columns.period = static_cast<int>(i);
     if (name == "site") columns.site = static_cast<int>(i);
-    seen.insert(std::move(name));
   }
   for (const int input : {biPga, biZone}) {
     if (columns.input[input] < 0) {
