@@ -84,6 +84,11 @@ void BM_WideHeader(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(MapBatchColumns(header));
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_WideHeader)->Arg(100000)->Arg(200000)->Arg(400000)->Complexity()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WideHeader)
+    ->Arg(100000)
+    ->Arg(200000)
+    ->Arg(400000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -116,7 +116,11 @@ std::string EncodeText(std::string_view utf8, std::string_view codePage) {
   return TextEncoder(codePage).Encode(utf8);
 }
 
-std::string DecodeText(std::string_view bytes, std::string_view codePage) {
+namespace {
+
+// The UTF-8 form of `bytes`; a byte that starts no character of the code page, or a character
+// cut off at the end, becomes one "?" (the rest still comes through), or, `strict`, nothing.
+std::optional<std::string> Decode(std::string_view bytes, std::string_view codePage, bool strict) {
   const iconv_t converter = FindConverter(codePage, true);
   if (converter == kNoConverter) throw EUnknownCodePage(codePage);
   iconv(converter, nullptr, nullptr, nullptr, nullptr);
@@ -124,9 +128,8 @@ std::string DecodeText(std::string_view bytes, std::string_view codePage) {
   std::size_t used = 0;
   const char* in = bytes.data();
   std::size_t inLeft = bytes.size();
-  // A byte that starts no character of the code page, or a character cut off at the end,
-  // becomes one "?"; the rest of the text still comes through.
   while (Convert(converter, in, inLeft, out, used) != 0) {
+    if (strict) return std::nullopt;
     ++in;
     --inLeft;
     if (used == out.size()) out.resize(out.size() * 2);
@@ -136,21 +139,18 @@ std::string DecodeText(std::string_view bytes, std::string_view codePage) {
   return out;
 }
 
+}  // namespace
+
+std::string DecodeText(std::string_view bytes, std::string_view codePage) {
+  return *Decode(bytes, codePage, false);
+}
+
 std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::string_view codePage) {
   if (codePage == "UTF-8") {
     if (!IsValidUtf8(bytes)) return std::nullopt;
     return std::string(bytes);
   }
-  const iconv_t converter = FindConverter(codePage, true);
-  if (converter == kNoConverter) throw EUnknownCodePage(codePage);
-  iconv(converter, nullptr, nullptr, nullptr, nullptr);
-  std::string out(bytes.size() * 2 + 16, '\0');
-  std::size_t used = 0;
-  const char* in = bytes.data();
-  std::size_t inLeft = bytes.size();
-  if (Convert(converter, in, inLeft, out, used) != 0) return std::nullopt;
-  out.resize(used);
-  return out;
+  return Decode(bytes, codePage, true);
 }
 
 bool IsValidUtf8(std::string_view bytes) {

@@ -115,3 +115,33 @@ TEST(SystemCodePage, AsciiWidensToUtf8) {
 
 }  // namespace
 }  // namespace gb
+
+namespace gb {
+namespace {
+
+TEST(TextEncoding, ValidUtf8AndStrictDecoding) {
+  const std::pair<std::string, bool> kUtf8[] = {
+      {"", true},
+      {"ascii, 中文, \xF0\x9F\x98\x80", true},
+      {"\xF4\x8F\xBF\xBF", true},   // U+10FFFF
+      {"\xF4\x90\x80\x80", false},  // above U+10FFFF
+      {"\xE0\x9F\xBF", false},      // overlong three-byte form
+      {"\xED\xBF\xBF", false},      // a surrogate
+      {"\xE4\xB8", false},          // cut off
+      {"\x80", false},              // a stray continuation byte
+      {"\xC1\xBF", false},          // overlong two-byte form
+  };
+  for (const auto& [bytes, valid] : kUtf8) {
+    EXPECT_EQ(IsValidUtf8(bytes), valid) << bytes;
+    EXPECT_EQ(DecodeTextStrictly(bytes, "UTF-8").has_value(), valid) << bytes;
+  }
+  EXPECT_EQ(DecodeTextStrictly("\xD6\xD0\xCE\xC4", "GBK"), std::optional<std::string>("中文"));
+  EXPECT_EQ(DecodeTextStrictly("\xD6\xD0\xCE", "GBK"), std::nullopt);
+  EXPECT_EQ(DecodeText("\xD6\xD0\xCE", "GBK"), "中?");
+  bool lost = false;
+  EXPECT_EQ(TextEncoder("GBK").Encode("中\xED\x95\x9C", &lost), "\xD6\xD0?");
+  EXPECT_TRUE(lost);
+}
+
+}  // namespace
+}  // namespace gb
