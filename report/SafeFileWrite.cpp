@@ -456,21 +456,29 @@ void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<vo
     Prepare(entry.file, files[i].path, *entry.content, write, kind);
   }
   if (beforeCommit) beforeCommit();
+  // Renames first: they are what can be undone. Devices and pipes, written in place, come last.
+  std::vector<std::size_t> order;
+  for (const bool inPlace : {false, true}) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (entries[i].file.inPlace == inPlace) order.push_back(i);
+    }
+  }
   std::size_t committed = 0;
   try {
-    for (; committed < entries.size(); ++committed) Commit(entries[committed].file, write);
+    for (; committed < order.size(); ++committed) Commit(entries[order[committed]].file, write);
   } catch (...) {
     // Rare (a rename refused after every new file was complete): the files already in place get
     // their former content back, or go again where there was none.
     while (committed-- > 0) {
-      const Entry& entry = entries[committed];
+      const std::size_t i = order[committed];
+      const Entry& entry = entries[i];
       try {
         if (entry.former) {
           SaveContent former(*entry.former);
-          WriteContentSafely(files[committed].path, former, ::write, kind);
-        } else {
+          WriteContentSafely(files[i].path, former, ::write, kind);
+        } else if (!entry.file.target.exists) {
           ::unlink(entry.file.target.path.c_str());
-        }
+        }  // a device or a pipe: what went out cannot be called back
       } catch (...) {
         // the first failure is the one to report
       }
