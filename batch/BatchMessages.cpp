@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "report/SystemTexts.h"
+#include "platform/SystemTexts.h"
 #include "text/DecimalFormats.h"
 
 namespace gb {

@@ -9,7 +9,7 @@
 
 #include "batch/BatchRow.h"
 #include "batch/CellTextMemo.h"
-#include "report/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace gb {
 

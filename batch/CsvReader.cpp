@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "batch/BatchErrors.h"
-#include "report/SystemTexts.h"
+#include "platform/SystemTexts.h"
 
 namespace gb {
 

@@ -4,7 +4,7 @@
 
 #include "batch/BatchErrors.h"
 #include "batch/CsvReader.h"
-#include "report/TextEncoding.h"
+#include "platform/TextEncoding.h"
 #include "text/EchoedText.h"
 
 namespace gb {

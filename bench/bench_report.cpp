@@ -3,9 +3,9 @@
 
 #include "engine/DesignResponse.h"
 #include "engine/ParameterSet.h"
+#include "platform/TextEncoding.h"
 #include "report/ReportLines.h"
 #include "report/ResultGridTexts.h"
-#include "report/TextEncoding.h"
 #include "tests/support/DesignedParameters.h"
 #include "text/NumberSeparators.h"
 #include "text/ParseDecimalText.h"

@@ -1,8 +1,5 @@
 #include "cli/BatchCli.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -13,9 +10,10 @@
 #include "batch/BatchErrors.h"
 #include "batch/BatchMessages.h"
 #include "batch/RunBatch.h"
-#include "report/SafeFileWrite.h"
-#include "report/SystemTexts.h"
-#include "report/TextEncoding.h"
+#include "platform/SafeFileWrite.h"
+#include "platform/SystemTexts.h"
+#include "platform/Terminal.h"
+#include "platform/TextEncoding.h"
 #include "text/ErrorText.h"
 
 namespace gb {
@@ -123,9 +121,9 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
     file.open(*options.batch, std::ios::binary);
     if (!file) return cannotRead(CannotOpenInputText(*options.batch, errno));
     in = &file;
-  } else if (::fcntl(STDIN_FILENO, F_GETFD) < 0) {
+  } else if (const int error = StandardInputError(); error != 0) {
     // A closed standard input would read as an empty file and blame its missing header.
-    return cannotRead("Cannot read the standard input. " + SystemErrorText(errno));
+    return cannotRead("Cannot read the standard input. " + SystemErrorText(error));
   }
   const BatchSettings settings = SettingsOf(options, context);
   TerminalObserver observer(err, context);

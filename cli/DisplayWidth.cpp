@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "text/Utf8.h"
+
 namespace gb {
 
 namespace {
@@ -26,20 +28,17 @@ bool IsWide(char32_t code) {
   return range != std::begin(kWideRanges) && code <= std::prev(range)->last;
 }
 
-// Decodes the character at the front of `text` and drops it; a stray byte comes out as itself.
+// Decodes the character at the front of `text` and drops it; a broken one (a stray byte, or a
+// character cut off with the continuation bytes it has) comes out as its first byte, one column,
+// as a terminal shows one replacement character for it.
 char32_t TakeCharacter(std::string_view& text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-  std::size_t used = 1;
-  while (used < length && used < text.size() &&
-         (static_cast<unsigned char>(text[used]) & 0xC0) == 0x80) {
-    code = (code << 6) | (static_cast<unsigned char>(text[used]) & 0x3F);
-    ++used;
+  if (const Utf8Character c = DecodeUtf8(text); c.length > 0) {
+    text.remove_prefix(c.length);
+    return c.code;
   }
-  if (used < length) code = lead;
-  text.remove_prefix(used);
-  return code;
+  const char32_t lead = static_cast<unsigned char>(text[0]);
+  text.remove_prefix(BrokenUtf8Length(text));
+  return lead;
 }
 
 }  // namespace

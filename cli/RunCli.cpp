@@ -1,7 +1,5 @@
 #include "cli/RunCli.h"
 
-#include <unistd.h>
-
 #include <exception>
 #include <iostream>
 #include <new>
@@ -14,19 +12,20 @@
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
 #include "cli/SaReadingTable.h"
+#include "platform/SafeFileWrite.h"
+#include "platform/SystemCodePage.h"
+#include "platform/SystemTexts.h"
+#include "platform/Terminal.h"
+#include "platform/TextEncoding.h"
 #include "report/SaReadings.h"
-#include "report/SafeFileWrite.h"
 #include "report/SaveReport.h"
-#include "report/SystemCodePage.h"
-#include "report/SystemTexts.h"
-#include "report/TextEncoding.h"
 #include "text/ErrorText.h"
 #include "text/Errors.h"
 #include "text/NumberSeparators.h"
 #include "text/ParseDecimalText.h"
 
 #ifdef GB_HAVE_EXPORT
-#include "cli/ExportFiles.h"
+#include "export/OffscreenExports.h"
 #endif
 
 namespace gb {
@@ -87,7 +86,10 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   }
   std::string pdf, chart;
 #ifdef GB_HAVE_EXPORT
-  ExportFiles exports = MakeExportFiles(options, p);
+  ExportFiles exports =
+      MakeExportFiles({options.pdf.has_value(), options.chart, options.chartWidth,
+                       options.chartHeight, options.siteClass, options.project, options.siteName},
+                      p);
   pdf = std::move(exports.pdf).value_or("");
   chart = std::move(exports.chart).value_or("");
 #endif
@@ -154,7 +156,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
 #endif
 
   // Binary PDF bytes would garble the terminal rather than land anywhere useful.
-  if (parsed.options.pdf == "-" && &out == &std::cout && ::isatty(STDOUT_FILENO) == 1) {
+  if (parsed.options.pdf == "-" && &out == &std::cout && IsTerminal(StandardStream::Output)) {
     return UsageError(err,
                       "--pdf - would write binary PDF onto the terminal; redirect the standard "
                       "output to a file or a program, or name a file");
@@ -176,7 +178,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
       }
     }
     // The progress line only where a person watches the program's own standard error.
-    const bool progressLine = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+    const bool progressLine = &err == &std::cerr && IsTerminal(StandardStream::Error);
     return RunBatchCli(utf8, {codePage, terminalCodePage, progressLine}, out, err);
   }
   try {

@@ -1,8 +1,8 @@
 #include "report/SaveReport.h"
 
+#include "platform/SafeFileWrite.h"
+#include "platform/TextEncoding.h"
 #include "report/ReportLines.h"
-#include "report/SafeFileWrite.h"
-#include "report/TextEncoding.h"
 
 namespace gb {
 

@@ -1,7 +1,30 @@
-// Separators are UTF-16 code units but every text here is UTF-8.
+// Every text of the program is UTF-8: the one decoder of its characters, and the encoding of the
+// separators, which are UTF-16 code units.
 #pragma once
 
 #include <cstddef>
+#include <string_view>
+
+namespace gb {
+
+// The character at the start of `text`: its code point and its length in bytes. The length is 0
+// where no well-formed character begins there: a stray continuation byte, an overlong form, a
+// surrogate, a code point beyond U+10FFFF, a character cut off, or an empty text.
+struct Utf8Character {
+  char32_t code = 0;
+  std::size_t length = 0;
+};
+Utf8Character DecodeUtf8(std::string_view text);
+
+// The bytes one broken character at the start of a non-empty `text` takes (where DecodeUtf8 finds
+// none): its first byte and the continuation bytes after it, up to the length the first byte
+// announces; at least 1. One replacement character stands for them all.
+std::size_t BrokenUtf8Length(std::string_view text);
+
+// Whether every byte of `text` belongs to a well-formed character.
+bool IsValidUtf8(std::string_view text);
+
+}  // namespace gb
 
 namespace gb::detail {
 

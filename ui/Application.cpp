@@ -6,11 +6,12 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "platform/ApplicationTitle.h"
-#include "platform/QtTranslations.h"
+#include "platform/LocaleSeparators.h"
 #include "text/ErrorText.h"
 #include "text/NumberSeparators.h"
+#include "ui/ApplicationTitle.h"
 #include "ui/DesktopResources.h"
+#include "ui/QtTranslations.h"
 
 namespace gb {
 

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <utility>
 
-#include "platform/ShellOpen.h"
+#include "ui/ShellOpen.h"
 
 namespace gb {
 

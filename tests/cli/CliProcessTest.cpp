@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "ProgramRun.h"
-#include "report/TextEncoding.h"
+#include "platform/TextEncoding.h"
 #include "tests/support/PopplerTools.h"
 
 namespace gb {

@@ -10,7 +10,7 @@
 
 #include "ProgramRun.h"
 #include "cli/ResultTables.h"
-#include "report/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace gb {
 namespace {

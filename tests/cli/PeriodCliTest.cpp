@@ -12,9 +12,9 @@
 #include "cli/ResultTables.h"
 #include "cli/RunCli.h"
 #include "engine/DesignResponse.h"
+#include "platform/TextEncoding.h"
 #include "report/CalculateFromTexts.h"
 #include "report/ReportLines.h"
-#include "report/TextEncoding.h"
 #include "text/DecimalFormats.h"
 #include "text/ParseDecimalText.h"
 

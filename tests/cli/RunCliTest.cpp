@@ -7,8 +7,8 @@
 
 #include "TestSupport.h"
 #include "cli/ResultTables.h"
+#include "platform/TextEncoding.h"
 #include "report/SaveReport.h"
-#include "report/TextEncoding.h"
 
 namespace gb {
 namespace {

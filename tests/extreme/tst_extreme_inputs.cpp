@@ -13,8 +13,8 @@
 #include <QTest>
 #include <cmath>
 
+#include "platform/SystemCodePage.h"
 #include "report/SaveReport.h"
-#include "report/SystemCodePage.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/StringGrid.h"
 

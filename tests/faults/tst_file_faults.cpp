@@ -24,7 +24,7 @@
 #include <memory>
 #include <set>
 
-#include "report/FileLock.h"
+#include "platform/posix/FileLock.h"
 #include "report/SaveReport.h"
 #include "tests/ui/UiTestSupport.h"
 

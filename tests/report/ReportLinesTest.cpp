@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "platform/TextEncoding.h"
 #include "report/SaveReport.h"
-#include "report/TextEncoding.h"
 
 namespace gb {
 namespace {

@@ -1,3 +1,4 @@
+#include "platform/LocaleSeparators.h"
 #include "text/NumberSeparators.h"
 
 #include <gtest/gtest.h>

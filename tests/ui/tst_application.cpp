@@ -16,11 +16,12 @@
 #include <new>
 
 #include "UiTestSupport.h"
-#include "platform/ApplicationTitle.h"
-#include "platform/QtTranslations.h"
+#include "platform/LocaleSeparators.h"
 #include "text/NumberSeparators.h"
+#include "ui/ApplicationTitle.h"
 #include "ui/EventGuard.h"
 #include "ui/Program.h"
+#include "ui/QtTranslations.h"
 
 using namespace gb;
 using gb::test::Recorder;

@@ -1,4 +1,4 @@
-#include "cli/ExportFiles.h"
+#include "export/OffscreenExports.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -44,23 +44,23 @@ std::string Bytes(const QByteArray& bytes) {
 
 }  // namespace
 
-ExportFiles MakeExportFiles(const CliOptions& options, const ParameterSet& p) {
+ExportFiles MakeExportFiles(const ExportRequest& request, const ParameterSet& p) {
   ExportFiles files;
-  if (!options.pdf && !options.chart) return files;
+  if (!request.sheet && !request.chartFile) return files;
   const OffscreenGui gui;
-  if (options.pdf) {
+  if (request.sheet) {
     files.pdf = Bytes(CalculationSheetPdf(MakeCalculationSheet(
-        p, options.siteClass,
+        p, request.siteClass,
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
-        options.project, options.siteName)));
+        request.project, request.siteName)));
   }
-  if (options.chart) {
+  if (request.chartFile) {
     ChartPlot chart;
     AddSpectrumSeries(chart);
-    PlotSpectrumSeries(chart, p, options.siteClass);
-    const QSize size(options.chartWidth, options.chartHeight);
+    PlotSpectrumSeries(chart, p, request.siteClass);
+    const QSize size(request.chartWidth, request.chartHeight);
     const ChartImageFormat format =
-        ChartImageFormatOf(*options.chart).value_or(ChartImageFormat::Png);
+        ChartImageFormatOf(*request.chartFile).value_or(ChartImageFormat::Png);
     files.chart = Bytes(ChartImageBytes(chart, size, format));
   }
   return files;

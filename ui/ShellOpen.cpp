@@ -1,4 +1,4 @@
-#include "platform/ShellOpen.h"
+#include "ui/ShellOpen.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -2,20 +2,12 @@
 // written, for content too large to hold in memory.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstddef>
-#include <functional>
 #include <string_view>
 
+#include "platform/SafeFileWrite.h"
+
 namespace gb {
-
-// The write(2)-shaped call all file bytes go through; tests pass one that fails part-way.
-using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
-
-// Produces the whole content by calling `put` with one piece after the other; called once.
-// Whatever it throws ends the write with the target unchanged.
-using ContentProducer = std::function<void(const std::function<void(std::string_view)>& put)>;
 
 // Writes all of `bytes` to `fd`, resuming short writes; throws EWriteError.
 void WriteAll(int fd, std::string_view bytes, WriteCall write);

@@ -1,9 +1,9 @@
-#include "report/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "report/SystemCodePage.h"
+#include "platform/SystemCodePage.h"
 
 namespace gb {
 namespace {

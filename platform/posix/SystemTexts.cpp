@@ -1,11 +1,11 @@
-#include "report/SystemTexts.h"
+#include "platform/SystemTexts.h"
 
 #include <langinfo.h>
 #include <locale.h>
 #include <string.h>
 
-#include "report/SystemCodePage.h"
-#include "report/TextEncoding.h"
+#include "platform/SystemCodePage.h"
+#include "platform/TextEncoding.h"
 
 namespace gb {
 

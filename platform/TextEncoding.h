@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "text/Errors.h"
+#include "text/Utf8.h"
 
 namespace gb {
 
@@ -40,10 +41,6 @@ std::string EncodeText(std::string_view utf8, std::string_view codePage);
 // (a byte that starts no character, a character cut off at the end). UTF-8 input is checked
 // and returned as it is. Throws EUnknownCodePage like TextEncoder.
 std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::string_view codePage);
-
-// Whether `bytes` is well-formed UTF-8: no stray continuation byte, overlong form, surrogate or
-// code point above U+10FFFF.
-bool IsValidUtf8(std::string_view bytes);
 
 // Whether TextEncoder(codePage) would succeed.
 bool IsKnownCodePage(std::string_view codePage);

@@ -1,4 +1,4 @@
-#include "report/SystemCodePage.h"
+#include "platform/SystemCodePage.h"
 
 #include <langinfo.h>
 #include <locale.h>

@@ -1,4 +1,4 @@
-#include "report/LinkIntoPlace.h"
+#include "platform/posix/LinkIntoPlace.h"
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -7,8 +7,8 @@
 
 #include <cerrno>
 
-#include "report/FileLock.h"
-#include "report/SaveSignals.h"
+#include "platform/posix/FileLock.h"
+#include "platform/posix/SaveSignals.h"
 
 namespace gb {
 

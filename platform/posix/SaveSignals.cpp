@@ -1,4 +1,4 @@
-#include "report/SaveSignals.h"
+#include "platform/posix/SaveSignals.h"
 
 #include <limits.h>
 #include <pthread.h>

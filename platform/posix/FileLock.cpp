@@ -1,4 +1,4 @@
-#include "report/FileLock.h"
+#include "platform/posix/FileLock.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/ApplicationTitle.h"
+#include "ui/ApplicationTitle.h"
 
 namespace gb {
 

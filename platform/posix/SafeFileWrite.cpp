@@ -1,4 +1,4 @@
-#include "report/SafeFileWrite.h"
+#include "platform/SafeFileWrite.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "report/FileLock.h"
-#include "report/LinkIntoPlace.h"
-#include "report/SaveContent.h"
-#include "report/SaveSignals.h"
-#include "report/SystemTexts.h"
+#include "platform/posix/FileLock.h"
+#include "platform/posix/LinkIntoPlace.h"
+#include "platform/posix/SaveContent.h"
+#include "platform/posix/SaveSignals.h"
+#include "platform/SystemTexts.h"
 #include "text/Errors.h"
 
 namespace gb {
@@ -475,7 +475,7 @@ void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<vo
       try {
         if (entry.former) {
           SaveContent former(*entry.former);
-          WriteContentSafely(files[i].path, former, ::write, kind);
+          WriteContentSafely(files[i].path, former, SystemWrite, kind);
         } else if (!entry.file.target.exists) {
           ::unlink(entry.file.target.path.c_str());
         }  // a device or a pipe: what went out cannot be called back

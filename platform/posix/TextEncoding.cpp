@@ -1,9 +1,11 @@
-#include "report/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 #include <iconv.h>
 
 #include <cerrno>
 #include <vector>
+
+#include "text/Utf8.h"
 
 namespace gb {
 
@@ -71,14 +73,9 @@ int Convert(iconv_t converter, const char*& in, std::size_t& inLeft, std::string
 // Length of the UTF-8 character at `text`, or of its valid beginning when it is broken off;
 // at least one byte, so that every stopping point makes progress.
 std::size_t CharacterLength(const char* text, std::size_t size) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t expected = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  std::size_t length = 1;
-  while (length < expected && length < size &&
-         (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-    ++length;
-  }
-  return length;
+  const std::string_view rest(text, size);
+  const std::size_t whole = DecodeUtf8(rest).length;
+  return whole > 0 ? whole : BrokenUtf8Length(rest);
 }
 
 }  // namespace
@@ -151,40 +148,6 @@ std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::strin
     return std::string(bytes);
   }
   return Decode(bytes, codePage, true);
-}
-
-bool IsValidUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, code = lead & 0x07;
-    } else {
-      return false;
-    }
-    if (bytes.size() - i < length) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(bytes[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      code = (code << 6) | (next & 0x3F);
-    }
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
 }
 
 bool IsKnownCodePage(std::string_view codePage) { return FindConverter(codePage) != kNoConverter; }

@@ -1,4 +1,4 @@
-#include "report/SaveContent.h"
+#include "platform/posix/SaveContent.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,9 +38,13 @@ std::size_t LengthOf(int fd) {
 
 }  // namespace
 
+std::ptrdiff_t SystemWrite(FileHandle file, const void* data, std::size_t size) {
+  return ::write(static_cast<int>(file), data, size);
+}
+
 void WriteAll(int fd, std::string_view bytes, WriteCall write) {
   while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    const std::ptrdiff_t written = write(fd, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0 || static_cast<std::size_t>(written) > bytes.size()) throw EWriteError();
     bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -81,7 +85,7 @@ std::size_t SaveContent::Length() {
     const int scratch = OpenScratchFile();
     if (scratch < 0) throw EWriteError();
     copy_ = scratch;
-    (*produce_)([&](std::string_view piece) { WriteAll(scratch, piece, ::write); });
+    (*produce_)([&](std::string_view piece) { WriteAll(scratch, piece, SystemWrite); });
     copyLength_ = LengthOf(copy_);
   }
   return copyLength_;

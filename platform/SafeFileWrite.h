@@ -1,16 +1,28 @@
 // Replacing a file so that a failure never leaves it half-written.
 #pragma once
 
-#include <unistd.h>
-
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <span>
 #include <string_view>
 
-#include "report/SaveContent.h"
-
 namespace gb {
+
+// An open file as the system names it: a descriptor on POSIX, a handle on Windows.
+using FileHandle = std::intptr_t;
+
+// The call all file bytes go through: up to `size` bytes of `data` into `file`; returns how many
+// were written, or -1 with the system's error set. Tests pass one that fails part-way.
+using WriteCall = std::ptrdiff_t (*)(FileHandle file, const void* data, std::size_t size);
+
+// The system's own write.
+std::ptrdiff_t SystemWrite(FileHandle file, const void* data, std::size_t size);
+
+// Produces the whole content by calling `put` with one piece after the other; called once.
+// Whatever it throws ends the write with the target unchanged.
+using ContentProducer = std::function<void(const std::function<void(std::string_view)>& put)>;
 
 // How the new file is kept before it replaces the target. Unnamed is used wherever the file
 // system offers it; Named exists for file systems that do not, and for the tests of them.
@@ -38,7 +50,7 @@ enum class TemporaryKind { Unnamed, Named };
 // cannot be made, opened or locked, EWriteError when writing, flushing or closing fails. Either
 // way no temporary file is left behind and the former file is unchanged.
 void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes,
-                     WriteCall write = ::write, TemporaryKind kind = TemporaryKind::Unnamed);
+                     WriteCall write = SystemWrite, TemporaryKind kind = TemporaryKind::Unnamed);
 
 // The same safe replacement for content produced piece by piece (a batch of any length): memory
 // stays flat, the pieces go straight into the new file. Should the target have to be written in
@@ -46,7 +58,7 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes,
 // or read back from the new file, so a failure still leaves the former file whole. Whatever
 // `produce` throws is passed on, with the target unchanged and no file left behind.
 void WriteFileSafelyFrom(const std::filesystem::path& path, const ContentProducer& produce,
-                         WriteCall write = ::write, TemporaryKind kind = TemporaryKind::Unnamed);
+                         WriteCall write = SystemWrite, TemporaryKind kind = TemporaryKind::Unnamed);
 
 // One file of a set written together.
 struct FileToWrite {
@@ -63,7 +75,7 @@ struct FileToWrite {
 // once every new file is complete and before the first is put in place (output to a stream
 // that must not fail either); whatever it throws leaves every target unchanged.
 void WriteFilesSafely(std::span<const FileToWrite> files,
-                      const std::function<void()>& beforeCommit = {}, WriteCall write = ::write,
+                      const std::function<void()>& beforeCommit = {}, WriteCall write = SystemWrite,
                       TemporaryKind kind = TemporaryKind::Unnamed);
 
 }  // namespace gb

@@ -1,4 +1,4 @@
-#include "report/SafeFileWrite.h"
+#include "platform/SafeFileWrite.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "report/FileLock.h"
+#include "platform/posix/FileLock.h"
 #include "text/Errors.h"
 
 namespace gb {
@@ -34,7 +34,7 @@ std::string CreateError(const fs::path& shown, const char* systemText) {
 // Whether the report goes as produced content, in pieces, rather than as bytes at hand.
 bool g_streamed = false;
 
-void Save(const fs::path& path, WriteCall write = ::write,
+void Save(const fs::path& path, WriteCall write = SystemWrite,
           TemporaryKind kind = TemporaryKind::Unnamed) {
   if (!g_streamed) {
     WriteFileSafely(path, kReport, write, kind);
@@ -51,7 +51,7 @@ void Save(const fs::path& path, WriteCall write = ::write,
 }
 
 template <class Exception>
-std::string MessageOf(const fs::path& path, WriteCall write = ::write,
+std::string MessageOf(const fs::path& path, WriteCall write = SystemWrite,
                       TemporaryKind kind = TemporaryKind::Unnamed) {
   try {
     Save(path, write, kind);
@@ -65,25 +65,25 @@ std::size_t g_bytesBeforeFailure = 0;
 fs::path g_writtenFile;
 
 // Writes until the budget is spent, then fails as a full disk does.
-ssize_t DiskFillingWrite(int fd, const void* data, std::size_t size) {
+std::ptrdiff_t DiskFillingWrite(FileHandle fd, const void* data, std::size_t size) {
   if (g_bytesBeforeFailure == 0) {
     errno = ENOSPC;
     return -1;
   }
-  const ssize_t written = ::write(fd, data, std::min(size, g_bytesBeforeFailure));
+  const ssize_t written = ::write(static_cast<int>(fd), data, std::min(size, g_bytesBeforeFailure));
   g_bytesBeforeFailure -= static_cast<std::size_t>(std::max<ssize_t>(written, 0));
   return written;
 }
 
 // A few bytes at a time, now and then interrupted, and noting which file it writes to.
-ssize_t TricklingWrite(int fd, const void* data, std::size_t size) {
+std::ptrdiff_t TricklingWrite(FileHandle fd, const void* data, std::size_t size) {
   static int calls = 0;
   g_writtenFile = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
   if (++calls % 5 == 0) {
     errno = EINTR;
     return -1;
   }
-  return ::write(fd, data, std::min<std::size_t>(size, 7));
+  return ::write(static_cast<int>(fd), data, std::min<std::size_t>(size, 7));
 }
 
 constexpr TemporaryKind kKinds[] = {TemporaryKind::Unnamed, TemporaryKind::Named};
@@ -129,7 +129,7 @@ TEST(WriteFileSafely, ProducerFailureLeavesTheFormerStateWhole) {
                          put(kReport);
                          throw EConvertError("stop");
                        },
-                       ::write, kind),
+                       SystemWrite, kind),
                    EConvertError);
       EXPECT_EQ(Entries(folder.Path()), before);
       if (formerFile) {
@@ -358,21 +358,21 @@ TEST(WriteFileSafely, SecondWriterFindsTheReportBusy) {
     const int first = ::open((folder / "r.csv").c_str(), O_WRONLY);
     ASSERT_EQ(LockWholeFile(first), 0);
     for (const char* name : {"r.csv", "link"}) {
-      EXPECT_EQ(MessageOf<EFCreateError>(folder / name, ::write, kind),
+      EXPECT_EQ(MessageOf<EFCreateError>(folder / name, SystemWrite, kind),
                 CreateError(folder / name, "Resource temporarily unavailable"));
     }
     EXPECT_EQ(ReadFile(folder / "r.csv"), "former");
     EXPECT_EQ(Entries(folder.Path()), (std::set<std::string>{"link", "r.csv"}));
     ::close(first);
-    EXPECT_EQ(MessageOf<EFCreateError>(folder / "r.csv", ::write, kind), "no error");
+    EXPECT_EQ(MessageOf<EFCreateError>(folder / "r.csv", SystemWrite, kind), "no error");
   }
 }
 
 int g_signalToRaise = 0;
 
 // Half the report, then the signal: the save is interrupted in the middle of its work.
-ssize_t InterruptedWrite(int fd, const void* data, std::size_t size) {
-  const ssize_t written = ::write(fd, data, (size + 1) / 2);
+std::ptrdiff_t InterruptedWrite(FileHandle fd, const void* data, std::size_t size) {
+  const ssize_t written = ::write(static_cast<int>(fd), data, (size + 1) / 2);
   ::raise(g_signalToRaise);
   return written;
 }
@@ -427,7 +427,7 @@ TEST(WriteFileSafely, FileSizeLimitIsAWriteError) {
       const TempFolder folder;
       if (formerFile) WriteFile(folder / "r.csv", "former");
       const std::set<std::string> before = Entries(folder.Path());
-      const int status = SaveInChild(folder / "r.csv", ::write, kind, [] {
+      const int status = SaveInChild(folder / "r.csv", SystemWrite, kind, [] {
         const rlimit limit{4096, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &limit);
       });
@@ -477,7 +477,7 @@ TEST(WriteFilesSafely, AllOrNothing) {
       if (c.beforeCommit) beforeCommit = [&] { c.beforeCommit(work.Path()); };
       bool failed = false;
       try {
-        WriteFilesSafely(files, beforeCommit, ::write, kind);
+        WriteFilesSafely(files, beforeCommit, SystemWrite, kind);
       } catch (const Exception&) {
         failed = true;
       }
@@ -513,7 +513,7 @@ TEST(WriteFilesSafely, EndingSignalRemovesEveryTemporaryFile) {
   if (child == 0) {
     const FileToWrite files[] = {{work / "a.csv", "1"}, {work / "b.pdf", "2"}};
     WriteFilesSafely(
-        files, [] { ::raise(SIGTERM); }, ::write, TemporaryKind::Named);
+        files, [] { ::raise(SIGTERM); }, SystemWrite, TemporaryKind::Named);
     ::_exit(0);
   }
   int status = 0;
