@@ -58,7 +58,8 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes,
 // or read back from the new file, so a failure still leaves the former file whole. Whatever
 // `produce` throws is passed on, with the target unchanged and no file left behind.
 void WriteFileSafelyFrom(const std::filesystem::path& path, const ContentProducer& produce,
-                         WriteCall write = SystemWrite, TemporaryKind kind = TemporaryKind::Unnamed);
+                         WriteCall write = SystemWrite,
+                         TemporaryKind kind = TemporaryKind::Unnamed);
 
 // One file of a set written together.
 struct FileToWrite {

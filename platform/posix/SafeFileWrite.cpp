@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/SystemTexts.h"
 #include "platform/posix/FileLock.h"
 #include "platform/posix/LinkIntoPlace.h"
 #include "platform/posix/SaveContent.h"
 #include "platform/posix/SaveSignals.h"
-#include "platform/SystemTexts.h"
 #include "text/Errors.h"
 
 namespace gb {
