@@ -30,15 +30,11 @@ RowOutcome CalculateRow(const std::string_view (&texts)[kBatchInputCount], int s
   if (zone < 0) {
     return Failed(NotAnItemText(kBatchInputNames[biZone], texts[biZone], kTgZoneItems));
   }
-  // The calculation takes NUL-terminated texts.
-  std::string factors[kBatchInputCount];
-  for (int i = biK1; i < kBatchInputCount; ++i) factors[i] = texts[i];
   RowOutcome outcome;
   try {
-    outcome.p =
-        CalculateFromTexts({pga, zone, factors[biK1].c_str(), factors[biK2].c_str(),
-                            factors[biK3].c_str(), factors[biRareTgIncrement].c_str(),
-                            factors[biVeryRareTgIncrement].c_str(), factors[biBetaMax].c_str()});
+    outcome.p = CalculateFromTexts({pga, zone, texts[biK1], texts[biK2], texts[biK3],
+                                    texts[biRareTgIncrement], texts[biVeryRareTgIncrement],
+                                    texts[biBetaMax]});
     CheckPlottedSpectra(outcome.p, siteClass);
   } catch (const Exception& e) {
     return Failed(e.Message());

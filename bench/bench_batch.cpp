@@ -56,7 +56,7 @@ void BM_BatchCsvToCsv(benchmark::State& state) {
   const std::string input = SitesCsv(state.range(0) != 0, state.range(1) != 0);
   BatchSettings settings;
   const InputTexts& d = kDesignedInputs;
-  const char* defaults[kBatchInputCount] = {
+  const std::string_view defaults[kBatchInputCount] = {
       "", "", d.k1, d.k2, d.k3, d.rareTgIncrement, d.veryRareTgIncrement, d.betaMax};
   for (int i = 0; i < kBatchInputCount; ++i) settings.defaults[i] = defaults[i];
   std::size_t bytes = 0;

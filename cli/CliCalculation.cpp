@@ -8,9 +8,8 @@ namespace gb {
 
 ParameterSet CalculateParameters(const CliOptions& options) {
   const ParameterSet p =
-      CalculateFromTexts({options.pgaIndex, options.tgZoneIndex, options.k1.c_str(),
-                          options.k2.c_str(), options.k3.c_str(), options.rareTgIncrement.c_str(),
-                          options.veryRareTgIncrement.c_str(), options.betaMax.c_str()});
+      CalculateFromTexts({options.pgaIndex, options.tgZoneIndex, options.k1, options.k2, options.k3,
+                          options.rareTgIncrement, options.veryRareTgIncrement, options.betaMax});
   CheckPlottedSpectra(p, options.siteClass);
   return p;
 }

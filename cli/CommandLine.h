@@ -17,12 +17,12 @@ namespace gb {
 struct CliOptions {
   int pgaIndex = kDesignedInputs.pgaZoneIndex;    // in kPgaZoneItems
   int tgZoneIndex = kDesignedInputs.tgZoneIndex;  // in kTgZoneItems
-  std::string k1 = kDesignedInputs.k1;
-  std::string k2 = kDesignedInputs.k2;
-  std::string k3 = kDesignedInputs.k3;
-  std::string rareTgIncrement = kDesignedInputs.rareTgIncrement;
-  std::string veryRareTgIncrement = kDesignedInputs.veryRareTgIncrement;
-  std::string betaMax = kDesignedInputs.betaMax;
+  std::string k1{kDesignedInputs.k1};
+  std::string k2{kDesignedInputs.k2};
+  std::string k3{kDesignedInputs.k3};
+  std::string rareTgIncrement{kDesignedInputs.rareTgIncrement};
+  std::string veryRareTgIncrement{kDesignedInputs.veryRareTgIncrement};
+  std::string betaMax{kDesignedInputs.betaMax};
   int siteClass = scII;
   std::optional<std::string> encoding;  // none: the system code page
   std::optional<std::string> report;    // none: print the tables; "-": report to stdout

@@ -57,6 +57,9 @@ const char* const kDefaultImageName = "反应谱.png";
 constexpr int kImageScale = 2;
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // The chart's read-out at the pointer's period, one value text per curve in level order.
 std::optional<TChartReading> ReadingAt(const ParameterSet& p, int siteClass, double period) {
@@ -115,7 +118,7 @@ QComboBox* NewList(QWidget* parent, const char* objectName, const char* const* i
   return list;
 }
 
-QLineEdit* NewEdit(QWidget* parent, const char* objectName, const char* text) {
+QLineEdit* NewEdit(QWidget* parent, const char* objectName, std::string_view text) {
   auto* edit = new QLineEdit(Text(text), parent);
   edit->setObjectName(QString::fromLatin1(objectName));
   edit->setMaxLength(std::numeric_limits<int>::max());

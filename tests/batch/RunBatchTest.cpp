@@ -35,7 +35,7 @@ BatchSettings Defaults(BatchFormat format = BatchFormat::Csv) {
   BatchSettings settings;
   settings.format = format;
   const InputTexts& d = kDesignedInputs;
-  const char* texts[kBatchInputCount] = {
+  const std::string_view texts[kBatchInputCount] = {
       "", "", d.k1, d.k2, d.k3, d.rareTgIncrement, d.veryRareTgIncrement, d.betaMax};
   for (int i = 0; i < kBatchInputCount; ++i) settings.defaults[i] = texts[i];
   return settings;
