@@ -14,9 +14,9 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 16;
 constexpr long long kProgressRows = 512;
 
-// Whether the bytes hold a multi-byte UTF-8 character and nothing that is not UTF-8: text in
-// another code page practically never does, so such a cell is a UTF-8 file read as that page.
-bool LooksLikeUtf8(std::string_view bytes) {
+// Whether the bytes are UTF-8 with a character beyond ASCII: then a cell that is not text of
+// another code page is most likely a UTF-8 file read as that page.
+bool ReadsAsUtf8(std::string_view bytes) {
   for (const char c : bytes) {
     if (static_cast<unsigned char>(c) >= 0x80) return IsValidUtf8(bytes);
   }
@@ -33,12 +33,13 @@ void DecodeCells(std::vector<std::string>& cells, const std::string& codePage, l
     return;
   }
   for (std::string& cell : cells) {
-    if (LooksLikeUtf8(cell)) {
-      throw EBatchFormat(
-          line, "not valid " + codePage + ": the text is UTF-8; leave out --input-encoding");
-    }
     std::optional<std::string> text = DecodeTextStrictly(cell, codePage);
-    if (!text) throw EBatchFormat(line, "not valid " + codePage);
+    if (!text) {
+      throw EBatchFormat(line, "not valid " + codePage +
+                                   (ReadsAsUtf8(cell) ? ": the text is UTF-8; leave out "
+                                                        "--input-encoding"
+                                                      : ""));
+    }
     cell = std::move(*text);
   }
 }

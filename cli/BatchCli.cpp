@@ -68,7 +68,7 @@ class TerminalObserver : public BatchObserver {
 
 BatchSettings SettingsOf(const CliOptions& options, const BatchCliContext& context) {
   BatchSettings settings;
-  settings.inputCodePage = options.inputEncoding.value_or("UTF-8");
+  settings.inputCodePage = CanonicalCodePageName(options.inputEncoding.value_or("UTF-8"));
   settings.format = options.format == "jsonl" ? BatchFormat::JsonLines : BatchFormat::Csv;
   settings.outputCodePage = context.outputCodePage;
   const std::string* texts[kBatchInputCount] = {nullptr,

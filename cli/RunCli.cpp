@@ -1,6 +1,7 @@
 #include "cli/RunCli.h"
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <string>
@@ -113,6 +114,57 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   });
 }
 
+// Where a written file lands: absolute, through any chain of links (a dangling one included: the
+// file it names is what gets created) and its folders' links.
+std::filesystem::path LandingPlace(const std::string& name) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path path = fs::absolute(name, error);
+  for (int hop = 0; hop < 40 && fs::is_symlink(path, error); ++hop) {
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) break;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  const fs::path resolved = fs::weakly_canonical(path, error);
+  return error || resolved.empty() ? path : resolved;
+}
+
+// Two outputs of one run that are one file would leave only the last one written: a usage error
+// naming them, empty where every output has a file of its own. `realStandardOutput`: the run
+// writes to the process's own standard output, whose file is compared too.
+std::string SameOutputProblem(const CliOptions& options, bool realStandardOutput) {
+  struct Output {
+    const char* option;
+    const std::string* name;
+    std::filesystem::path place;
+  };
+  const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
+      {"--report", &options.report}, {"--pdf", &options.pdf}, {"--chart", &options.chart}};
+  std::vector<Output> files;
+  const char* toStandardOutput = nullptr;
+  for (const auto& [option, name] : outputs) {
+    if (!*name) continue;
+    if (**name == "-") {
+      toStandardOutput = option;
+    } else {
+      files.push_back({option, &**name, LandingPlace(**name)});
+    }
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    for (std::size_t j = i + 1; j < files.size(); ++j) {
+      if (files[i].place == files[j].place) {
+        return std::string(files[i].option) + " and " + files[j].option + " name the same file '" +
+               *files[j].name + "'";
+      }
+    }
+    if (toStandardOutput != nullptr && realStandardOutput && IsStandardOutputFile(files[i].place)) {
+      return std::string(files[i].option) + " names the file the standard output goes to, where " +
+             toStandardOutput + " - writes";
+    }
+  }
+  return {};
+}
+
 // The one message of a failed or short write to the standard output.
 int Flushed(std::ostream& out, std::ostream& err, const std::string& terminalCodePage) {
   if (out.flush()) return kExitSuccess;
@@ -142,7 +194,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
       break;
   }
   const std::string codePage =
-      parsed.options.encoding ? *parsed.options.encoding : terminalCodePage;
+      parsed.options.encoding ? CanonicalCodePageName(*parsed.options.encoding) : terminalCodePage;
   if (!IsKnownCodePage(codePage)) return UsageError(err, "unknown encoding '" + codePage + "'");
   if (!IsAsciiCompatible(codePage)) {
     return UsageError(err, "encoding '" + codePage +
@@ -160,6 +212,11 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     return UsageError(err,
                       "--pdf - would write binary PDF onto the terminal; redirect the standard "
                       "output to a file or a program, or name a file");
+  }
+
+  if (const std::string problem = SameOutputProblem(parsed.options, &out == &std::cout);
+      !problem.empty()) {
+    return UsageError(err, problem);
   }
 
   if (parsed.options.batch) {

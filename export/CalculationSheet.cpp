@@ -276,25 +276,37 @@ Block HeadingBlock(const SheetStyle& s, const CalculationSheet& sheet) {
   const double width = s.width;
   const auto named = [](const char* caption, const std::string& name) {
     return QString::fromUtf8(caption) +
-           (name.empty() ? QStringLiteral("________________________") : Q(name));
+           (name.empty() ? QStringLiteral("________________________") : Q(SheetNameText(name)));
   };
-  const QString lines[] = {QStringLiteral("地震动参数计算书"), Q(sheet.titleLine),
-                           named("工程名称：", sheet.project) + QStringLiteral("    ") +
-                               named("场地名称：", sheet.siteName),
-                           QStringLiteral("计算时间：") + Q(sheet.calculatedAt) +
-                               QStringLiteral("    程序版本：") + Q(SheetProgramText())};
-  const QFont fonts[] = {s.heading, s.body, s.body, s.body};
-  constexpr int kLines = 4;
+  const QString project = named("工程名称：", sheet.project);
+  const QString site = named("场地名称：", sheet.siteName);
+  const QString both = project + QStringLiteral("    ") + site;
+  std::vector<QString> lines = {QStringLiteral("地震动参数计算书"), Q(sheet.titleLine)};
+  // The two names share a line where it holds both, and take one each where it does not.
+  if (page.TextWidth(s.body, both) <= width) {
+    lines.push_back(both);
+  } else {
+    lines.insert(lines.end(), {project, site});
+  }
+  lines.push_back(QStringLiteral("计算时间：") + Q(sheet.calculatedAt) +
+                  QStringLiteral("    程序版本：") + Q(SheetProgramText()));
+  // A name without spaces breaks anywhere rather than run past the margins.
+  constexpr int kFlow = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere;
   std::vector<double> heights;
   double total = 0;
-  for (int i = 0; i < kLines; ++i) {
-    heights.push_back(s.LineHeight(fonts[i], lines[i], width));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const QFont& font = i == 0 ? s.heading : s.body;
+    heights.push_back(QFontMetricsF(font, &page.Device())
+                          .boundingRect(QRectF(0, 0, width, 1e9), kFlow, lines[i])
+                          .height());
     total += heights.back() + (i == 0 ? page.Mm(2) : s.gap);
   }
   return {total, [=, &page](QPainter& p, QPointF at) {
             double y = at.y();
-            for (int i = 0; i < kLines; ++i) {
-              s.Text(p, fonts[i], QRectF(at.x(), y, width, heights[i]), Qt::AlignHCenter, lines[i]);
+            p.setPen(Qt::black);
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+              p.setFont(i == 0 ? s.heading : s.body);
+              p.drawText(QRectF(at.x(), y, width, heights[i]), kFlow, lines[i]);
               y += heights[i] + (i == 0 ? page.Mm(2) : s.gap);
             }
             QPen rule(kRule);

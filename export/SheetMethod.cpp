@@ -3,6 +3,7 @@
 #include "engine/DesignResponse.h"
 #include "engine/SiteAdjustment.h"
 #include "text/DecimalFormats.h"
+#include "text/Utf8.h"
 
 namespace gb {
 
@@ -31,6 +32,19 @@ std::vector<std::string> SheetMethodLines(const ParameterSet& p) {
           General(p.FRareTgIncrement) + " s, 极罕遇地震动加 " + General(p.FVeryRareTgIncrement) +
           " s。",
   };
+}
+
+std::string SheetNameText(std::string_view name) {
+  std::size_t end = 0, characters = 0;
+  while (end < name.size() && characters < kSheetNameCharacters) {
+    const std::size_t length = DecodeUtf8(name.substr(end)).length;
+    end += length > 0 ? length : BrokenUtf8Length(name.substr(end));
+    ++characters;
+  }
+  std::string text = "\u2068";  // FIRST STRONG ISOLATE
+  text.append(name.substr(0, end));
+  if (end < name.size()) text.append("…");
+  return text.append("\u2069");  // POP DIRECTIONAL ISOLATE
 }
 
 std::vector<SiteCoefficientRow> SiteCoefficientRows(const ParameterSet& p) {

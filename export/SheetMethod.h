@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/ParameterSet.h"
@@ -24,6 +25,12 @@ struct SiteCoefficientRow {
   std::string fa[kSiteClassCount];
 };
 std::vector<SiteCoefficientRow> SiteCoefficientRows(const ParameterSet& p);
+
+// A project's or site's name as the sheet prints it: at most kSheetNameCharacters characters
+// (then cut with "…"), set apart from the captions around it by Unicode's first-strong isolate,
+// so that a right-to-left name cannot reorder them.
+inline constexpr std::size_t kSheetNameCharacters = 60;
+std::string SheetNameText(std::string_view name);
 
 // The sign-off captions, left to right.
 inline constexpr const char* kSignOffCaptions[] = {"计算", "校对", "审核"};

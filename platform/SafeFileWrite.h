@@ -71,7 +71,8 @@ struct FileToWrite {
 // and only when all are complete are they put in place, so a file that cannot be written leaves
 // every target as it was. Should putting one in place fail after others were, those get their
 // former content back (read before anything was written) or are removed again where they are
-// new. Devices and pipes, whose bytes cannot be called back, are written after every rename.
+// new. Devices and pipes, whose bytes cannot be called back, are written before any file is
+// replaced.
 // Throws as WriteFileSafely, for the first file that fails. `beforeCommit`, where given, runs
 // once every new file is complete and before the first is put in place (output to a stream
 // that must not fail either); whatever it throws leaves every target unchanged.

@@ -1,6 +1,8 @@
 // The program's standard streams as the system sees them.
 #pragma once
 
+#include <filesystem>
+
 namespace gb {
 
 enum class StandardStream { Input, Output, Error };
@@ -8,8 +10,12 @@ enum class StandardStream { Input, Output, Error };
 // Whether the stream is a terminal, where a person reads.
 bool IsTerminal(StandardStream stream);
 
-// 0 while the standard input is open; otherwise the system's error number (a closed one), so
-// that a closed input is not taken for an empty one.
+// 0 while the standard input can be read; otherwise the system's error number (closed, open for
+// writing only, a folder), so that such an input is not taken for an empty one.
 int StandardInputError();
+
+// Whether the standard output is the file at `path` (redirected into it), so that writing both
+// would lose one of the two.
+bool IsStandardOutputFile(const std::filesystem::path& path);
 
 }  // namespace gb

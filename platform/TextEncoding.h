@@ -42,6 +42,10 @@ std::string EncodeText(std::string_view utf8, std::string_view codePage);
 // and returned as it is. Throws EUnknownCodePage like TextEncoder.
 std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::string_view codePage);
 
+// "UTF-8" for the names the converter takes for it in any case ("utf-8", "UTF8", "utf8"); any
+// other name as it is. Code that treats UTF-8 specially compares with "UTF-8" after this.
+std::string CanonicalCodePageName(std::string_view codePage);
+
 // Whether TextEncoder(codePage) would succeed.
 bool IsKnownCodePage(std::string_view codePage);
 

@@ -402,17 +402,14 @@ void WriteContentSafely(const std::filesystem::path& path, SaveContent& content,
 }
 
 // The whole former content of a regular file, to put back should a later file of its set fail;
-// nothing for a file that does not exist yet.
+// nothing for a file that does not exist yet, for devices and pipes (never opened here: opening
+// one can have effects of its own), and for a file this user may write but not read.
 std::optional<std::string> FormerContent(const std::filesystem::path& path) {
   const std::string name = path.string();
-  FileDescriptor fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.Get() < 0) {
-    if (errno == ENOENT) return std::nullopt;
-    ThrowCreateError(path, errno);
-  }
   struct stat status;
-  if (::fstat(fd.Get(), &status) != 0) ThrowCreateError(path, errno);
-  if (!S_ISREG(status.st_mode)) return std::nullopt;
+  if (::stat(name.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  FileDescriptor fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0) return std::nullopt;
   std::string bytes;
   char chunk[1 << 16];
   for (;;) {
@@ -422,6 +419,14 @@ std::optional<std::string> FormerContent(const std::filesystem::path& path) {
     if (got == 0) return bytes;
     bytes.append(chunk, static_cast<std::size_t>(got));
   }
+}
+
+// The order a set's files are put in place: devices and pipes first, whose bytes cannot be called
+// back (a reader that goes away ends the process before any file is replaced), then files
+// written in place, then the renames.
+int CommitRank(const PreparedFile& file) {
+  if (!file.inPlace) return 2;
+  return file.target.exists && !S_ISREG(file.target.status.st_mode) ? 0 : 1;
 }
 
 }  // namespace
@@ -456,19 +461,21 @@ void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<vo
     Prepare(entry.file, files[i].path, *entry.content, write, kind);
   }
   if (beforeCommit) beforeCommit();
-  // Renames first: they are what can be undone. Devices and pipes, written in place, come last.
   std::vector<std::size_t> order;
-  for (const bool inPlace : {false, true}) {
+  for (const int rank : {0, 1, 2}) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-      if (entries[i].file.inPlace == inPlace) order.push_back(i);
+      if (CommitRank(entries[i].file) == rank) order.push_back(i);
     }
   }
   std::size_t committed = 0;
   try {
     for (; committed < order.size(); ++committed) Commit(entries[order[committed]].file, write);
   } catch (...) {
-    // Rare (a rename refused after every new file was complete): the files already in place get
-    // their former content back, or go again where there was none.
+    // Rare (a rename refused after every new file was complete, a write in place that failed):
+    // the files already in place, and one that failed while written in place, get their former
+    // content back, or go again where there was none.
+    const bool failedInPlace = committed < order.size() && entries[order[committed]].file.inPlace;
+    if (failedInPlace) ++committed;
     while (committed-- > 0) {
       const std::size_t i = order[committed];
       const Entry& entry = entries[i];

@@ -150,6 +150,14 @@ std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::strin
   return Decode(bytes, codePage, true);
 }
 
+std::string CanonicalCodePageName(std::string_view codePage) {
+  std::string upper(codePage);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper == "UTF-8" || upper == "UTF8" ? std::string("UTF-8") : std::string(codePage);
+}
+
 bool IsKnownCodePage(std::string_view codePage) { return FindConverter(codePage) != kNoConverter; }
 
 bool IsAsciiCompatible(std::string_view codePage) {

@@ -288,6 +288,18 @@ TEST(BatchCli, InputAndOutputCodePages) {
   EXPECT_TRUE(json.out.starts_with("{\"input\":{\"地点\":\"北京\",")) << json.out;
 }
 
+// Any spelling of UTF-8 is UTF-8: its byte-order mark is dropped, its text taken as it is.
+TEST(BatchCli, Utf8UnderAnyName) {
+  const test::TempFolder folder;
+  test::WriteFile(folder / "in.csv", "\xEF\xBB\xBF地点,pga,zone\n北京,0.05,0.35\n");
+  const std::string in = (folder / "in.csv").string();
+  for (const char* name : {"UTF-8", "utf-8", "utf8", "UTF8"}) {
+    const CliRun run = RunArgs({"--batch", in, "--input-encoding", name, "--format", "jsonl"});
+    EXPECT_EQ(run.status, kExitSuccess) << name << run.err;
+    EXPECT_TRUE(run.out.starts_with("{\"input\":{\"地点\":\"北京\",")) << name;
+  }
+}
+
 TEST(BatchCli, SingleSiteJson) {
   const CliRun run = RunArgs({"--format", "json", "--pga", "0.2", "--site", "I0"});
   ASSERT_EQ(run.status, kExitSuccess) << run.err;

@@ -267,13 +267,43 @@ TEST(CliProcess, WithoutQtSheetAndChartAreUsageErrors) {
 }
 #endif
 
-// A closed standard input is the system's error, not an input without a header.
-TEST(CliProcess, ClosedStandardInput) {
-  Launch launch({"--batch", "-"});
-  launch.closeInput = true;
-  const Outcome run = RunToEnd(launch);
+// A standard input that cannot be read is the system's error, not an input without a header.
+TEST(CliProcess, StandardInputThatCannotBeRead) {
+  Launch closed({"--batch", "-"});
+  closed.closeInput = true;
+  const Outcome run = RunToEnd(closed);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "Cannot read the standard input. Bad file descriptor.\n");
+  const TempFolder work;
+  Launch folder({"--batch", "-"});
+  folder.standardInput = work.Path().string();
+  const Outcome fromFolder = RunToEnd(folder);
+  EXPECT_EQ(fromFolder.status, 1);
+  EXPECT_EQ(fromFolder.err, "Cannot read the standard input. Is a directory.\n");
+}
+
+// Two outputs that are one file would keep only the last: a usage error, nothing written.
+TEST(CliProcess, OutputsNamingOneFile) {
+  const TempFolder work;
+  fs::create_symlink("r.csv", work / "alias.csv");
+  const std::string hint = "\nTry 'gb18306-cli --help' for more information.\n";
+  const std::pair<std::vector<std::string>, std::string> kCases[] = {
+      {{"--report", "r.csv", "--pdf", "r.csv"}, "--report and --pdf name the same file 'r.csv'"},
+      {{"--report", "r.csv", "--pdf", "./alias.csv"},
+       "--report and --pdf name the same file './alias.csv'"},
+      {{"--report", "-", "--pdf", "o.txt"},
+       "--pdf names the file the standard output goes to, where --report - writes"},
+  };
+  for (const auto& [args, message] : kCases) {
+    WriteFile(work / "o.txt", "former");
+    Launch launch(args, work.Path());
+    launch.standardOutput = (work / "o.txt").string();
+    const Outcome run = RunToEnd(launch);
+    EXPECT_EQ(run.status, 2) << args[3];
+    EXPECT_EQ(run.err, "gb18306-cli: " + message + hint);
+    EXPECT_FALSE(fs::exists(work / "r.csv"));
+    EXPECT_EQ(ReadFile(work / "o.txt"), "") << args[3];  // opened for the run, nothing written
+  }
 }
 
 TEST(CliProcess, VersionHelpAndTables) {

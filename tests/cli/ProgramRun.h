@@ -50,6 +50,7 @@ struct Launch {
   std::string standardOutput;  // a file to write to; empty: captured
   std::optional<uid_t> user;   // run as this user (and its like-numbered group); needs root
   bool closeInput = false;     // start with the standard input closed
+  std::string standardInput;   // a file or folder to read from; empty: the test's own
   rlim_t fileSizeLimit = RLIM_INFINITY;
 };
 
@@ -88,6 +89,10 @@ class Started {
     if (outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(120);
     if (::chdir(launch.folder.c_str()) != 0) ::_exit(121);
     if (launch.closeInput) ::close(0);
+    if (!launch.standardInput.empty()) {
+      const int inFd = ::open(launch.standardInput.c_str(), O_RDONLY);
+      if (inFd < 0 || ::dup2(inFd, 0) < 0) ::_exit(125);
+    }
     const rlimit limit{launch.fileSizeLimit, RLIM_INFINITY};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(122);
     if (launch.user && (::setgroups(0, nullptr) != 0 || ::setgid(*launch.user) != 0 ||

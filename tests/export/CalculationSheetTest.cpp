@@ -133,6 +133,17 @@ TEST(CalculationSheet, MethodStandardAndSignOff) {
   EXPECT_NE(text->find("极罕遇地震动"), std::string::npos);
 }
 
+// Names are cut where long, and isolated so that a right-to-left name keeps the captions whole.
+TEST(SheetMethod, NameTexts) {
+  const std::string fsi = "\u2068", pdi = "\u2069";
+  EXPECT_EQ(SheetNameText("京沪线"), fsi + "京沪线" + pdi);
+  EXPECT_EQ(SheetNameText(std::string(61, 'W')), fsi + std::string(60, 'W') + "…" + pdi);
+  std::string chinese;
+  for (int i = 0; i < 70; ++i) chinese += "路";
+  EXPECT_EQ(SheetNameText(chinese), fsi + chinese.substr(0, 60 * 3) + "…" + pdi);
+  EXPECT_EQ(SheetNameText(std::string(60, 'W')), fsi + std::string(60, 'W') + pdi);
+}
+
 TEST(SheetMethod, CoefficientsAndTexts) {
   const ParameterSet p = DefaultParameters();
   const std::vector<SiteCoefficientRow> rows = SiteCoefficientRows(p);
