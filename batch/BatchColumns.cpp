@@ -4,6 +4,7 @@
 
 #include "batch/BatchErrors.h"
 #include "text/EchoedText.h"
+#include "text/Trim.h"
 
 namespace gb {
 
@@ -12,11 +13,7 @@ const char* const kBatchInputNames[kBatchInputCount] = {
 
 std::string NormalColumnName(std::string_view name) {
   // Spreadsheets and hand-written headers often pad names (" pga , zone").
-  const std::size_t first = name.find_first_not_of(" \t");
-  name = first == std::string_view::npos
-             ? std::string_view()
-             : name.substr(first, name.find_last_not_of(" \t") - first + 1);
-  std::string normal(name);
+  std::string normal(TrimBlanks(name));
   for (char& c : normal) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     if (c == '-') c = '_';

@@ -1,6 +1,7 @@
 #include "batch/BatchMessages.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "platform/SystemTexts.h"
 #include "text/DecimalFormats.h"
@@ -33,13 +34,11 @@ std::string BatchProgressText(long long rows, long long bytesRead, long long tot
 }
 
 std::string ResultFileName(std::string_view inputPath) {
-  const std::size_t slash = inputPath.rfind('/');
-  const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
-  const std::size_t dot = inputPath.rfind('.');
-  // A leading dot names a hidden file rather than starting an extension.
-  if (dot != std::string_view::npos && dot > nameStart) inputPath = inputPath.substr(0, dot);
-  std::string name(inputPath);
-  return name.append("-结果.csv");
+  // Only an extension of the file's own name goes: a hidden file's leading dot is none, and
+  // neither is a dot in a folder's name.
+  std::filesystem::path path(inputPath);
+  path.replace_extension();
+  return path.string().append("-结果.csv");
 }
 
 std::string CannotOpenInputText(std::string_view name, int error) {

@@ -6,6 +6,7 @@
 #include "batch/CsvReader.h"
 #include "platform/TextEncoding.h"
 #include "text/EchoedText.h"
+#include "text/Trim.h"
 
 namespace gb {
 
@@ -45,23 +46,15 @@ void DecodeCells(std::vector<std::string>& cells, const std::string& codePage, l
 }
 
 // A cell of blanks only says no more than an empty one: both take the default.
-bool IsBlankCell(std::string_view cell) {
-  for (const char c : cell) {
-    if (static_cast<unsigned char>(c) > 0x20) return false;
-  }
-  return true;
-}
+bool IsBlankCell(std::string_view cell) { return TrimBlanks(cell).empty(); }
 
 // A message that repeats a long cell repeats only its beginning.
 std::string ShortenedError(std::string message, const std::vector<std::string>& cells) {
   for (const std::string& cell : cells) {
     if (cell.size() <= kEchoLimit) continue;
+    // The number rule quotes the text without its blanks.
     message = ShortenEchoes(std::move(message), cell);
-    const std::size_t first = cell.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) continue;
-    message = ShortenEchoes(
-        std::move(message),
-        std::string_view(cell).substr(first, cell.find_last_not_of(" \t\r\n") - first + 1));
+    message = ShortenEchoes(std::move(message), TrimBlanks(cell));
   }
   return message;
 }

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <new>
 
 #include "batch/BatchErrors.h"
 #include "batch/BatchMessages.h"
 #include "batch/RunBatch.h"
+#include "form/CurrentError.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemTexts.h"
 #include "platform/Terminal.h"
@@ -151,13 +151,9 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
     text.append(std::to_string(e.Line())).append(": ").append(e.Message());
     err << EncodeText(text, terminal) << '\n';
     return 1;
-  } catch (const Exception& e) {
+  } catch (...) {
     observer.ClearProgress();
-    err << EncodeText(ErrorBoxText(e.Message()), terminal) << '\n';
-    return 1;
-  } catch (const std::bad_alloc&) {
-    observer.ClearProgress();
-    err << EncodeText(ErrorBoxText(EOutOfMemory().Message()), terminal) << '\n';
+    err << EncodeText(ErrorBoxText(CurrentError(true).Message()), terminal) << '\n';
     return 1;
   }
   observer.ClearProgress();

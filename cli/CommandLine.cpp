@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "chart/ImageFormat.h"
 #include "report/ListItemIndex.h"
 
 namespace gb {
@@ -79,19 +80,6 @@ bool ParseChartSize(std::string_view text, int& width, int& height) {
     return value >= kMinChartSide && value <= kMaxChartSide;
   };
   return side(text.substr(0, x), width) && side(text.substr(x + 1), height);
-}
-
-bool EndsWithImageExtension(std::string_view name) {
-  auto endsWith = [&](std::string_view extension) {
-    if (name.size() <= extension.size()) return false;
-    for (std::size_t i = 0; i < extension.size(); ++i) {
-      char c = name[name.size() - extension.size() + i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-      if (c != extension[i]) return false;
-    }
-    return true;
-  };
-  return endsWith(".png") || endsWith(".svg");
 }
 
 // Whether an option was on the command line.
@@ -202,7 +190,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                  std::to_string(kMinChartSide) + " to " + std::to_string(kMaxChartSide) +
                  " each, e.g. 1200x800");
   }
-  if (options.chart && !EndsWithImageExtension(*options.chart)) {
+  if (options.chart && !ChartImageFormatOf(*options.chart)) {
     return Usage("the chart file '" + *options.chart + "' must end in .png or .svg");
   }
   const int toStdout = (options.report == "-") + (options.pdf == "-");

@@ -3,7 +3,6 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
 #include "cli/SaReadingTable.h"
+#include "form/CurrentError.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
 #include "platform/SystemTexts.h"
@@ -240,12 +240,8 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
   }
   try {
     WriteReportOrTables(WithUtf8Texts(parsed.options, terminalCodePage), codePage, out);
-  } catch (const Exception& e) {
-    return Failure(err, e.Message(), terminalCodePage);
-  } catch (const std::bad_alloc&) {
-    return Failure(err, EOutOfMemory().Message(), terminalCodePage);
-  } catch (const std::exception& e) {
-    return Failure(err, e.what(), terminalCodePage);
+  } catch (...) {
+    return Failure(err, CurrentError(true).Message(), terminalCodePage);
   }
   return Flushed(out, err, terminalCodePage);
 }

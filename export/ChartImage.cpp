@@ -9,19 +9,6 @@
 
 namespace gb {
 
-std::optional<ChartImageFormat> ChartImageFormatOf(std::string_view fileName) {
-  const std::size_t dot = fileName.rfind('.');
-  const std::size_t slash = fileName.rfind('/');
-  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
-    return std::nullopt;
-  }
-  std::string extension(fileName.substr(dot + 1));
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (extension == "png") return ChartImageFormat::Png;
-  if (extension == "svg") return ChartImageFormat::Svg;
-  return std::nullopt;
-}
-
 namespace {
 
 // Rounded up, so that the drawing covers the last row and column of image pixels.

@@ -7,14 +7,10 @@
 #include <optional>
 #include <string_view>
 
+#include "chart/ImageFormat.h"
 #include "export/ChartPlot.h"
 
 namespace gb {
-
-enum class ChartImageFormat { Png, Svg };
-
-// By the file name's extension, ".png" or ".svg" in any letter case; nothing for any other.
-std::optional<ChartImageFormat> ChartImageFormatOf(std::string_view fileName);
 
 // Image pixels per chart pixel for an image of `pixels`: a large image draws the chart larger
 // instead of spreading 8-point texts over a wide area. Never below 1; 2 at 1200 x 800.

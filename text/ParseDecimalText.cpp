@@ -10,6 +10,7 @@
 #include "text/Errors.h"
 #include "text/NumberSeparators.h"
 #include "text/PowersOfTen.h"
+#include "text/Trim.h"
 #include "text/Utf8.h"
 
 namespace gb {
@@ -26,14 +27,7 @@ constexpr int kExponentReadLimit = 500;
 // and the largest double is odd) gives infinity.
 constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p+1023L;
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 [[noreturn]] void ThrowNotANumber(std::string_view trimmed) {
   throw EConvertError("'" + std::string(trimmed) + "' is not a valid floating point value");
@@ -145,7 +139,7 @@ long double NormalisedMagnitude(const SignificantDigits& digits, std::int64_t sc
 }  // namespace
 
 double ParseDecimalText(std::string_view text) {
-  const std::string_view trimmed = Trim(text);
+  const std::string_view trimmed = TrimBlanks(text);
   DecimalText parsed;
   if (!Scan(trimmed, parsed)) ThrowNotANumber(trimmed);
 

@@ -1,7 +1,6 @@
 #include "ui/EventGuard.h"
 
-#include <new>
-
+#include "form/CurrentError.h"
 #include "text/Errors.h"
 #include "ui/Application.h"
 
@@ -23,12 +22,8 @@ void Dispatch(TApplication& application, QObject* sender,
               const std::function<void()>& handler) noexcept {
   try {
     handler();
-  } catch (const Exception& error) {
-    Handle(application, sender, error);
-  } catch (const std::bad_alloc&) {
-    Handle(application, sender, EOutOfMemory());
   } catch (...) {
-    Handle(application, sender, Exception());
+    Handle(application, sender, CurrentError());
   }
 }
 

@@ -1,9 +1,9 @@
 #include "ui/Program.h"
 
 #include <QApplication>
-#include <new>
 #include <optional>
 
+#include "form/CurrentError.h"
 #include "text/Errors.h"
 #include "ui/Application.h"
 #include "ui/DisplayOpening.h"
@@ -29,13 +29,9 @@ int RunProgram(TApplication& Application) {
     Application.MainFormOnTaskBar = true;
     Application.CreateForm<TForm1>();
     Application.Run();
-  } catch (const Exception& E) {
-    ShowStartupError(Application, E);
-  } catch (const std::bad_alloc&) {
-    ShowStartupError(Application, EOutOfMemory());
   } catch (...) {
     // Anything that is not one of the program's errors is shown as an empty one.
-    ShowStartupError(Application, Exception());
+    ShowStartupError(Application, CurrentError());
   }
   return 0;
 }

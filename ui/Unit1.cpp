@@ -25,6 +25,7 @@
 #include "export/ChartImage.h"
 #include "export/ResponseChart.h"
 #include "export/SpreadsheetText.h"
+#include "form/CalculateSequence.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
 #include "report/ResultGridTexts.h"
@@ -70,8 +71,6 @@ std::optional<TChartReading> ReadingAt(const ParameterSet& p, int siteClass, dou
     reading.values.append(QString::fromStdString(value));
   return reading;
 }
-
-double Parse(const QString& text) { return ParseDecimalText(text.toStdString()); }
 
 // Labelling order: column count, site-class headers, header column width, level headers.
 void LabelGrid(TStringGrid& grid) {
@@ -327,23 +326,25 @@ void TForm1::btn2Click(QObject* Sender) {
   (void)Sender;
   const QDateTime started = QDateTime::currentDateTime();
   FCompleted.reset();
-  FPgaZoneIndex = cbb1->currentIndex();
-  FTgZoneIndex = cbb2->currentIndex();
-  FBasicPga = Parse(cbb1->itemText(FPgaZoneIndex));
-  FK1 = Parse(edt1->text());
-  FK2 = Parse(edt2->text());
-  FK3 = Parse(edt3->text());
-  StoreSiteIIPeakAccelerations(*this);
-  AdjustSiteClasses(*this);
-  FillGrid(*strngrd1, ResultGrid::Pga, *this);
-  FRareTgIncrement = Parse(edt4->text());
-  FVeryRareTgIncrement = Parse(edt5->text());
-  FillCharacteristicPeriods(*this);
-  FillGrid(*strngrd2, ResultGrid::Period, *this);
-  FBetaMax = Parse(edt6->text());
-  FillGrid(*strngrd3, ResultGrid::Platform, *this);
-  ClearSpectrumSeries();
-  PlotSpectra();
+  const QLineEdit* const edits[] = {edt1, edt2, edt3, edt4, edt5, edt6};
+  std::string texts[std::size(edits)];
+  for (std::size_t i = 0; i < std::size(edits); ++i) texts[i] = edits[i]->text().toStdString();
+  RunCalculate(*this,
+               {cbb1->currentIndex(), cbb2->currentIndex(), texts[0], texts[1], texts[2], texts[3],
+                texts[4], texts[5]},
+               [this](CalculateStep step) {
+                 switch (step) {
+                   case CalculateStep::PgaGrid:
+                     return FillGrid(*strngrd1, ResultGrid::Pga, *this);
+                   case CalculateStep::PeriodGrid:
+                     return FillGrid(*strngrd2, ResultGrid::Period, *this);
+                   case CalculateStep::PlatformGrid:
+                     return FillGrid(*strngrd3, ResultGrid::Platform, *this);
+                   case CalculateStep::Chart:
+                     ClearSpectrumSeries();
+                     return PlotSpectra();
+                 }
+               });
   FCompleted = TCompletedCalculation{Parameters(), started};
 }
 

@@ -13,24 +13,6 @@ namespace {
 
 using namespace test;
 
-TEST(ChartImage, TypeFollowsTheExtension) {
-  const struct {
-    const char* name;
-    std::optional<ChartImageFormat> format;
-  } kCases[] = {
-      {"c.png", ChartImageFormat::Png},
-      {"C.PNG", ChartImageFormat::Png},
-      {"dir/c.Svg", ChartImageFormat::Svg},
-      {"c.svg.png", ChartImageFormat::Png},
-      {"c.jpg", std::nullopt},
-      {"png", std::nullopt},
-      {"c.", std::nullopt},
-      {"a.svg/c", std::nullopt},
-      {"c.pngx", std::nullopt},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(ChartImageFormatOf(c.name), c.format) << c.name;
-}
-
 TEST(ChartImage, LargeImagesDrawTheChartLarger) {
   EXPECT_EQ(ChartScaleFor({1200, 800}), 2.0);
   EXPECT_EQ(ChartScaleFor({900, 600}), 1.5);
