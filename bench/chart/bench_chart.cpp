@@ -12,7 +12,7 @@
 #include "engine/ParameterSet.h"
 #include "report/SaReadout.h"
 #include "tests/support/DesignedParameters.h"
-#include "ui/chart/TChart.h"
+#include "ui/qt/chart/TChart.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <cstring>
 #include <memory>
 
-#include "ui/Application.h"
-#include "ui/Program.h"
-#include "ui/Unit1.h"
+#include "ui/qt/Application.h"
+#include "ui/qt/Program.h"
+#include "ui/qt/Unit1.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "engine/DesignResponse.h"
 #include "engine/ParameterSet.h"
 #include "tests/support/DesignedParameters.h"
-#include "ui/chart/TChart.h"
+#include "ui/qt/chart/TChart.h"
 
 namespace chart_test {
 

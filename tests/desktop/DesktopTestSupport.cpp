@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "ui/DialogServices.h"
+#include "ui/qt/DialogServices.h"
 
 namespace gb::test {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 class QWidget;
 

@@ -8,9 +8,9 @@
 
 #include "DesktopTestSupport.h"
 #include "text/Errors.h"
-#include "ui/AboutCommands.h"
-#include "ui/AboutForm.h"
-#include "ui/EventGuard.h"
+#include "ui/qt/AboutCommands.h"
+#include "ui/qt/AboutForm.h"
+#include "ui/qt/EventGuard.h"
 
 using namespace gb;
 

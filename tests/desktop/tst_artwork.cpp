@@ -4,7 +4,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "ui/DesktopResources.h"
+#include "ui/qt/DesktopResources.h"
 
 using namespace gb;
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "DesktopTestSupport.h"
-#include "ui/StatusBar.h"
+#include "ui/qt/StatusBar.h"
 
 using namespace gb;
 

@@ -6,10 +6,10 @@
 
 #include "DesktopTestSupport.h"
 #include "text/Errors.h"
-#include "ui/AboutCommands.h"
-#include "ui/AboutForm.h"
-#include "ui/LinkLabel.h"
-#include "ui/StatusBar.h"
+#include "ui/qt/AboutCommands.h"
+#include "ui/qt/AboutForm.h"
+#include "ui/qt/LinkLabel.h"
+#include "ui/qt/StatusBar.h"
 
 using namespace gb;
 

@@ -16,7 +16,7 @@
 #include "platform/SystemCodePage.h"
 #include "report/SaveReport.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/StringGrid.h"
+#include "ui/qt/StringGrid.h"
 
 using namespace gb;
 using gb::test::Program;

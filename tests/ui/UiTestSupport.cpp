@@ -2,7 +2,7 @@
 
 #include <QPrinter>
 
-#include "ui/StringGrid.h"
+#include "ui/qt/StringGrid.h"
 
 namespace gb::test {
 

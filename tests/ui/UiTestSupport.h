@@ -15,9 +15,9 @@
 #include <optional>
 #include <vector>
 
-#include "ui/Application.h"
-#include "ui/DialogServices.h"
-#include "ui/Unit1.h"
+#include "ui/qt/Application.h"
+#include "ui/qt/DialogServices.h"
+#include "ui/qt/Unit1.h"
 
 namespace gb::test {
 

@@ -18,10 +18,10 @@
 #include "UiTestSupport.h"
 #include "platform/LocaleSeparators.h"
 #include "text/NumberSeparators.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/EventGuard.h"
-#include "ui/Program.h"
-#include "ui/QtTranslations.h"
+#include "ui/qt/ApplicationTitle.h"
+#include "ui/qt/EventGuard.h"
+#include "ui/qt/Program.h"
+#include "ui/qt/QtTranslations.h"
 
 using namespace gb;
 using gb::test::Recorder;

@@ -9,7 +9,7 @@
 #include "UiTestSupport.h"
 #include "engine/DesignResponse.h"
 #include "report/ResultGridTexts.h"
-#include "ui/StringGrid.h"
+#include "ui/qt/StringGrid.h"
 
 using namespace gb;
 using gb::test::GridRows;

@@ -11,7 +11,7 @@
 
 #include "UiTestSupport.h"
 #include "tests/support/PopplerTools.h"
-#include "ui/StringGrid.h"
+#include "ui/qt/StringGrid.h"
 
 using namespace gb;
 using gb::test::Program;

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "ui/StringGrid.h"
+#include "ui/qt/StringGrid.h"
 
 using namespace gb;
 using gb::test::GridRows;

@@ -12,7 +12,7 @@
 
 #include "UiTestSupport.h"
 #include "report/SaveReport.h"
-#include "ui/StringGrid.h"
+#include "ui/qt/StringGrid.h"
 
 using namespace gb;
 using gb::test::Program;

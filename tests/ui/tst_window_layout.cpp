@@ -15,8 +15,8 @@
 
 #include "UiTestSupport.h"
 #include "report/Author.h"
-#include "ui/StatusBar.h"
-#include "ui/StringGrid.h"
+#include "ui/qt/StatusBar.h"
+#include "ui/qt/StringGrid.h"
 
 using namespace gb;
 using gb::test::Program;

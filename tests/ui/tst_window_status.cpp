@@ -4,7 +4,7 @@
 
 #include "UiTestSupport.h"
 #include "report/Author.h"
-#include "ui/StatusBar.h"
+#include "ui/qt/StatusBar.h"
 
 using namespace gb;
 using gb::test::Program;

@@ -1,13 +1,13 @@
-#include "ui/Program.h"
+#include "ui/qt/Program.h"
 
 #include <QApplication>
 #include <optional>
 
 #include "form/CurrentError.h"
 #include "text/Errors.h"
-#include "ui/Application.h"
-#include "ui/DisplayOpening.h"
-#include "ui/Unit1.h"
+#include "ui/qt/Application.h"
+#include "ui/qt/DisplayOpening.h"
+#include "ui/qt/Unit1.h"
 
 namespace gb {
 

@@ -1,4 +1,4 @@
-#include "ui/Unit1.h"
+#include "ui/qt/Unit1.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -32,15 +32,15 @@
 #include "report/SaReadout.h"
 #include "report/SaveReport.h"
 #include "text/ParseDecimalText.h"
-#include "ui/AboutCommands.h"
-#include "ui/Anchors.h"
-#include "ui/Application.h"
-#include "ui/Button.h"
-#include "ui/DialogServices.h"
-#include "ui/EventGuard.h"
-#include "ui/LinkLabel.h"
-#include "ui/StatusBar.h"
-#include "ui/StringGrid.h"
+#include "ui/qt/AboutCommands.h"
+#include "ui/qt/Anchors.h"
+#include "ui/qt/Application.h"
+#include "ui/qt/Button.h"
+#include "ui/qt/DialogServices.h"
+#include "ui/qt/EventGuard.h"
+#include "ui/qt/LinkLabel.h"
+#include "ui/qt/StatusBar.h"
+#include "ui/qt/StringGrid.h"
 
 namespace gb {
 

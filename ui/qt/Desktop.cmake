@@ -1,7 +1,7 @@
 # The pictures the program shows and how it is installed. Included at the end of this folder's
 # CMakeLists.txt, so gb_ui and gb18306 exist.
 
-# Draws ui/resources/logo.png and packaging/icons/*/gb18306.png. Not part of the ordinary build:
+# Draws ui/qt/resources/logo.png and packaging/icons/*/gb18306.png. Not part of the ordinary build:
 # the pictures are committed. `cmake --build <dir> --target gb18306-artwork-update` redraws them
 # into the source tree.
 add_executable(gb18306-artwork EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tools/logo/ArtworkGenerator.cpp)

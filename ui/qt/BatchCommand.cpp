@@ -11,9 +11,9 @@
 #include "batch/RunBatch.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
-#include "ui/Application.h"
-#include "ui/DialogServices.h"
-#include "ui/Unit1.h"
+#include "ui/qt/Application.h"
+#include "ui/qt/DialogServices.h"
+#include "ui/qt/Unit1.h"
 
 namespace gb {
 

@@ -1,4 +1,4 @@
-#include "ui/DesktopResources.h"
+#include "ui/qt/DesktopResources.h"
 
 // The resources sit in a static library: nothing would pull their object file into the program
 // unless something calls its initialiser, and Q_INIT_RESOURCE must be used outside a namespace.

@@ -1,8 +1,8 @@
-#include "ui/EventGuard.h"
+#include "ui/qt/EventGuard.h"
 
 #include "form/CurrentError.h"
 #include "text/Errors.h"
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 namespace gb {
 

@@ -1,4 +1,4 @@
-#include "ui/chart/TChart.h"
+#include "ui/qt/chart/TChart.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>

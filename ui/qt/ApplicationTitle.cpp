@@ -1,4 +1,4 @@
-#include "ui/ApplicationTitle.h"
+#include "ui/qt/ApplicationTitle.h"
 
 namespace gb {
 

@@ -1,4 +1,4 @@
-#include "ui/DialogServices.h"
+#include "ui/qt/DialogServices.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <utility>
 
-#include "ui/ShellOpen.h"
+#include "ui/qt/ShellOpen.h"
 
 namespace gb {
 

@@ -1,3 +1,3 @@
-#include "ui/Program.h"
+#include "ui/qt/Program.h"
 
 int main(int argc, char** argv) { return gb::RunApplication(argc, argv); }

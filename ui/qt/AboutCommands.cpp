@@ -1,10 +1,10 @@
-#include "ui/AboutCommands.h"
+#include "ui/qt/AboutCommands.h"
 
 #include <QString>
 
 #include "report/Author.h"
-#include "ui/AboutForm.h"
-#include "ui/Application.h"
+#include "ui/qt/AboutForm.h"
+#include "ui/qt/Application.h"
 
 namespace gb {
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "engine/ParameterSet.h"
-#include "ui/Button.h"
-#include "ui/chart/TChart.h"
+#include "ui/qt/Button.h"
+#include "ui/qt/chart/TChart.h"
 
 class QAction;
 class QComboBox;

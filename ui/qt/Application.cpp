@@ -1,4 +1,4 @@
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -9,9 +9,9 @@
 #include "platform/LocaleSeparators.h"
 #include "text/ErrorText.h"
 #include "text/NumberSeparators.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/DesktopResources.h"
-#include "ui/QtTranslations.h"
+#include "ui/qt/ApplicationTitle.h"
+#include "ui/qt/DesktopResources.h"
+#include "ui/qt/QtTranslations.h"
 
 namespace gb {
 

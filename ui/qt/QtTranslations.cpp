@@ -1,4 +1,4 @@
-#include "ui/QtTranslations.h"
+#include "ui/qt/QtTranslations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "ui/StringGrid.h"
+#include "ui/qt/StringGrid.h"
 
 #include <QAbstractTableModel>
 #include <QClipboard>

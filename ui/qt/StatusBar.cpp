@@ -1,4 +1,4 @@
-#include "ui/StatusBar.h"
+#include "ui/qt/StatusBar.h"
 
 #include <QEvent>
 #include <QFont>
@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "report/Author.h"
-#include "ui/DesktopResources.h"
-#include "ui/LinkLabel.h"
+#include "ui/qt/DesktopResources.h"
+#include "ui/qt/LinkLabel.h"
 
 namespace gb {
 

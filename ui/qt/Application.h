@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "text/Errors.h"
-#include "ui/DialogServices.h"
+#include "ui/qt/DialogServices.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "ui/Anchors.h"
+#include "ui/qt/Anchors.h"
 
 #include <QEvent>
 #include <algorithm>

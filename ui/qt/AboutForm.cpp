@@ -1,4 +1,4 @@
-#include "ui/AboutForm.h"
+#include "ui/qt/AboutForm.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "report/Author.h"
-#include "ui/AboutCommands.h"
-#include "ui/DesktopResources.h"
-#include "ui/LinkLabel.h"
+#include "ui/qt/AboutCommands.h"
+#include "ui/qt/DesktopResources.h"
+#include "ui/qt/LinkLabel.h"
 
 namespace gb {
 

@@ -1,4 +1,4 @@
-#include "ui/Button.h"
+#include "ui/qt/Button.h"
 
 #include <QKeyEvent>
 

@@ -6,7 +6,7 @@
 #include <QRgb>
 #include <Qt>
 
-#include "ui/EventGuard.h"
+#include "ui/qt/EventGuard.h"
 
 class QWidget;
 

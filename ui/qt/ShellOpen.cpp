@@ -1,4 +1,4 @@
-#include "ui/ShellOpen.h"
+#include "ui/qt/ShellOpen.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "ui/DisplayOpening.h"
+#include "ui/qt/DisplayOpening.h"
 
 #include <QByteArray>
 #include <cstdio>
