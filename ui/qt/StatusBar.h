@@ -8,18 +8,11 @@
 #include <QString>
 #include <QWidget>
 
+#include "form/ColourMaths.h"
+
 namespace gb {
 
-// Hue, lightness and saturation on the 0..240 scale of the system colour dialog, so that
-// lightness steps mean what they mean there. Integer arithmetic with the same rounding.
-struct THls {
-  int Hue = 0;
-  int Lightness = 0;
-  int Saturation = 0;
-};
-THls RgbToHls(QColor colour);
-QColor HlsToRgb(THls hls);
-// `colour` with its lightness moved by `delta` and kept within 0..240; hue and saturation stay.
+// `colour` with its lightness moved by `delta` on the colour dialog's scale (form/ColourMaths.h).
 QColor AdjustLightness(QColor colour, int delta);
 
 // One text pane. It draws no background and no frame: only its caption and, when it does not
