@@ -1,7 +1,6 @@
 #include "ui/qt/Anchors.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <cassert>
 
 namespace gb {
@@ -23,28 +22,11 @@ void TAnchorLayout::Place(QWidget* control, const QRect& design, TAnchors anchor
 
 QRect TAnchorLayout::AnchoredRect(const QRect& design, TAnchors anchors, QSize designContainerSize,
                                   QSize containerSize) {
-  const int dw = containerSize.width() - designContainerSize.width();
-  const int dh = containerSize.height() - designContainerSize.height();
-  QRect rect = design;
-  // Left alone keeps the left edge; right alone moves with the right edge; both stretch.
-  if (anchors & akRight) {
-    if (anchors & akLeft) {
-      rect.setWidth(design.width() + dw);
-    } else {
-      rect.moveLeft(design.left() + dw);
-    }
-  }
-  if (anchors & akBottom) {
-    if (anchors & akTop) {
-      rect.setHeight(design.height() + dh);
-    } else {
-      rect.moveTop(design.top() + dh);
-    }
-  }
-  // A control squeezed below nothing is cut off, not turned inside out.
-  rect.setWidth(std::max(0, rect.width()));
-  rect.setHeight(std::max(0, rect.height()));
-  return rect;
+  const DesignRect rect =
+      gb::AnchoredRect({design.left(), design.top(), design.width(), design.height()}, anchors,
+                       designContainerSize.width(), designContainerSize.height(),
+                       containerSize.width(), containerSize.height());
+  return QRect(rect.Left, rect.Top, rect.Width, rect.Height);
 }
 
 void TAnchorLayout::Realign() {

@@ -11,11 +11,9 @@
 #include <map>
 #include <vector>
 
-namespace gb {
+#include "form/MainFormLayout.h"
 
-enum TAnchorKind : unsigned { akLeft = 1u, akTop = 2u, akRight = 4u, akBottom = 8u };
-using TAnchors = unsigned;
-inline constexpr TAnchors kLeftTop = akLeft | akTop;
+namespace gb {
 
 class TAnchorLayout : public QObject {
  public:
@@ -29,7 +27,8 @@ class TAnchorLayout : public QObject {
   // Places every control for the current sizes of their containers, containers first.
   void Realign();
 
-  // The rectangle the anchors give for a control in a container of `containerSize`.
+  // The rectangle the anchors give for a control in a container of `containerSize`
+  // (gb::AnchoredRect of form/MainFormLayout.h).
   static QRect AnchoredRect(const QRect& design, TAnchors anchors, QSize designContainerSize,
                             QSize containerSize);
 

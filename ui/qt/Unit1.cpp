@@ -26,6 +26,7 @@
 #include "export/ResponseChart.h"
 #include "export/SpreadsheetText.h"
 #include "form/CalculateSequence.h"
+#include "form/MainFormLayout.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
 #include "report/ResultGridTexts.h"
@@ -46,7 +47,6 @@ namespace gb {
 
 namespace {
 
-constexpr int kStatusBarHeight = 26;
 constexpr int kHeaderColumnWidth = 100;
 const char* const kSaveFilter = "CSV(逗号分隔)(*.csv)|*.csv";
 const char* const kDefaultReportName = "地震动参数查询结果";
@@ -101,8 +101,11 @@ std::filesystem::path FileSystemPath(const QString& name) {
   return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
 
-QLabel* NewLabel(QWidget* parent, const char* objectName, const char* caption) {
-  auto* label = new QLabel(Text(caption), parent);
+// Captions as the design table gives them.
+QString Caption(const char* objectName) { return Text(MainFormControl(objectName).Caption); }
+
+QLabel* NewLabel(QWidget* parent, const char* objectName) {
+  auto* label = new QLabel(Caption(objectName), parent);
   label->setObjectName(QString::fromLatin1(objectName));
   return label;
 }
@@ -124,14 +127,14 @@ QLineEdit* NewEdit(QWidget* parent, const char* objectName, std::string_view tex
   return edit;
 }
 
-TButton* NewButton(QWidget* parent, const char* objectName, const char* caption) {
-  auto* button = new TButton(Text(caption), parent);
+TButton* NewButton(QWidget* parent, const char* objectName) {
+  auto* button = new TButton(Caption(objectName), parent);
   button->setObjectName(QString::fromLatin1(objectName));
   return button;
 }
 
-QGroupBox* NewGroup(QWidget* parent, const char* objectName, const char* caption) {
-  auto* group = new QGroupBox(Text(caption), parent);
+QGroupBox* NewGroup(QWidget* parent, const char* objectName) {
+  auto* group = new QGroupBox(Caption(objectName), parent);
   group->setObjectName(QString::fromLatin1(objectName));
   return group;
 }
@@ -174,13 +177,13 @@ void TForm1::CreateControls() {
   client_->setObjectName(QStringLiteral("ClientArea"));
   setCentralWidget(client_);
   anchors_ = new TAnchorLayout(client_, QSize(kClientWidth, kClientHeight));
-  const auto place = [this](QWidget* control, int left, int top, int width, int height,
-                            TAnchors anchors = kLeftTop) {
-    anchors_->Place(control, QRect(left, top, width, height), anchors);
-  };
-  // Labels take the size of their captions.
-  const auto placeLabel = [this](QLabel* label, int left, int top) {
-    anchors_->Place(label, QRect(QPoint(left, top), label->sizeHint()));
+  // Every control at its designed place with its anchors; labels take the size of their captions.
+  const auto place = [this](QWidget* control) {
+    const ControlDesign& design = MainFormControl(control->objectName().toStdString());
+    const DesignRect& at = design.Place;
+    QRect rect(at.Left, at.Top, at.Width, at.Height);
+    if (design.Kind == ControlKind::Label) rect.setSize(control->sizeHint());
+    anchors_->Place(control, rect, design.Anchors);
   };
 
   const TStatusBarControls bar = CreateStatusBar(client_);
@@ -188,33 +191,23 @@ void TForm1::CreateControls() {
   rzfldsts1 = bar.rzfldsts1;
   rzfldsts2 = bar.rzfldsts2;
   rzfldsts3 = bar.rzfldsts3;
-  place(rzstsbr2, 0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight,
-        akLeft | akRight | akBottom);
 
-  grp1 = NewGroup(client_, "grp1", "输入参数");
-  place(grp1, 8, 5, 452, 229);
-  grp2 = NewGroup(client_, "grp2", "参数计算结果");
-  place(grp2, 465, 5, 496, 502, akLeft | akTop | akRight | akBottom);
-  grp3 = NewGroup(client_, "grp3", "反应谱");
-  place(grp3, 8, 268, 452, 241, akLeft | akTop | akBottom);
+  grp1 = NewGroup(client_, "grp1");
+  grp2 = NewGroup(client_, "grp2");
+  grp3 = NewGroup(client_, "grp3");
+  btn3 = NewButton(client_, "btn3");
+  btn4 = NewButton(client_, "btn4");
+  btn1 = NewButton(client_, "btn1");
+  btn2 = NewButton(client_, "btn2");
 
-  btn3 = NewButton(client_, "btn3", "保存数据");
-  place(btn3, 123, 239, 104, 25);
-  btn4 = NewButton(client_, "btn4", "关闭");
-  place(btn4, 356, 239, 104, 25);
-  btn1 = NewButton(client_, "btn1", "帮助");
-  place(btn1, 240, 239, 104, 25);
-  btn2 = NewButton(client_, "btn2", "计算");
-  place(btn2, 8, 239, 104, 25);
-
-  lbl1 = NewLabel(grp1, "lbl1", "Ⅱ类场地 地震动峰值加速度 (g)");
-  lbl2 = NewLabel(grp1, "lbl2", "II类场地 地震动加速度反应谱特征周期 (s)");
-  lbl3 = NewLabel(grp1, "lbl3", "Ⅱ类场地 极罕遇 地震动峰值加速度缩放系数 K1");
-  lbl4 = NewLabel(grp1, "lbl4", "Ⅱ类场地 罕遇 地震动峰值加速度缩放系数 K2");
-  lbl5 = NewLabel(grp1, "lbl5", "Ⅱ类场地 多遇 地震动峰值加速度缩放系数 K3");
-  lbl6 = NewLabel(grp1, "lbl6", "罕遇 地震动加速度反应谱特征周期增加值 (s)");
-  lbl7 = NewLabel(grp1, "lbl7", "极罕遇 地震动加速度反应谱特征周期增加值 (s)");
-  lbl12 = NewLabel(grp1, "lbl12", "地震动加速度放大系数反应谱的平台值");
+  lbl1 = NewLabel(grp1, "lbl1");
+  lbl2 = NewLabel(grp1, "lbl2");
+  lbl3 = NewLabel(grp1, "lbl3");
+  lbl4 = NewLabel(grp1, "lbl4");
+  lbl5 = NewLabel(grp1, "lbl5");
+  lbl6 = NewLabel(grp1, "lbl6");
+  lbl7 = NewLabel(grp1, "lbl7");
+  lbl12 = NewLabel(grp1, "lbl12");
   const InputTexts& initial = kDesignedInputs;
   cbb1 = NewList(grp1, "cbb1", kPgaZoneItems, kPgaZoneCount, initial.pgaZoneIndex);
   cbb2 = NewList(grp1, "cbb2", kTgZoneItems, kTgZoneCount, initial.tgZoneIndex);
@@ -224,44 +217,23 @@ void TForm1::CreateControls() {
   edt4 = NewEdit(grp1, "edt4", initial.rareTgIncrement);
   edt5 = NewEdit(grp1, "edt5", initial.veryRareTgIncrement);
   edt6 = NewEdit(grp1, "edt6", initial.betaMax);
-  constexpr int kLabelLeft = 16;
-  constexpr int kInputLeft = 282;
-  constexpr int kInputWidth = 153;
-  constexpr int kInputHeight = 21;
-  const struct {
-    QLabel* label;
-    int labelTop;
-    QWidget* input;
-    int inputTop;
-  } rows[] = {{lbl1, 24, cbb1, 21},   {lbl2, 49, cbb2, 46},   {lbl3, 74, edt1, 71},
-              {lbl4, 99, edt2, 96},   {lbl5, 124, edt3, 121}, {lbl6, 149, edt4, 146},
-              {lbl7, 174, edt5, 171}, {lbl12, 201, edt6, 198}};
-  for (const auto& row : rows) {
-    placeLabel(row.label, kLabelLeft, row.labelTop);
-    place(row.input, kInputLeft, row.inputTop, kInputWidth, kInputHeight);
-  }
 
-  lbl8 = NewLabel(grp2, "lbl8", "地震动峰值加速度 (g)");
-  placeLabel(lbl8, 12, 21);
+  lbl8 = NewLabel(grp2, "lbl8");
   strngrd1 = NewGrid(grp2, "strngrd1");
-  place(strngrd1, 12, 40, 473, 132);
-  lbl9 = NewLabel(grp2, "lbl9", "地震动加速度反应谱特征周期 (s)");
-  placeLabel(lbl9, 12, 176);
+  lbl9 = NewLabel(grp2, "lbl9");
   strngrd2 = NewGrid(grp2, "strngrd2");
-  place(strngrd2, 12, 195, 473, 132);
-  lbl10 = NewLabel(grp2, "lbl10", "地震动加速度反应谱平台值 (g)");
-  placeLabel(lbl10, 12, 334);
+  lbl10 = NewLabel(grp2, "lbl10");
   strngrd3 = NewGrid(grp2, "strngrd3");
-  place(strngrd3, 12, 353, 473, 133);
 
-  lbl11 = NewLabel(grp3, "lbl11", "场地类别");
-  placeLabel(lbl11, 16, 18);
+  lbl11 = NewLabel(grp3, "lbl11");
   cbb3 = NewList(grp3, "cbb3", kSiteClassLabels, kSiteClassCount, scII);
-  place(cbb3, 70, 14, 193, 21);
   cht2 = new TSpectrumChart(grp3);
   cht2->setObjectName(QStringLiteral("cht2"));
   cht2->setFocusPolicy(Qt::StrongFocus);
-  place(cht2, 2, 40, 448, 198, akLeft | akTop | akBottom);
+  // In the table's order, containers before their contents.
+  for (const ControlDesign& design : kMainFormControls) {
+    place(client_->findChild<QWidget*>(QString::fromLatin1(design.Name)));
+  }
   // Legend texts and colours as every exported picture of the spectra has them.
   const auto addCurve = [this](int level) {
     const SpectrumCurveStyle curve = SpectrumCurve(level);
@@ -313,11 +285,14 @@ void TForm1::BindEvents() {
 }
 
 void TForm1::SetTabOrder() {
-  QWidget* const order[] = {cbb1,     cbb2,     edt1, edt2, edt3, edt4, edt5, edt6, strngrd1,
-                            strngrd2, strngrd3, cht2, cbb3, btn3, btn4, btn1, btn2};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  const auto control = [this](const char* name) {
+    return client_->findChild<QWidget*>(QString::fromLatin1(name));
+  };
+  for (std::size_t i = 1; i < std::size(kMainTabOrder); ++i) {
+    setTabOrder(control(kMainTabOrder[i - 1]), control(kMainTabOrder[i]));
+  }
   // The first control in tab order has the focus when the window is first activated.
-  cbb1->setFocus();
+  control(kMainTabOrder[0])->setFocus();
 }
 
 // Calculate. Each parse assigns straight into its field, so a rejected text stops the command

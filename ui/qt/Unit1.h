@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/ParameterSet.h"
+#include "form/MainFormLayout.h"
 #include "ui/qt/Button.h"
 #include "ui/qt/chart/TChart.h"
 
@@ -38,8 +39,8 @@ class TForm1 : public QMainWindow, private ParameterSet {
   Q_OBJECT
 
  public:
-  static constexpr int kClientWidth = 967;
-  static constexpr int kClientHeight = 540;
+  static constexpr int kClientWidth = kMainClientWidth;
+  static constexpr int kClientHeight = kMainClientHeight;
 
   // Builds the window hidden, labels the grids and runs Calculate once. A rejected initial text
   // (a decimal separator other than the full stop) is thrown to the caller.
