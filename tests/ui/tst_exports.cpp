@@ -76,8 +76,10 @@ class TestExports : public QObject {
     program.recorder.saveAnswers.push_back(file);
     form.cbb3->setCurrentIndex(scIV);
     form.cbb3Change(form.cbb3);
-    QVERIFY(QDateTime::currentDateTime().secsTo(form.FCompleted->CalculatedAt) <= 0);
-    form.FCompleted->CalculatedAt = QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5));
+    const QDateTime calculatedAt = QDateTime::fromString(
+        QString::fromStdString(form.FSession.Completed()->CalculatedAt), "yyyy-MM-dd HH:mm:ss");
+    QVERIFY(QDateTime::currentDateTime().secsTo(calculatedAt) <= 0);
+    form.FSession.Completed()->CalculatedAt = "2020-01-02 03:04:05";
     program.recorder.sheetNamesAnswers.push_back(TSheetNames{"京沪线", "K12+300"});
     QTest::keyClick(form.strngrd2, Qt::Key_E, Qt::ControlModifier);
     QVERIFY(ReadAll(file).startsWith("%PDF-"));

@@ -243,7 +243,9 @@ void TForm1::CreateControls() {
   hrzlnsrsSeries2 = addCurve(lvBasic);
   hrzlnsrsSeries3 = addCurve(lvRare);
   hrzlnsrsSeries4 = addCurve(lvVeryRare);
-  cht2->SetReader([this](double period) { return ReadingAt(FPlotted, FPlottedSiteClass, period); });
+  cht2->SetReader([this](double period) {
+    return ReadingAt(FSession.Plotted(), FSession.PlottedSiteClass(), period);
+  });
 
   dlgSave1 = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
   dlgSave1->Filter = Text(kSaveFilter);
@@ -299,28 +301,29 @@ void TForm1::SetTabOrder() {
 // with everything before it stored and everything from it on untouched.
 void TForm1::btn2Click(QObject* Sender) {
   (void)Sender;
-  const QDateTime started = QDateTime::currentDateTime();
-  FCompleted.reset();
+  FSession.BeginCalculate(
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
+  ParameterSet& p = FSession.Parameters();
   const QLineEdit* const edits[] = {edt1, edt2, edt3, edt4, edt5, edt6};
   std::string texts[std::size(edits)];
   for (std::size_t i = 0; i < std::size(edits); ++i) texts[i] = edits[i]->text().toStdString();
-  RunCalculate(*this,
+  RunCalculate(p,
                {cbb1->currentIndex(), cbb2->currentIndex(), texts[0], texts[1], texts[2], texts[3],
                 texts[4], texts[5]},
-               [this](CalculateStep step) {
+               [this, &p](CalculateStep step) {
                  switch (step) {
                    case CalculateStep::PgaGrid:
-                     return FillGrid(*strngrd1, ResultGrid::Pga, *this);
+                     return FillGrid(*strngrd1, ResultGrid::Pga, p);
                    case CalculateStep::PeriodGrid:
-                     return FillGrid(*strngrd2, ResultGrid::Period, *this);
+                     return FillGrid(*strngrd2, ResultGrid::Period, p);
                    case CalculateStep::PlatformGrid:
-                     return FillGrid(*strngrd3, ResultGrid::Platform, *this);
+                     return FillGrid(*strngrd3, ResultGrid::Platform, p);
                    case CalculateStep::Chart:
                      ClearSpectrumSeries();
                      return PlotSpectra();
                  }
                });
-  FCompleted = TCompletedCalculation{Parameters(), started};
+  FSession.EndCalculate();
 }
 
 // Save data: the stored inputs, the grids as they stand and the spectra of the chart's class.
@@ -329,9 +332,9 @@ void TForm1::btn3Click(QObject* Sender) {
   if (!dlgSave1->Execute()) return;
   const int siteClass = cbb3->currentIndex();
   SaveReport(FileSystemPath(dlgSave1->FileName), SystemCodePage(),
-             cbb1->itemText(FPgaZoneIndex).toStdString(),
-             cbb2->itemText(FTgZoneIndex).toStdString(), *this, GridTextsOf(*strngrd1),
-             GridTextsOf(*strngrd2), GridTextsOf(*strngrd3), siteClass);
+             cbb1->itemText(Parameters().FPgaZoneIndex).toStdString(),
+             cbb2->itemText(Parameters().FTgZoneIndex).toStdString(), Parameters(),
+             GridTextsOf(*strngrd1), GridTextsOf(*strngrd2), GridTextsOf(*strngrd3), siteClass);
   Application.ShowNotice(Text("完成!"));
 }
 
@@ -432,11 +435,11 @@ std::string Utf8(const QByteArray& bytes) {
 // The last complete calculation's sheet, for the chart's site class; refused while the last
 // Calculate stopped short, whose inputs and grids no longer belong together.
 CalculationSheet SheetOf(const TForm1& form, const TSheetNames& names = {}) {
-  if (!form.FCompleted) throw Exception("上次计算未完成, 请改正输入并重新计算后再导出");
-  return MakeCalculationSheet(
-      form.FCompleted->Parameters, form.cbb3->currentIndex(),
-      form.FCompleted->CalculatedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
-      names.Project.toStdString(), names.Site.toStdString());
+  const std::optional<TCompletedCalculation>& completed = form.FSession.Completed();
+  if (!completed) throw Exception("上次计算未完成, 请改正输入并重新计算后再导出");
+  return MakeCalculationSheet(completed->Parameters, form.cbb3->currentIndex(),
+                              completed->CalculatedAt, names.Project.toStdString(),
+                              names.Site.toStdString());
 }
 
 }  // namespace
@@ -531,13 +534,12 @@ void TForm1::ClearSpectrumSeries() {
 
 void TForm1::PlotSpectra() {
   const int siteClass = cbb3->currentIndex();
-  FPlotted = *this;
-  FPlottedSiteClass = siteClass;
+  FSession.RecordPlot(siteClass);
   TSpectrumSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
                                                 hrzlnsrsSeries4};
   for (int level = 0; level < kLevelCount; ++level) {
     for (int i = 0; i < SpectrumPointCount; ++i) {
-      series[level]->AddXY(SamplePeriod(i), SpectrumOrdinate(*this, level, siteClass, i));
+      series[level]->AddXY(SamplePeriod(i), SpectrumOrdinate(Parameters(), level, siteClass, i));
     }
   }
 }

@@ -9,6 +9,7 @@
 
 #include "engine/ParameterSet.h"
 #include "form/MainFormLayout.h"
+#include "form/Session.h"
 #include "ui/qt/Button.h"
 #include "ui/qt/chart/TChart.h"
 
@@ -33,9 +34,7 @@ class TStringGrid;
 using TSpectrumChart = ::TChart;
 using TSpectrumSeries = ::TChartSeries;
 
-// The parameter set is a base so that its fields are the window's own fields (FPga, FK1, ...)
-// and the engine's steps can work on the window directly.
-class TForm1 : public QMainWindow, private ParameterSet {
+class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -70,7 +69,7 @@ class TForm1 : public QMainWindow, private ParameterSet {
   void ClearSpectrumSeries();
   void PlotSpectra();
 
-  const ParameterSet& Parameters() const { return *this; }
+  const ParameterSet& Parameters() const { return FSession.Parameters(); }
   // Everything below the menu bar.
   QWidget* ClientArea() const { return client_; }
 
@@ -140,14 +139,8 @@ class TForm1 : public QMainWindow, private ParameterSet {
   std::unique_ptr<TSaveDialog> dlgSaveImage;
   std::unique_ptr<TSaveDialog> dlgSaveBatch;
 
-  // The last Calculate that ran to the end, and when it began: the calculation sheet and the
-  // copied results show it and nothing else. Empty while the last Calculate stopped at a
-  // rejected text or a fault, so no export pairs inputs with results they did not produce.
-  struct TCompletedCalculation {
-    ParameterSet Parameters;
-    QDateTime CalculatedAt;
-  };
-  std::optional<TCompletedCalculation> FCompleted;
+  // The parameter set, the plotted set and the last complete calculation.
+  TFormSession FSession;
 
  private:
   void CreateControls();
@@ -159,12 +152,6 @@ class TForm1 : public QMainWindow, private ParameterSet {
   TApplication& Application;
   QWidget* client_;
   TAnchorLayout* anchors_;
-
-  // The parameter set and site class the curves were last plotted from: the chart's read-out
-  // computes from these, so it agrees with the curves even after a calculation that stopped
-  // before its re-plot.
-  ParameterSet FPlotted;
-  int FPlottedSiteClass = scII;
 };
 
 }  // namespace gb
