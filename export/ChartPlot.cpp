@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "chart/PlotMapping.h"
 #include "text/DecimalFormats.h"
 
 namespace gb {
@@ -24,111 +25,30 @@ const QColor kLegendFrame(128, 128, 128);
 
 constexpr int kBottomDecimals = 7;
 constexpr int kLeftDecimals = 8;
-constexpr int kTickLength = 4;
-constexpr int kPad = 4;
+constexpr int kTickLength = kAxisTickLength;
+constexpr int kPad = kAxisPad;
 constexpr int kRightMargin = 12;
-constexpr int kBottomLabelGap = 8;  // free pixels at least between neighbouring bottom labels
-constexpr int kMaxTicks = 1000;
 constexpr int kCheckBox = 11;
 constexpr int kLineSample = 18;
 constexpr int kLegendInset = 2;
 
-QString AxisLabel(double value, int decimals) {
-  return QString::fromStdString(gb::FormatGroupedDecimal(value, decimals));
-}
+// Text measured with the chart's Qt fonts.
+class QtTextMeasure : public TextMeasure {
+ public:
+  explicit QtTextMeasure(const QFontMetrics& fm) : fm_(fm) {}
+  int Width(std::string_view utf8) const override {
+    return fm_.horizontalAdvance(
+        QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  }
+  int LineHeight() const override { return fm_.height(); }
+
+ private:
+  const QFontMetrics& fm_;
+};
 
 // Space between the bottom axis and the top of its labels: below the tick marks and below the
 // lower half of a left label sitting on the bottom edge, so the two label sets never touch.
 int BottomLabelGap(int line) { return std::max(kTickLength + 2, line - line / 2); }
-
-bool Usable(const ChartRange& r) {
-  return std::isfinite(r.Minimum) && std::isfinite(r.Maximum) && r.Minimum < r.Maximum;
-}
-
-// The automatic range of one axis: the bare extent, opened around the value when it is flat so
-// that the scale never divides by zero.
-ChartRange SpanOf(double lo, double hi, bool empty) {
-  if (empty) return {0, 1};
-  if (lo < hi) return {lo, hi};
-  const double d = lo == 0 ? 1 : std::max(std::abs(lo) / 16, std::numeric_limits<double>::min());
-  ChartRange r{lo - d, lo + d};
-  if (!std::isfinite(r.Minimum)) r.Minimum = lo;
-  if (!std::isfinite(r.Maximum)) r.Maximum = lo;
-  return r;
-}
-
-long double Width(const ChartRange& r) { return static_cast<long double>(r.Maximum) - r.Minimum; }
-
-// Multiples of mantissa x 10^exponent inside the range. Each is computed from the integer
-// multiple in one division or multiplication, so it is the double nearest to the decimal tick
-// rather than an accumulation of binary steps. Empty when the step is too fine to enumerate.
-std::vector<double> TickValues(const ChartRange& r, int mantissa, int exponent) {
-  std::vector<double> ticks;
-  const long double power = std::pow(10.0L, std::abs(exponent));
-  const long double step = exponent < 0 ? mantissa / power : mantissa * power;
-  const long double first = std::ceil(r.Minimum / step);
-  const long double last = std::floor(r.Maximum / step);
-  if (!std::isfinite(first) || !std::isfinite(last) || last - first >= kMaxTicks) return ticks;
-  for (long double k = first; k <= last; k += 1) {
-    const long double multiple = k * mantissa;
-    const double v = static_cast<double>(exponent < 0 ? multiple / power : multiple * power);
-    if (v < r.Minimum || v > r.Maximum || (!ticks.empty() && v <= ticks.back())) continue;
-    ticks.push_back(v);
-  }
-  return ticks;
-}
-
-// Pixel positions of values inside the plot rectangle, in extended precision so that far-away
-// points of a deeply zoomed view neither overflow nor lose their direction.
-struct Mapper {
-  long double left, bottom, xMin, yMin, xScale, yScale;
-  Mapper(const QRect& plot, const ChartRange& x, const ChartRange& y)
-      : left(plot.x()),
-        bottom(plot.y() + plot.height()),
-        xMin(x.Minimum),
-        yMin(y.Minimum),
-        xScale(plot.width() / Width(x)),
-        yScale(plot.height() / Width(y)) {}
-  long double X(double v) const { return left + (v - xMin) * xScale; }
-  long double Y(double v) const { return bottom - (v - yMin) * yScale; }
-};
-
-struct ClipBox {
-  long double x0, y0, x1, y1;
-};
-
-// Liang-Barsky: cuts segment a-b down to the box; false when none of it lies inside.
-bool ClipSegment(long double& ax, long double& ay, long double& bx, long double& by,
-                 const ClipBox& box, bool& startMoved, bool& endMoved) {
-  const long double dx = bx - ax, dy = by - ay;
-  long double t0 = 0, t1 = 1;
-  auto edge = [&](long double p, long double q) {
-    if (p == 0) return q >= 0;
-    const long double r = q / p;
-    if (p < 0) {
-      if (r > t1) return false;
-      t0 = std::max(t0, r);
-    } else {
-      if (r < t0) return false;
-      t1 = std::min(t1, r);
-    }
-    return true;
-  };
-  if (!edge(-dx, ax - box.x0) || !edge(dx, box.x1 - ax) || !edge(-dy, ay - box.y0) ||
-      !edge(dy, box.y1 - ay))
-    return false;
-  endMoved = t1 < 1;
-  startMoved = t0 > 0;
-  if (endMoved) {
-    bx = ax + t1 * dx;
-    by = ay + t1 * dy;
-  }
-  if (startMoved) {
-    ax += t0 * dx;
-    ay += t0 * dy;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -174,60 +94,7 @@ void ChartSeries::AddXY(double x, double y) {
 // ---------------------------------------------------------------------------------------------
 // ChartPlot
 
-namespace {
-
-// The finest 1-2-5 step whose labels fit along the axis, never finer than the last decimal a
-// label can show (finer steps would repeat label texts).
-ChartAxisScale MakeScale(const ChartRange& range, int decimals, int plotLength,
-                         const QFontMetrics& fm, bool horizontal) {
-  ChartAxisScale scale{range, {}, {}};
-  const long double width = Width(range);
-  if (plotLength <= 0 || !(width > 0)) return scale;
-  const int minSpacing =
-      horizontal ? fm.horizontalAdvance(QLatin1Char('0')) + kBottomLabelGap : fm.height() + kPad;
-  const long double finest = width * minSpacing / plotLength;
-  int exponent = std::max(static_cast<int>(std::floor(std::log10(finest))), -decimals);
-  for (int decade = 0; decade < 40; ++decade, ++exponent) {
-    for (const int mantissa : {1, 2, 5}) {
-      const long double power = std::pow(10.0L, std::abs(exponent));
-      const long double step = exponent < 0 ? mantissa / power : mantissa * power;
-      const long double spacing = step / width * plotLength;
-      if (spacing < minSpacing) continue;
-      std::vector<double> ticks = TickValues(range, mantissa, exponent);
-      QStringList labels;
-      labels.reserve(static_cast<qsizetype>(ticks.size()));
-      int widest = 0;
-      for (const double t : ticks) {
-        labels.append(AxisLabel(t, decimals));
-        if (horizontal) widest = std::max(widest, fm.horizontalAdvance(labels.back()));
-      }
-      if (horizontal && spacing < widest + kBottomLabelGap) continue;
-      scale.ticks = std::move(ticks);
-      scale.labels = std::move(labels);
-      return scale;
-    }
-  }
-  return scale;
-}
-
-// An axis that still tells the reader where the view is: two labelled values at least, no two
-// of them with the same text.
-bool Labelled(const ChartAxisScale& scale) {
-  if (scale.ticks.size() < 2) return false;
-  QStringList labels = scale.labels;
-  return labels.removeDuplicates() == 0;
-}
-
-// The range grown by a quarter about its centre, or `limit` once it would reach that width.
-ChartRange Widen(const ChartRange& r, const ChartRange& limit) {
-  const long double centre = (static_cast<long double>(r.Minimum) + r.Maximum) / 2;
-  const long double half = Width(r) / 2 * 1.25L;
-  if (2 * half >= Width(limit)) return limit;
-  const ChartRange wider{static_cast<double>(centre - half), static_cast<double>(centre + half)};
-  return Usable(wider) ? wider : limit;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 struct ChartPlot::Fonts {
   QFont text;
@@ -360,15 +227,16 @@ ChartLayout ChartPlot::LayoutWith(QSize size, const Fonts& fonts, const ChartRan
   const int top = line / 2 + kPad;
   const int bottomMargin = BottomLabelGap(line) + line + kPad + line + kPad;
   const int plotHeight = std::max(1, size.height() - top - bottomMargin);
-  layout.left = MakeScale(left, kLeftDecimals, plotHeight, fm, false);
+  const QtTextMeasure measure(fm);
+  layout.left = MakeAxisScale(left, kLeftDecimals, plotHeight, measure, false);
 
   int labelWidth = 0;
-  for (const QString& label : layout.left.labels)
-    labelWidth = std::max(labelWidth, fm.horizontalAdvance(label));
+  for (const std::string& label : layout.left.labels)
+    labelWidth = std::max(labelWidth, measure.Width(label));
   const int leftMargin = kPad + line + kPad + labelWidth + kPad + kTickLength;
   const int plotWidth = std::max(1, size.width() - leftMargin - kRightMargin);
   layout.plot = QRect(leftMargin, top, plotWidth, plotHeight);
-  layout.bottom = MakeScale(bottom, kBottomDecimals, plotWidth, fm, true);
+  layout.bottom = MakeAxisScale(bottom, kBottomDecimals, plotWidth, measure, true);
 
   // The legend floats over the right part of the plot and takes no room from it.
   const QFontMetrics& lfm = fonts.lfm;
@@ -393,7 +261,8 @@ void ChartPlot::Draw(QPainter& p, QSize size, int fontDpi) const {
   const QRect& plot = layout.plot;
   const int plotRight = plot.x() + plot.width();
   const int plotBottom = plot.y() + plot.height();
-  const Mapper map(plot, layout.bottom.range, layout.left.range);
+  const Mapper map({plot.x(), plot.y(), plot.width(), plot.height()}, layout.bottom.range,
+                   layout.left.range);
   const QRect all(QPoint(0, 0), size);
   p.save();
 
@@ -480,7 +349,7 @@ void ChartPlot::Draw(QPainter& p, QSize size, int fontDpi) const {
   for (std::size_t i = 0; i < layout.bottom.ticks.size(); ++i) {
     const int x = static_cast<int>(std::lround(map.X(layout.bottom.ticks[i])));
     p.drawLine(x, plotBottom + 1, x, plotBottom + kTickLength);
-    const QString& label = layout.bottom.labels[static_cast<qsizetype>(i)];
+    const QString label = QString::fromStdString(layout.bottom.labels[i]);
     const int w = fm.horizontalAdvance(label);
     // The last label may stick out of the chart at the right; pull it in, and leave it out
     // should it then run into its neighbour.
@@ -493,7 +362,7 @@ void ChartPlot::Draw(QPainter& p, QSize size, int fontDpi) const {
   for (std::size_t i = 0; i < layout.left.ticks.size(); ++i) {
     const int y = static_cast<int>(std::lround(map.Y(layout.left.ticks[i])));
     p.drawLine(plot.x() - kTickLength, y, plot.x() - 2, y);
-    const QString& label = layout.left.labels[static_cast<qsizetype>(i)];
+    const QString label = QString::fromStdString(layout.left.labels[i]);
     const int w = fm.horizontalAdvance(label);
     p.drawText(QRect(leftLabelRight - w, y - line / 2, w, line), kText, label);
   }

@@ -14,19 +14,15 @@
 #include <memory>
 #include <vector>
 
+#include "chart/AxisScale.h"
+#include "chart/ChartRange.h"
+
 class QPainter;
 class QPaintDevice;
 
 namespace gb {
 
 class ChartPlot;
-
-// A value range of one axis; Minimum < Maximum always holds for what the chart hands out.
-struct ChartRange {
-  double Minimum = 0;
-  double Maximum = 1;
-  friend bool operator==(const ChartRange&, const ChartRange&) = default;
-};
 
 // One curve: its points in append order, drawn as a polyline in the series colour. Owned by its
 // chart; pointers stay valid for the chart's lifetime.
@@ -74,12 +70,8 @@ class ChartSeries {
   bool active_ = true;
 };
 
-// One axis as drawn: its range, the tick values inside it and their label texts.
-struct ChartAxisScale {
-  ChartRange range;
-  std::vector<double> ticks;
-  QStringList labels;
-};
+// One axis as drawn: its range, the tick values inside it and their label texts (UTF-8).
+using ChartAxisScale = AxisScale;
 
 // Where everything goes at one size, in chart pixels.
 struct ChartLayout {

@@ -11,8 +11,6 @@
 
 namespace {
 
-long double Width(const TChartRange& r) { return static_cast<long double>(r.Maximum) - r.Minimum; }
-
 bool InPlot(const QRect& plot, const QPoint& pos) {
   return pos.x() >= plot.x() && pos.x() <= plot.x() + plot.width() && pos.y() >= plot.y() &&
          pos.y() <= plot.y() + plot.height();

@@ -51,8 +51,8 @@ class TChart : public QWidget {
   bool LeftAxisFixed() const { return plot_.LeftAxisFixed(); }
   std::vector<double> BottomAxisTicks() const { return Layout().bottom.ticks; }
   std::vector<double> LeftAxisTicks() const { return Layout().left.ticks; }
-  QStringList BottomAxisLabels() const { return Layout().bottom.labels; }
-  QStringList LeftAxisLabels() const { return Layout().left.labels; }
+  QStringList BottomAxisLabels() const { return Labels(Layout().bottom); }
+  QStringList LeftAxisLabels() const { return Labels(Layout().left); }
   // The rectangle framed by the axes; values map linearly onto its full width and height.
   QRect PlotArea() const { return Layout().plot; }
   // The clickable row of series `index` in the legend; empty outside the series range.
@@ -96,6 +96,11 @@ class TChart : public QWidget {
   gb::ChartLayout Layout() const;
   void MarkForRedraw();
   void Shift(bool bottomAxis, const TChartRange& from, long double by);
+  static QStringList Labels(const gb::ChartAxisScale& scale) {
+    QStringList labels;
+    for (const std::string& label : scale.labels) labels.append(QString::fromStdString(label));
+    return labels;
+  }
   // Where the pointer rests for the read-out; nothing outside the plot area.
   void Hover(std::optional<QPoint> pos);
   std::optional<gb::ChartReadout> Readout() const;

@@ -1,0 +1,36 @@
+// From values to the pixels of a plot rectangle, and the clipping of the lines drawn there, in
+// extended precision so that far-away points of a deeply zoomed view neither overflow nor lose
+// their direction.
+#pragma once
+
+#include "chart/ChartRange.h"
+
+namespace gb {
+
+struct PlotRect {
+  int X = 0, Y = 0, Width = 0, Height = 0;
+};
+
+struct Mapper {
+  long double left, bottom, xMin, yMin, xScale, yScale;
+  Mapper(const PlotRect& plot, const ChartRange& x, const ChartRange& y)
+      : left(plot.X),
+        bottom(plot.Y + plot.Height),
+        xMin(x.Minimum),
+        yMin(y.Minimum),
+        xScale(plot.Width / Width(x)),
+        yScale(plot.Height / Width(y)) {}
+  long double X(double v) const { return left + (v - xMin) * xScale; }
+  long double Y(double v) const { return bottom - (v - yMin) * yScale; }
+};
+
+struct ClipBox {
+  long double x0, y0, x1, y1;
+};
+
+// Liang-Barsky: cuts segment a-b down to the box; false when none of it lies inside.
+// `startMoved` / `endMoved` tell which ends were cut.
+bool ClipSegment(long double& ax, long double& ay, long double& bx, long double& by,
+                 const ClipBox& box, bool& startMoved, bool& endMoved);
+
+}  // namespace gb
