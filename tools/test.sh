@@ -3,7 +3,7 @@
 #
 # Stages: the release tree's tests (unit, widget, file faults, extreme inputs and the desktop
 # program driven by keystrokes on its own Xvfb display); the Debian package, judged by lintian and
-# unpacked; the same tests built once more with
+# unpacked; the toolkit-free tree, built and tested without Qt; the same tests built once more with
 # AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, which must report nothing; a
 # short libFuzzer run. GB_SKIP_SANITIZERS=1 leaves out the second stage.
 set -euo pipefail
@@ -20,7 +20,7 @@ tools/build.sh build-test
 log=$(mktemp)
 sanitizer_log=$(mktemp)
 corpus=$(mktemp -d)
-trap 'rm -rf "$log" "$sanitizer_log" "$corpus"' EXIT
+trap 'rm -rf "$log" "$sanitizer_log" "$corpus" "${noqt_log:-}"' EXIT
 
 # "N passed, M failed" from a ctest log.
 summary() {
@@ -48,6 +48,15 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "$deb: no librar
 "$unpacked/usr/bin/gb18306-cli" --version
 rm -rf "$unpacked"
 took "$start" "package:"
+
+echo "== the toolkit-free tree: everything but the window and the Qt exports, without Qt =="
+start=$SECONDS
+noqt_log=$(mktemp)
+cmake -S . -B build-noqt -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGB_BUILD_UI=OFF \
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DGB_BUILD_BENCH=OFF -DGB_WERROR=ON >/dev/null
+cmake --build build-noqt -j"$(nproc)"
+(cd build-noqt && ctest --output-on-failure -j"$(nproc)") | tee "$noqt_log"
+took "$start" "toolkit-free tree:"
 
 if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== the same tests with AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer =="
@@ -87,7 +96,8 @@ took "$start" "fuzz build and run:"
 
 printf '%s\n' "${stage_times[@]}"
 echo "release tree: $(summary "$log")"
-logs=("$log")
+echo "toolkit-free tree: $(summary "$noqt_log")"
+logs=("$log" "$noqt_log")
 if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "sanitizer tree: $(summary "$sanitizer_log"), no sanitizer reports"
   logs+=("$sanitizer_log")

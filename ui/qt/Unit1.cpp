@@ -442,12 +442,24 @@ CalculationSheet SheetOf(const TForm1& form, const TSheetNames& names = {}) {
                               names.Site.toStdString());
 }
 
+// A printer for the sheet: its A4 page and the document's name.
+void PrepareSheetPrinter(QPrinter& printer) {
+  PrepareSheetPages(printer);
+  printer.setDocName(Text("地震动参数计算书"));
+}
+
 }  // namespace
+
+// The names the sheet prints, asked for once there is a complete calculation to print (refused
+// before any dialog opens otherwise); nothing when the user cancels.
+std::optional<TSheetNames> TForm1::AskSheetNames() {
+  SheetOf(*this);
+  return Application.Services().SheetNames(this);
+}
 
 void TForm1::ExportSheet1Click(QObject* Sender) {
   (void)Sender;
-  SheetOf(*this);  // refused before any dialog opens
-  const std::optional<TSheetNames> names = Application.Services().SheetNames(this);
+  const std::optional<TSheetNames> names = AskSheetNames();
   if (!names || !dlgSaveSheet->Execute()) return;
   WriteFileSafely(FileSystemPath(dlgSaveSheet->FileName),
                   Utf8(CalculationSheetPdf(SheetOf(*this, *names))));
@@ -456,12 +468,10 @@ void TForm1::ExportSheet1Click(QObject* Sender) {
 
 void TForm1::Print1Click(QObject* Sender) {
   (void)Sender;
-  SheetOf(*this);
-  const std::optional<TSheetNames> names = Application.Services().SheetNames(this);
+  const std::optional<TSheetNames> names = AskSheetNames();
   if (!names) return;
   QPrinter printer(QPrinter::HighResolution);
-  PrepareSheetPages(printer);
-  printer.setDocName(Text("地震动参数计算书"));
+  PrepareSheetPrinter(printer);
   if (!Application.Services().PrintDialog(this, printer)) return;
   if (PaintCalculationSheet(printer, SheetOf(*this, *names)) == 0) {
     throw Exception("The printer did not accept the calculation sheet");
@@ -478,12 +488,10 @@ void TForm1::Print1Click(QObject* Sender) {
 }
 
 void TForm1::PrintPreview1Click(QObject* Sender) {
-  SheetOf(*this);
-  const std::optional<TSheetNames> names = Application.Services().SheetNames(this);
+  const std::optional<TSheetNames> names = AskSheetNames();
   if (!names) return;
   QPrinter printer(QPrinter::HighResolution);
-  PrepareSheetPages(printer);
-  printer.setDocName(Text("地震动参数计算书"));
+  PrepareSheetPrinter(printer);
   // The preview asks for the pages from inside Qt's own event handling: the guard keeps any
   // error from unwinding through it.
   Application.Services().PrintPreview(this, printer, [this, Sender, &names](QPrinter& target) {

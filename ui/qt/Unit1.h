@@ -11,6 +11,7 @@
 #include "form/MainFormLayout.h"
 #include "form/Session.h"
 #include "ui/qt/Button.h"
+#include "ui/qt/DialogServices.h"
 #include "ui/qt/chart/TChart.h"
 
 class QAction;
@@ -148,6 +149,7 @@ class TForm1 : public QMainWindow {
   void BindEvents();
   void SetTabOrder();
   void CreateExportCommands();
+  std::optional<TSheetNames> AskSheetNames();
 
   TApplication& Application;
   QWidget* client_;
