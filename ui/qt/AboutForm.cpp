@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "report/Author.h"
+#include "form/AboutContent.h"
 #include "ui/qt/AboutCommands.h"
 #include "ui/qt/DesktopResources.h"
 #include "ui/qt/LinkLabel.h"
@@ -21,10 +21,6 @@ namespace gb {
 TAboutBox* AboutBox = nullptr;
 
 namespace {
-
-const char* const kCaption = "关于 RI 18306-2015《zezevire》 zidazov";
-const char* const kProductName = "RI 18306-2015《zezevire》 zidazov";
-const char* const kReleaseDate = "发布日期 : 2026-12-09";
 
 // The panel's two one-pixel bevels: a lowered one outside, a raised one inside.
 class TBevelPanel : public QFrame {
@@ -68,12 +64,29 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, int pix
   return label;
 }
 
-// A label that takes the size of its text.
-void PlaceSized(QLabel* label, int left, int top) {
-  label->setGeometry(QRect(QPoint(left, top), label->sizeHint()));
-}
+QRect ToQRect(const DesignRect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
 
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
+// One item of the panel as the design table gives it.
+QLabel* NewItem(QWidget* panel, const AboutItem& item) {
+  if (item.Kind == AboutItemKind::Logo) {
+    auto* logo = new QLabel(panel);
+    logo->setObjectName(QString::fromLatin1(item.Name));
+    logo->setScaledContents(true);  // stretched to its place, proportions not kept
+    logo->setPixmap(QPixmap::fromImage(LogoImage()));
+    logo->setGeometry(ToQRect(item.Place));
+    return logo;
+  }
+  QLabel* label = NewLabel(panel, item.Name, QString::fromStdString(item.Text), item.PixelSize);
+  if (item.Kind == AboutItemKind::WrappedLabel) {
+    label->setWordWrap(true);
+    label->setGeometry(item.Place.Left, item.Place.Top, item.Place.Width,
+                       2 * label->fontMetrics().height());
+  } else {
+    // A label takes the size of its text.
+    label->setGeometry(QRect(QPoint(item.Place.Left, item.Place.Top), label->sizeHint()));
+  }
+  return label;
+}
 
 }  // namespace
 
@@ -88,7 +101,7 @@ TAboutBox::TAboutBox(QWidget* Owner, TApplication& Application)
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       Application(Application) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowTitle(QString::fromUtf8(kAboutCaption));
   setFixedSize(kClientWidth, kClientHeight);
   setSizeGripEnabled(false);
   setFont(SansSerif(11, false));
@@ -98,37 +111,17 @@ TAboutBox::TAboutBox(QWidget* Owner, TApplication& Application)
 
   Panel1 = new TBevelPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(8, 7, 659, 170);
+  Panel1->setGeometry(ToQRect(kAboutPanel));
 
-  img1 = new QLabel(Panel1);
-  img1->setObjectName(QStringLiteral("img1"));
-  img1->setScaledContents(true);  // stretched to 90 x 90, proportions not kept
-  img1->setPixmap(QPixmap::fromImage(LogoImage()));
-  img1->setGeometry(21, 11, 90, 90);
-
-  ProductName = NewLabel(Panel1, "ProductName", QString::fromUtf8(kProductName), 16);
-  PlaceSized(ProductName, 136, 11);
-  lblVersion = NewLabel(Panel1, "lblVersion", QString::fromUtf8(kReleaseDate), 12);
-  PlaceSized(lblVersion, 136, 37);
-  lbl4 = NewLabel(Panel1, "lbl4", QStringLiteral("Author : ") + Latin1(AuthorName), 12);
-  PlaceSized(lbl4, 136, 57);
-  lbl2 = NewLabel(Panel1, "lbl2", Latin1(AuthorAffiliation), 12);
-  lbl2->setWordWrap(true);
-  lbl2->setGeometry(182, 77, 409, 2 * lbl2->fontMetrics().height());
-  lblComments =
-      NewLabel(Panel1, "lblComments", QStringLiteral("E-mail : ") + Latin1(AuthorEmail), 12);
-  PlaceSized(lblComments, 182, 97);
-  lbl3 = NewLabel(Panel1, "lbl3", QStringLiteral("QQ : ") + Latin1(AuthorMessengerNumber), 12);
-  PlaceSized(lbl3, 182, 117);
-  lbl7 = NewLabel(Panel1, "lbl7", QStringLiteral("Website : "), 12);
-  PlaceSized(lbl7, 182, 137);
-  lbl6 = NewLabel(Panel1, "lbl6", Latin1(AuthorWebAddress), 12);
-  PlaceSized(lbl6, 241, 137);
+  QLabel** const labels[] = {&img1,        &ProductName, &lblVersion, &lbl4, &lbl2,
+                             &lblComments, &lbl3,        &lbl7,       &lbl6};
+  const std::vector<AboutItem> items = AboutBoxItems();
+  for (std::size_t i = 0; i < items.size(); ++i) *labels[i] = NewItem(Panel1, items[i]);
   SetLinkState(*lbl6, TLinkState::Normal);
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setGeometry(300, 183, 75, 23);
+  OKButton->setGeometry(ToQRect(kAboutOkButton));
   OKButton->setDefault(true);
   OKButton->setFocus();
 

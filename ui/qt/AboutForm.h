@@ -8,6 +8,8 @@
 #include <QSize>
 #include <Qt>
 
+#include "form/AboutContent.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -22,8 +24,8 @@ class TAboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kClientWidth = 675;
-  static constexpr int kClientHeight = 210;
+  static constexpr int kClientWidth = kAboutClientWidth;
+  static constexpr int kClientHeight = kAboutClientHeight;
 
   // Owned by `Owner` (the main window), centred over it when shown. The link's handlers run
   // through `Application`'s guard and open the address through its shell seam.

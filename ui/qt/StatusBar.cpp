@@ -7,8 +7,9 @@
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
+#include <vector>
 
-#include "report/Author.h"
+#include "form/StatusBarPanes.h"
 #include "ui/qt/DesktopResources.h"
 #include "ui/qt/LinkLabel.h"
 
@@ -85,14 +86,13 @@ class TSizeGrip : public QWidget {
   QSize startSize_;
 };
 
-TRzFieldStatus* NewPane(TRzStatusBar* bar, const char* name, int left, int width,
-                        const QString& caption, const char* family, int borderWidth) {
+TRzFieldStatus* NewPane(TRzStatusBar* bar, const StatusPaneDesign& design) {
   auto* pane = new TRzFieldStatus(bar);
-  pane->setObjectName(QString::fromLatin1(name));
-  pane->setFont(DesignedFont(QString::fromLatin1(family), 11, true));  // 8 pt
-  pane->SetCaption(caption);
-  pane->SetBorderWidth(borderWidth);
-  pane->SetDesignPlace(left, width);
+  pane->setObjectName(QString::fromLatin1(design.Name));
+  pane->setFont(DesignedFont(QString::fromLatin1(design.Family), 11, true));  // 8 pt
+  pane->SetCaption(QString::fromStdString(StatusPaneCaption(design.Name)));
+  pane->SetBorderWidth(design.BorderWidth);
+  pane->SetDesignPlace(design.Left, design.Width);
   return pane;
 }
 
@@ -169,10 +169,14 @@ QList<TRzFieldStatus*> TRzStatusBar::Panes() const {
 }
 
 void TRzStatusBar::Realign() {
-  int left = 0;
-  for (TRzFieldStatus* pane : Panes()) {
-    pane->setGeometry(left, 0, pane->DesignWidth(), height());
-    left += pane->DesignWidth();
+  const QList<TRzFieldStatus*> panes = findChildren<TRzFieldStatus*>(Qt::FindDirectChildrenOnly);
+  std::vector<PaneSpan> spans;
+  for (const TRzFieldStatus* pane : panes) {
+    spans.push_back({pane->DesignLeft(), pane->DesignWidth()});
+  }
+  const std::vector<int> lefts = PackStatusPanes(spans);
+  for (qsizetype i = 0; i < panes.size(); ++i) {
+    panes[i]->setGeometry(lefts[static_cast<std::size_t>(i)], 0, panes[i]->DesignWidth(), height());
   }
   grip_->setGeometry(width() - kSizeGripWidth, 0, kSizeGripWidth, height());
   grip_->raise();
@@ -245,13 +249,10 @@ TStatusBarControls CreateStatusBar(QWidget* Parent) {
   TStatusBarControls c;
   c.rzstsbr2 = new TRzStatusBar(Parent);
   c.rzstsbr2->setObjectName(QStringLiteral("rzstsbr2"));
-  c.rzfldsts1 = NewPane(c.rzstsbr2, "rzfldsts1", 58, 165,
-                        QStringLiteral("  Welcome to my Website :"), "MS Sans Serif", 1);
-  c.rzfldsts2 = NewPane(c.rzstsbr2, "rzfldsts2", 223, 114,
-                        u' ' + QString::fromLatin1(AuthorWebAddress), "MS Sans Serif", 3);
-  c.rzfldsts3 = NewPane(
-      c.rzstsbr2, "rzfldsts3", 0, 58,
-      QStringLiteral("  ") + QString::fromLatin1(AuthorName) + QStringLiteral("  "), "Tahoma", 1);
+  TRzFieldStatus** const panes[] = {&c.rzfldsts1, &c.rzfldsts2, &c.rzfldsts3};
+  for (std::size_t i = 0; i < std::size(kStatusPanes); ++i) {
+    *panes[i] = NewPane(c.rzstsbr2, kStatusPanes[i]);
+  }
   // The link's black is its own; the other two panes follow the system's window-text colour.
   QPalette linkPalette = c.rzfldsts2->palette();
   linkPalette.setColor(QPalette::WindowText, QColor::fromRgb(kLinkNormalColour));
