@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "form/GridCaptions.h"
+
 namespace gb {
 
 // Which edges of a control keep their distance to the same edges of its container.
@@ -100,11 +102,11 @@ inline constexpr ControlDesign kMainFormControls[] = {
     {"edt4", "grp1", ControlKind::Edit, "", {282, 146, 153, 21}},
     {"edt5", "grp1", ControlKind::Edit, "", {282, 171, 153, 21}},
     {"edt6", "grp1", ControlKind::Edit, "", {282, 198, 153, 21}},
-    {"lbl8", "grp2", ControlKind::Label, "地震动峰值加速度 (g)", {12, 21, 0, 0}},
+    {"lbl8", "grp2", ControlKind::Label, kGridCaptions[0], {12, 21, 0, 0}},
     {"strngrd1", "grp2", ControlKind::Grid, "", {12, 40, 473, 132}},
-    {"lbl9", "grp2", ControlKind::Label, "地震动加速度反应谱特征周期 (s)", {12, 176, 0, 0}},
+    {"lbl9", "grp2", ControlKind::Label, kGridCaptions[1], {12, 176, 0, 0}},
     {"strngrd2", "grp2", ControlKind::Grid, "", {12, 195, 473, 132}},
-    {"lbl10", "grp2", ControlKind::Label, "地震动加速度反应谱平台值 (g)", {12, 334, 0, 0}},
+    {"lbl10", "grp2", ControlKind::Label, kGridCaptions[2], {12, 334, 0, 0}},
     {"strngrd3", "grp2", ControlKind::Grid, "", {12, 353, 473, 133}},
     {"lbl11", "grp3", ControlKind::Label, "场地类别", {16, 18, 0, 0}},
     {"cbb3", "grp3", ControlKind::List, "", {70, 14, 193, 21}},

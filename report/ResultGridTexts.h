@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/ParameterSet.h"
+#include "form/GridCaptions.h"
 #include "text/DecimalFormats.h"
 
 namespace gb {
@@ -16,15 +17,7 @@ enum class ResultGrid { Pga, Period, Platform };
 
 // The caption above the grid in the window (UTF-8).
 inline const char* ResultGridCaption(ResultGrid grid) {
-  switch (grid) {
-    case ResultGrid::Pga:
-      return "地震动峰值加速度 (g)";
-    case ResultGrid::Period:
-      return "地震动加速度反应谱特征周期 (s)";
-    case ResultGrid::Platform:
-      break;
-  }
-  return "地震动加速度反应谱平台值 (g)";
+  return kGridCaptions[static_cast<int>(grid)];
 }
 
 // A grid's cell texts addressed [column, row] like the window's grids.
