@@ -37,10 +37,7 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-void CsvReader::ReadAs(std::string_view codePage) {
-  codePage_ = codePage;
-  skipBom_ = codePage == "UTF-8";
-}
+void CsvReader::ReadAs(std::string_view codePage) { codePage_ = codePage; }
 
 CsvReader::CsvReader(std::istream& in) : in_(in), buffer_(kBufferSize) {}
 
@@ -80,7 +77,7 @@ bool CsvReader::Next(std::vector<std::string>& fields) {
       }
     }
     if (start.starts_with(kUtf8Mark)) {
-      if (skipBom_) {
+      if (codePage_ == "UTF-8") {
         pos_ = kUtf8Mark.size();
       } else if (!codePage_.empty()) {
         throw EBatchFormat(1, "the input begins with a UTF-8 byte-order mark, but is read as " +

@@ -26,7 +26,7 @@ class CsvReader {
   bool Next(std::vector<std::string>& fields);
 
   // Drops EF BB BF at the very start of the input, as spreadsheets write it before UTF-8.
-  void SkipByteOrderMark() { skipBom_ = true; }
+  void SkipByteOrderMark() { ReadAs("UTF-8"); }
 
   // The input is text in `codePage`: UTF-8 drops a leading byte-order mark, any other code page
   // refuses one, as the file is then UTF-8 read as something it is not.
@@ -50,8 +50,7 @@ class CsvReader {
   long long line_ = 1;
   long long filled_ = 0;  // bytes read from the stream
   long long recordLine_ = 0;
-  bool skipBom_ = false;
-  std::string codePage_;  // set by ReadAs: a UTF-8 mark is refused for any other
+  std::string codePage_;  // set by ReadAs: a UTF-8 mark is dropped for UTF-8, refused for others
   bool started_ = false;
 };
 

@@ -114,21 +114,6 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   });
 }
 
-// Where a written file lands: absolute, through any chain of links (a dangling one included: the
-// file it names is what gets created) and its folders' links.
-std::filesystem::path LandingPlace(const std::string& name) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::path path = fs::absolute(name, error);
-  for (int hop = 0; hop < 40 && fs::is_symlink(path, error); ++hop) {
-    const fs::path next = fs::read_symlink(path, error);
-    if (error) break;
-    path = next.is_absolute() ? next : path.parent_path() / next;
-  }
-  const fs::path resolved = fs::weakly_canonical(path, error);
-  return error || resolved.empty() ? path : resolved;
-}
-
 // Two outputs of one run that are one file would leave only the last one written: a usage error
 // naming them, empty where every output has a file of its own. `realStandardOutput`: the run
 // writes to the process's own standard output, whose file is compared too.
@@ -147,7 +132,7 @@ std::string SameOutputProblem(const CliOptions& options, bool realStandardOutput
     if (**name == "-") {
       toStandardOutput = option;
     } else {
-      files.push_back({option, &**name, LandingPlace(**name)});
+      files.push_back({option, &**name, WriteTargetOf(**name)});
     }
   }
   for (std::size_t i = 0; i < files.size(); ++i) {

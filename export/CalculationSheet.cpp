@@ -258,9 +258,6 @@ struct SheetStyle {
   QFont bold = SheetFont(kBodyPoints, true);
   double gap = page.Mm(1.2);
 
-  double LineHeight(const QFont& font, const QString& text, double within) const {
-    return page.TextHeight(font, within, text);
-  }
   void Text(QPainter& p, const QFont& font, QRectF where, int alignment,
             const QString& text) const {
     p.setFont(font);
@@ -318,7 +315,7 @@ Block HeadingBlock(const SheetStyle& s, const CalculationSheet& sheet) {
 
 Block CaptionedTable(const SheetStyle& s, const QString& title, const QFont& titleFont,
                      Table table) {
-  const double titleSpace = s.LineHeight(titleFont, title, s.width) + s.gap;
+  const double titleSpace = s.page.TextHeight(titleFont, s.width, title) + s.gap;
   const double height = titleSpace + table.Height(s.page);
   return {height, [=](QPainter& p, QPointF at) {
             s.Text(p, titleFont, QRectF(at.x(), at.y(), s.width, titleSpace), Qt::AlignLeft, title);
@@ -327,11 +324,12 @@ Block CaptionedTable(const SheetStyle& s, const QString& title, const QFont& tit
 }
 
 // The design spectra of the sheet's site class beside that class's parameters.
-Block SpectrumBlock(const SheetStyle& s, const CalculationSheet& sheet, double chartHeightMm) {
+Block SpectrumBlock(const SheetStyle& s, const CalculationSheet& sheet,
+                    std::shared_ptr<const ChartPlot> chart, double chartHeightMm) {
   const Page& page = s.page;
   const QString title = QStringLiteral("设计反应谱（场地类别 ") +
                         Q(kSiteClassLabels[sheet.siteClass]) + QStringLiteral("）");
-  const double titleSpace = s.LineHeight(s.section, title, s.width) + s.gap;
+  const double titleSpace = page.TextHeight(s.section, s.width, title) + s.gap;
   const Table t = SiteTable(page, sheet);
   const QString note =
       QStringLiteral("T0 = ") + Q(FormatGeneralDecimal(RiseEndPeriod)) + QStringLiteral(" s");
@@ -340,8 +338,6 @@ Block SpectrumBlock(const SheetStyle& s, const CalculationSheet& sheet, double c
   const double chartHeight = page.Mm(chartHeightMm);
   const double chartWidth = s.width - page.Mm(kSiteTableWidth) - page.Mm(4);
   const double height = titleSpace + std::max(chartHeight, tableHeight + s.gap + noteHeight);
-  auto chart = std::make_shared<ChartPlot>();
-  PlotSheetChart(*chart, sheet);
   return {height, [=, &page](QPainter& p, QPointF at) {
             s.Text(p, s.section, QRectF(at.x(), at.y(), s.width, titleSpace), Qt::AlignLeft, title);
             const QPointF chartAt = at + QPointF(0, titleSpace);
@@ -367,7 +363,7 @@ Block SpectrumBlock(const SheetStyle& s, const CalculationSheet& sheet, double c
 Block MethodBlock(const SheetStyle& s, const CalculationSheet& sheet) {
   const Page& page = s.page;
   const QString title = QStringLiteral("计算方法");
-  const double titleSpace = s.LineHeight(s.section, title, s.width) + s.gap;
+  const double titleSpace = page.TextHeight(s.section, s.width, title) + s.gap;
   const Table fa = FaTable(page, sheet.parameters);
   const double faWidth = page.Mm(kFaTableWidth);
   const double textWidth = s.width - faWidth - page.Mm(4);
@@ -406,7 +402,8 @@ Block SignOffBlock(const SheetStyle& s) {
           }};
 }
 
-std::vector<Block> SheetBlocks(const Page& page, const CalculationSheet& sheet, double width,
+std::vector<Block> SheetBlocks(const Page& page, const CalculationSheet& sheet,
+                               const std::shared_ptr<const ChartPlot>& chart, double width,
                                double chartHeightMm) {
   const SheetStyle s{page, width};
   std::vector<Block> blocks;
@@ -416,7 +413,7 @@ std::vector<Block> SheetBlocks(const Page& page, const CalculationSheet& sheet, 
   for (const CaptionedGrid& grid : sheet.grids) {
     blocks.push_back(CaptionedTable(s, Q(grid.caption), s.bold, GridTable(page, grid.grid, width)));
   }
-  blocks.push_back(SpectrumBlock(s, sheet, chartHeightMm));
+  blocks.push_back(SpectrumBlock(s, sheet, chart, chartHeightMm));
   blocks.push_back(MethodBlock(s, sheet));
   blocks.push_back(SignOffBlock(s));
   return blocks;
@@ -439,16 +436,20 @@ struct FittedSheet {
 FittedSheet FitToPage(const Page& page, const CalculationSheet& sheet, double width,
                       double height) {
   FittedSheet fitted;
-  fitted.blocks = SheetBlocks(page, sheet, width, kChartHeight);
+  // Plotted once, however often the blocks are laid out.
+  auto plotted = std::make_shared<ChartPlot>();
+  PlotSheetChart(*plotted, sheet);
+  const std::shared_ptr<const ChartPlot> chart = std::move(plotted);
+  fitted.blocks = SheetBlocks(page, sheet, chart, width, kChartHeight);
   double total = TotalHeight(page, fitted.blocks);
   if (total <= height) return fitted;
   const double lower = std::max(
       kMinChartHeight, kChartHeight - (total - height) * 25.4 / page.Device().logicalDpiY());
-  fitted.blocks = SheetBlocks(page, sheet, width, lower);
+  fitted.blocks = SheetBlocks(page, sheet, chart, width, lower);
   total = TotalHeight(page, fitted.blocks);
   for (int attempt = 0; attempt < 8 && total * fitted.scale > height; ++attempt) {
     fitted.scale *= height / (total * fitted.scale) * 0.99;
-    fitted.blocks = SheetBlocks(page, sheet, width / fitted.scale, lower);
+    fitted.blocks = SheetBlocks(page, sheet, chart, width / fitted.scale, lower);
     total = TotalHeight(page, fitted.blocks);
   }
   // Whatever the texts, the page holds it all.

@@ -61,6 +61,11 @@ void WriteFileSafelyFrom(const std::filesystem::path& path, const ContentProduce
                          WriteCall write = SystemWrite,
                          TemporaryKind kind = TemporaryKind::Unnamed);
 
+// The file a safe write of `path` lands in: absolute, at the end of any chain of links (a
+// dangling one included: the write creates the file it names), its folders' links resolved. Two
+// paths with one landing place are one file.
+std::filesystem::path WriteTargetOf(const std::filesystem::path& path);
+
 // One file of a set written together.
 struct FileToWrite {
   std::filesystem::path path;

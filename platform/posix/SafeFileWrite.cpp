@@ -371,10 +371,15 @@ void Prepare(PreparedFile& file, const std::filesystem::path& path, SaveContent&
   Flush(file.temp.Fd(), true);
 }
 
+// A device or a pipe: written in place, its bytes never called back.
+bool IsDevice(const PreparedFile& file) {
+  return file.target.exists && !S_ISREG(file.target.status.st_mode);
+}
+
 // Puts the prepared content in the target's place.
 void Commit(PreparedFile& file, WriteCall write) {
   if (file.inPlace) {
-    if (file.target.exists && !S_ISREG(file.target.status.st_mode)) {
+    if (IsDevice(file)) {
       OpenAndWriteInPlace(file.shownPath, file.target.path, *file.content, write);
     } else {
       WriteInPlaceInstead(file.shownPath, file.target, std::move(file.former), *file.content,
@@ -401,21 +406,20 @@ void WriteContentSafely(const std::filesystem::path& path, SaveContent& content,
   Commit(file, write);
 }
 
-// The whole former content of a regular file, to put back should a later file of its set fail;
-// nothing for a file that does not exist yet, for devices and pipes (never opened here: opening
-// one can have effects of its own), and for a file this user may write but not read.
-std::optional<std::string> FormerContent(const std::filesystem::path& path) {
-  const std::string name = path.string();
-  struct stat status;
-  if (::stat(name.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-  FileDescriptor fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+// The whole former content of a prepared file's target, to put back should a later file of its
+// set fail; nothing for a file that does not exist yet, for devices and pipes (whose bytes are
+// never read: reading one has effects of its own), and for a file this user may write but not
+// read.
+std::optional<std::string> FormerContent(const PreparedFile& file) {
+  if (!file.target.exists || IsDevice(file)) return std::nullopt;
+  FileDescriptor fd(::open(file.target.path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.Get() < 0) return std::nullopt;
   std::string bytes;
   char chunk[1 << 16];
   for (;;) {
     const ssize_t got = ::read(fd.Get(), chunk, sizeof chunk);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) ThrowCreateError(path, errno);
+    if (got < 0) ThrowCreateError(file.shownPath, errno);
     if (got == 0) return bytes;
     bytes.append(chunk, static_cast<std::size_t>(got));
   }
@@ -426,10 +430,22 @@ std::optional<std::string> FormerContent(const std::filesystem::path& path) {
 // written in place, then the renames.
 int CommitRank(const PreparedFile& file) {
   if (!file.inPlace) return 2;
-  return file.target.exists && !S_ISREG(file.target.status.st_mode) ? 0 : 1;
+  return IsDevice(file) ? 0 : 1;
 }
 
 }  // namespace
+
+std::filesystem::path WriteTargetOf(const std::filesystem::path& path) {
+  std::error_code error;
+  Target target;
+  const std::filesystem::path followed =
+      std::filesystem::absolute(FindTarget(path.string(), target) == 0 && !target.path.empty()
+                                    ? std::filesystem::path(target.path)
+                                    : path,
+                                error);
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(followed, error);
+  return error || resolved.empty() ? followed : resolved;
+}
 
 void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, WriteCall write,
                      TemporaryKind kind) {
@@ -457,8 +473,8 @@ void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<vo
   for (std::size_t i = 0; i < files.size(); ++i) {
     Entry& entry = entries[i];
     entry.content = std::make_unique<SaveContent>(files[i].bytes);
-    if (files.size() > 1) entry.former = FormerContent(files[i].path);
     Prepare(entry.file, files[i].path, *entry.content, write, kind);
+    if (files.size() > 1) entry.former = FormerContent(entry.file);
   }
   if (beforeCommit) beforeCommit();
   std::vector<std::size_t> order;
