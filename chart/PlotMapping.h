@@ -3,23 +3,20 @@
 // their direction.
 #pragma once
 
+#include "chart/ChartGeometry.h"
 #include "chart/ChartRange.h"
 
 namespace gb {
 
-struct PlotRect {
-  int X = 0, Y = 0, Width = 0, Height = 0;
-};
-
 struct Mapper {
   long double left, bottom, xMin, yMin, xScale, yScale;
-  Mapper(const PlotRect& plot, const ChartRange& x, const ChartRange& y)
-      : left(plot.X),
-        bottom(plot.Y + plot.Height),
+  Mapper(const ChartRect& plot, const ChartRange& x, const ChartRange& y)
+      : left(plot.x),
+        bottom(plot.y + plot.height),
         xMin(x.Minimum),
         yMin(y.Minimum),
-        xScale(plot.Width / Width(x)),
-        yScale(plot.Height / Width(y)) {}
+        xScale(plot.width / Width(x)),
+        yScale(plot.height / Width(y)) {}
   long double X(double v) const { return left + (v - xMin) * xScale; }
   long double Y(double v) const { return bottom - (v - yMin) * yScale; }
 };

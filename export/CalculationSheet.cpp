@@ -13,10 +13,11 @@
 #include <functional>
 #include <memory>
 
+#include "chart/ResponseChart.h"
 #include "engine/DesignResponse.h"
+#include "export/ChartPainter.h"
 #include "export/PdfFontNames.h"
 #include "export/PdfTextMap.h"
-#include "export/ResponseChart.h"
 #include "export/SheetMethod.h"
 #include "text/DecimalFormats.h"
 
@@ -348,7 +349,7 @@ Block SpectrumBlock(const SheetStyle& s, const CalculationSheet& sheet,
             p.translate(chartAt);
             p.scale(scale, scale);
             p.setClipRect(QRect(QPoint(0, 0), size));
-            chart->Draw(p, size, kChartDpi);
+            PaintChart(p, *chart, size, kChartDpi);
             p.restore();
             const QPointF tableAt = chartAt + QPointF(chartWidth + page.Mm(4), 0);
             t.Paint(p, page, tableAt);

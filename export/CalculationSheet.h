@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "export/ChartPlot.h"
+#include "chart/ChartPlot.h"
 #include "export/SpreadsheetText.h"
 #include "report/ReportLines.h"
 

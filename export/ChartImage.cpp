@@ -3,9 +3,11 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include "export/ChartPainter.h"
 
 namespace gb {
 
@@ -32,7 +34,7 @@ QImage ChartImage(const ChartPlot& plot, QSize pixels, double scale) {
   image.fill(Qt::white);
   image.setDevicePixelRatio(scale);
   QPainter painter(&image);
-  plot.Draw(painter, ChartSizeOf(pixels, scale), kChartDpi);
+  PaintChart(painter, plot, ChartSizeOf(pixels, scale), kChartDpi);
   painter.end();
   return image;
 }
@@ -61,7 +63,7 @@ QByteArray ChartSvgBytes(const ChartPlot& plot, QSize pixels, double scale) {
   QPainter painter(&svg);
   painter.setClipRect(QRect(QPoint(0, 0), pixels));
   painter.scale(scale, scale);
-  plot.Draw(painter, ChartSizeOf(pixels, scale), kChartDpi);
+  PaintChart(painter, plot, ChartSizeOf(pixels, scale), kChartDpi);
   painter.end();
   return bytes;
 }

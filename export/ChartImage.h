@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "chart/ChartPlot.h"
 #include "chart/ImageFormat.h"
-#include "export/ChartPlot.h"
 
 namespace gb {
 

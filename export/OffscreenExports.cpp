@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <memory>
 
+#include "chart/ResponseChart.h"
 #include "export/CalculationSheet.h"
 #include "export/ChartImage.h"
-#include "export/ResponseChart.h"
 #include "report/ReportLines.h"
 
 namespace gb {

@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <vector>
 
+#include "chart/ResponseChart.h"
 #include "engine/DesignResponse.h"
+#include "export/ChartPainter.h"
 #include "engine/ParameterSet.h"
 #include "report/SaReadout.h"
 #include "tests/support/DesignedParameters.h"
@@ -90,11 +92,10 @@ void BM_ReadoutUpdate(benchmark::State& state) {
     for (int i = 0; i < gb::SpectrumPointCount; ++i)
       c.chart.Series(l)->AddXY(gb::SamplePeriod(i), gb::SpectrumOrdinate(p, l, 2, i));
   c.chart.SetReader([&p](double period) -> std::optional<TChartReading> {
-    const auto texts = gb::SpectrumReadoutAt(p, gb::scII, period);
+    auto texts = gb::SpectrumReadoutAt(p, gb::scII, period);
     if (!texts) return std::nullopt;
-    TChartReading reading{QString::fromStdString(texts->period), {}};
-    for (const std::string& v : texts->values) reading.values.append(QString::fromStdString(v));
-    return reading;
+    return TChartReading{std::move(texts->period),
+                         {std::begin(texts->values), std::end(texts->values)}};
   });
   QCoreApplication::processEvents();
   const QRect plot = c.chart.PlotArea();
@@ -110,6 +111,21 @@ void BM_ReadoutUpdate(benchmark::State& state) {
   if (!c.chart.ReadoutShown()) state.SkipWithError("no read-out shown");
 }
 BENCHMARK(BM_ReadoutUpdate)->Unit(benchmark::kMicrosecond);
+
+// A zoom far past the narrowest labelled view, found by widening one axis at a time.
+void BM_DeepZoom(benchmark::State& state) {
+  gb::ChartPlot plot;
+  gb::AddSpectrumSeries(plot);
+  gb::PlotSpectrumSeries(plot, DesignedParameterSet(), gb::scII);
+  QImage device(448, 198, QImage::Format_ARGB32_Premultiplied);
+  const gb::QtChartFonts fonts(device, gb::kChartDpi);
+  for (auto _ : state) {
+    plot.FollowData();
+    const bool zoomed = plot.Zoom({2.0, 2.0 + 1e-13}, {0.1, 0.1 + 1e-14}, {448, 198}, fonts);
+    benchmark::DoNotOptimize(zoomed);
+  }
+}
+BENCHMARK(BM_DeepZoom)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -4,9 +4,9 @@
 
 #include <QGuiApplication>
 
+#include "chart/ResponseChart.h"
 #include "export/CalculationSheet.h"
 #include "export/ChartImage.h"
-#include "export/ResponseChart.h"
 #include "tests/support/DesignedParameters.h"
 #include "text/NumberSeparators.h"
 

@@ -4,7 +4,6 @@
 
 #include "ChartFixture.h"
 #include "export/ChartImage.h"
-#include "export/ChartReadout.h"
 #include "report/SaReadout.h"
 #include "text/DecimalFormats.h"
 
@@ -13,11 +12,10 @@ using namespace chart_test;
 namespace {
 
 std::optional<TChartReading> Reader(double period) {
-  const auto texts = gb::SpectrumReadoutAt(DefaultParameters(), gb::scII, period);
+  auto texts = gb::SpectrumReadoutAt(DefaultParameters(), gb::scII, period);
   if (!texts) return std::nullopt;
-  TChartReading reading{QString::fromStdString(texts->period), {}};
-  for (const std::string& v : texts->values) reading.values.append(QString::fromStdString(v));
-  return reading;
+  return TChartReading{std::move(texts->period),
+                       {std::begin(texts->values), std::end(texts->values)}};
 }
 
 // A pointer move without a button, straight to the chart as the window system delivers it.
@@ -140,36 +138,6 @@ class TestChartReadout : public QObject {
     const QImage screen = chart_->grab().toImage();
     QVERIFY(screen != screenBefore);
     QCOMPARE(gb::ChartImage(chart_->Plot(), pixels, 2), before);
-  }
-
-  // The corner rule on its own, for legends anywhere.
-  void corners_data() {
-    QTest::addColumn<QRect>("legend");
-    QTest::addColumn<int>("markerX");
-    QTest::addColumn<QPoint>("topLeft");
-    const QRect topRight(300, 20, 90, 60), bottomRight(300, 120, 90, 60);
-    // Plot (50, 10, 350 x 180), box 100 x 50, inset 4.
-    QTest::newRow("legend top right, pointer left") << topRight << 100 << QPoint(296, 136);
-    QTest::newRow("legend bottom right, pointer left") << bottomRight << 100 << QPoint(296, 14);
-    QTest::newRow("legend bottom right, pointer right") << bottomRight << 300 << QPoint(54, 14);
-    // A legend down to the bottom: the right corners slide to its left, the far one first.
-    const QRect tall(300, 20, 90, 140);
-    QTest::newRow("tall legend, pointer left") << tall << 100 << QPoint(196, 136);
-    QTest::newRow("tall legend, pointer under the slid box") << tall << 220 << QPoint(54, 14);
-    // A pointer just left of the top left corner: that corner would sit right beside it.
-    QTest::newRow("tall legend, pointer at the left edge") << tall << 52 << QPoint(196, 136);
-  }
-  void corners() {
-    QFETCH(QRect, legend);
-    QFETCH(int, markerX);
-    QFETCH(QPoint, topLeft);
-    const QRect box = gb::PlaceReadoutBox(QRect(50, 10, 350, 180), legend, QSize(100, 50), markerX);
-    QCOMPARE(box, QRect(topLeft, QSize(100, 50)));
-  }
-
-  void everyCornerTouchingTheLegendTakesTheFarthest() {
-    const QRect legend(60, 0, 60, 30);  // touches all four boxes of 100 x 70
-    QCOMPARE(gb::PlaceReadoutBox({0, 0, 120, 80}, legend, {100, 70}, 100).topLeft(), QPoint(4, 6));
   }
 };
 

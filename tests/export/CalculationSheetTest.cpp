@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "TestSupport.h"
+#include "chart/ResponseChart.h"
 #include "export/CalculationSheet.h"
-#include "export/ResponseChart.h"
 #include "export/SheetMethod.h"
 #include "tests/support/PopplerTools.h"
 

@@ -5,8 +5,8 @@
 #include <regex>
 
 #include "TestSupport.h"
+#include "chart/ResponseChart.h"
 #include "export/ChartImage.h"
-#include "export/ResponseChart.h"
 
 namespace gb {
 namespace {

@@ -1,12 +1,14 @@
 // Subset tags on the fonts' names: the cross-reference table must still point at every object.
 #include <gtest/gtest.h>
 
+#include <QByteArray>
+#include <QList>
 #include <string>
 
 #include "TestSupport.h"
+#include "chart/ResponseChart.h"
 #include "export/CalculationSheet.h"
 #include "export/PdfFontNames.h"
-#include "export/ResponseChart.h"
 #include "tests/support/PopplerTools.h"
 
 namespace gb {

@@ -18,12 +18,12 @@
 #include <limits>
 #include <string>
 
+#include "chart/ResponseChart.h"
 #include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
 #include "engine/ZoningTables.h"
 #include "export/CalculationSheet.h"
 #include "export/ChartImage.h"
-#include "export/ResponseChart.h"
 #include "export/SpreadsheetText.h"
 #include "form/CalculateSequence.h"
 #include "form/MainFormLayout.h"
@@ -64,12 +64,10 @@ QString Text(std::string_view utf8) {
 
 // The chart's read-out at the pointer's period, one value text per curve in level order.
 std::optional<TChartReading> ReadingAt(const ParameterSet& p, int siteClass, double period) {
-  const std::optional<SpectrumReadoutTexts> texts = SpectrumReadoutAt(p, siteClass, period);
+  std::optional<SpectrumReadoutTexts> texts = SpectrumReadoutAt(p, siteClass, period);
   if (!texts) return std::nullopt;
-  TChartReading reading{QString::fromStdString(texts->period), {}};
-  for (const std::string& value : texts->values)
-    reading.values.append(QString::fromStdString(value));
-  return reading;
+  return TChartReading{std::move(texts->period),
+                       {std::begin(texts->values), std::end(texts->values)}};
 }
 
 // Labelling order: column count, site-class headers, header column width, level headers.
@@ -237,7 +235,7 @@ void TForm1::CreateControls() {
   // Legend texts and colours as every exported picture of the spectra has them.
   const auto addCurve = [this](int level) {
     const SpectrumCurveStyle curve = SpectrumCurve(level);
-    return cht2->AddSeries(Text(curve.title), curve.color);
+    return cht2->AddSeries(curve.title, curve.colour);
   };
   hrzlnsrsSeries1 = addCurve(lvFrequent);
   hrzlnsrsSeries2 = addCurve(lvBasic);

@@ -1,32 +1,43 @@
-// The spectrum chart view: a ChartPlot (series, ranges, labels, drawing) on a widget, with the
-// legend's check boxes and the mouse zoom / scroll rules of the window. The drawing itself is
-// the plot's, shared with the exported images and the calculation sheet.
+// The spectrum chart view: the charting engine's plot and mouse rules on a widget. Events go to
+// the engine in chart pixels; what it lists is painted with QPainter.
 #pragma once
 
+#include <QColor>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
-#include "export/ChartPlot.h"
-#include "export/ChartReadout.h"
+#include "chart/ChartPlot.h"
+#include "chart/ChartView.h"
+#include "export/ChartPainter.h"
 
 using TChartRange = gb::ChartRange;
-using TChartSeries = gb::ChartSeries;
+using TChartReading = gb::ChartReading;
+using TChartReader = gb::ChartReader;
 
-// What the read-out shows at a period: the period's text and one value text per series, in
-// series order. No reading (nullopt) where the data has no value at that period.
-struct TChartReading {
-  QString period;
-  QStringList values;
+// One curve of the chart, with its title and colour in Qt's types.
+class TChartSeries {
+ public:
+  explicit TChartSeries(gb::ChartSeries& series) : series_(series) {}
+  void Clear() { series_.Clear(); }
+  void AddXY(double x, double y) { series_.AddXY(x, y); }
+  int Count() const { return series_.Count(); }
+  double XValue(int i) const { return series_.XValue(i); }
+  double YValue(int i) const { return series_.YValue(i); }
+  bool Active() const { return series_.Active(); }
+  QString Title() const { return QString::fromStdString(series_.Title()); }
+  QColor Color() const;
+
+ private:
+  gb::ChartSeries& series_;
 };
-// Called while painting: it must not throw (an exception is taken as no reading).
-using TChartReader = std::function<std::optional<TChartReading>(double period)>;
 
-class TChart : public QWidget {
+class TChart : public QWidget, private gb::ChartSurface {
   Q_OBJECT
 
  public:
@@ -35,9 +46,10 @@ class TChart : public QWidget {
 
   // Adds a shown, empty series at the end; its legend row goes below the existing ones.
   TChartSeries* AddSeries(const QString& title, const QColor& color);
+  TChartSeries* AddSeries(const std::string& titleUtf8, gb::ChartColour colour);
   // nullptr outside 0 .. SeriesCount() - 1.
-  TChartSeries* Series(int index) { return plot_.Series(index); }
-  const TChartSeries* Series(int index) const { return plot_.Series(index); }
+  TChartSeries* Series(int index);
+  const TChartSeries* Series(int index) const;
   int SeriesCount() const { return plot_.SeriesCount(); }
 
   // What is drawn, for exports that must show the same view.
@@ -49,22 +61,22 @@ class TChart : public QWidget {
   // True while a zoom or scroll holds the axis; false while it follows the data.
   bool BottomAxisFixed() const { return plot_.BottomAxisFixed(); }
   bool LeftAxisFixed() const { return plot_.LeftAxisFixed(); }
-  std::vector<double> BottomAxisTicks() const { return Layout().bottom.ticks; }
-  std::vector<double> LeftAxisTicks() const { return Layout().left.ticks; }
-  QStringList BottomAxisLabels() const { return Labels(Layout().bottom); }
-  QStringList LeftAxisLabels() const { return Labels(Layout().left); }
+  std::vector<double> BottomAxisTicks() const { return view_.Layout().bottom.ticks; }
+  std::vector<double> LeftAxisTicks() const { return view_.Layout().left.ticks; }
+  QStringList BottomAxisLabels() const { return Labels(view_.Layout().bottom); }
+  QStringList LeftAxisLabels() const { return Labels(view_.Layout().left); }
   // The rectangle framed by the axes; values map linearly onto its full width and height.
-  QRect PlotArea() const { return Layout().plot; }
+  QRect PlotArea() const;
   // The clickable row of series `index` in the legend; empty outside the series range.
   QRect LegendRowRect(int index) const;
-  QRect LegendRect() const { return Layout().legend; }
-  bool ZoomRectangleShown() const { return drag_ == Drag::Zoom; }
+  QRect LegendRect() const;
+  bool ZoomRectangleShown() const { return view_.ZoomRectangleShown(); }
 
   // The read-out: while the pointer is over the plot area and no drag is in progress, a marker
   // at the pointer's period and a box with "T = <period> s" and one line per shown series,
   // computed by the reader at that period under the current view.
   void SetReader(TChartReader reader);
-  bool ReadoutShown() const { return Readout().has_value(); }
+  bool ReadoutShown() const { return view_.Readout().has_value(); }
   // The box's lines as texts, the period line first; empty while no read-out is shown.
   QStringList ReadoutLines() const;
   int ReadoutMarkerX() const;  // -1 while no read-out is shown
@@ -72,10 +84,8 @@ class TChart : public QWidget {
 
   QSize sizeHint() const override { return {448, 198}; }
 
-  // Left-drag spans up to this many pixels in either direction neither zoom nor restore.
-  static constexpr int kZoomThreshold = 16;
-  // Share of the left axis width one wheel notch moves it.
-  static constexpr double kWheelStep = 0.03;
+  static constexpr int kZoomThreshold = gb::ChartView::kZoomThreshold;
+  static constexpr double kWheelStep = gb::ChartView::kWheelStep;
 
  signals:
   // A right click that scrolled nothing, or the keyboard's context-menu key; global position.
@@ -91,34 +101,17 @@ class TChart : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
-  enum class Drag { None, Zoom, Scroll };
-
-  gb::ChartLayout Layout() const;
+  gb::ChartSize Size() const override { return gb::ToChartSize(size()); }
+  const gb::ChartFonts& Fonts() const override;
   void MarkForRedraw();
-  void Shift(bool bottomAxis, const TChartRange& from, long double by);
-  static QStringList Labels(const gb::ChartAxisScale& scale) {
-    QStringList labels;
-    for (const std::string& label : scale.labels) labels.append(QString::fromStdString(label));
-    return labels;
-  }
-  // Where the pointer rests for the read-out; nothing outside the plot area.
-  void Hover(std::optional<QPoint> pos);
-  std::optional<gb::ChartReadout> Readout() const;
-  std::optional<gb::ChartReadout> ReadoutIn(const gb::ChartLayout& layout) const;
+  void Respond(const gb::ChartResponse& response, const QPoint& globalPos);
+  static QStringList Labels(const gb::ChartAxisScale& scale);
 
   gb::ChartPlot plot_;
+  gb::ChartView view_;
+  std::vector<std::unique_ptr<TChartSeries>> series_;
   bool redrawPending_ = false;
-
-  // Drag state; the plot rectangle and ranges are those at the press, so the pixel-to-value
-  // scale stays put while labels (and with them the left margin) change under a scroll.
-  Drag drag_ = Drag::None;
-  bool scrolled_ = false;
-  QPoint dragStart_;
-  QPoint dragPoint_;
-  QRect dragPlot_;
-  TChartRange dragBottom_;
-  TChartRange dragLeft_;
-
-  TChartReader reader_;
-  std::optional<QPoint> hover_;  // the pointer over the plot area, outside any drag
+  // The faces measured at the resolution they were made for; made again when it changes.
+  mutable std::unique_ptr<gb::QtChartFonts> fonts_;
+  mutable int fontsDpi_ = 0;
 };

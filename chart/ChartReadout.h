@@ -3,24 +3,23 @@
 // chart view, never by the images or the sheet.
 #pragma once
 
-#include <QColor>
-#include <QRect>
-#include <QSize>
-#include <QString>
+#include <string>
 #include <vector>
 
-class QPainter;
-class QPaintDevice;
+#include "chart/ChartFonts.h"
+#include "chart/ChartGeometry.h"
+#include "chart/DisplayList.h"
 
 namespace gb {
 
-// One line of the box: `label` at the left, `value` (may be empty) at the right, both in `color`.
+// One line of the box: `label` at the left, `value` (may be empty) at the right, both in
+// `colour`; UTF-8.
 struct ChartReadoutLine {
-  QString label;
-  QString value;
-  QColor color;
+  std::string label;
+  std::string value;
+  ChartColour colour;
   // The line as one text, label and value one blank apart.
-  QString Text() const { return value.isEmpty() ? label : label + QLatin1Char(' ') + value; }
+  std::string Text() const { return value.empty() ? label : label + ' ' + value; }
 };
 
 struct ChartReadout {
@@ -36,15 +35,15 @@ struct ChartReadout {
 // side's, and a place a few pixels clear of the marker before one merely not covering it. Where
 // nothing clears both legend and marker, the legend is kept clear; where nothing clears the
 // legend, the corner farthest from it.
-QRect PlaceReadoutBox(const QRect& plot, const QRect& legend, QSize box, int markerX);
+ChartRect PlaceReadoutBox(const ChartRect& plot, const ChartRect& legend, ChartSize box,
+                          int markerX);
 
-// Draws marker and box over a chart already drawn with `plot` and `legend` where they are.
-// Returns the box drawn.
-QRect DrawChartReadout(QPainter& painter, const QRect& plot, const QRect& legend,
-                       const ChartReadout& readout);
+// The box `readout` needs with these fonts, placed as DrawChartReadout places it.
+ChartRect ChartReadoutBox(const ChartFonts& fonts, const ChartRect& plot, const ChartRect& legend,
+                          const ChartReadout& readout);
 
-// The box `readout` needs on `device`, placed as DrawChartReadout places it there.
-QRect ChartReadoutBox(const QPaintDevice& device, const QRect& plot, const QRect& legend,
-                      const ChartReadout& readout);
+// Appends marker and box over a chart drawn with `plot` and `legend` where they are.
+void DrawChartReadout(DisplayList& list, const ChartFonts& fonts, const ChartRect& plot,
+                      const ChartRect& legend, const ChartReadout& readout);
 
 }  // namespace gb

@@ -1,21 +1,22 @@
-#include "export/ResponseChart.h"
-
-#include <QString>
+#include "chart/ResponseChart.h"
 
 #include "engine/DesignResponse.h"
 
 namespace gb {
 
-SpectrumCurveStyle SpectrumCurve(int level) {
-  static const QColor kColours[kLevelCount] = {QColor(0, 128, 0), QColor(255, 0, 0),
-                                               QColor(0, 0, 255), QColor(0, 0, 0)};
-  return {kLevelLabels[level], kColours[level]};
-}
+namespace {
+
+constexpr ChartColour kCurveColours[kLevelCount] = {
+    {0, 128, 0}, {255, 0, 0}, {0, 0, 255}, {0, 0, 0}};
+
+}  // namespace
+
+SpectrumCurveStyle SpectrumCurve(int level) { return {kLevelLabels[level], kCurveColours[level]}; }
 
 void AddSpectrumSeries(ChartPlot& plot) {
   for (int level = 0; level < kLevelCount; ++level) {
     const SpectrumCurveStyle style = SpectrumCurve(level);
-    plot.AddSeries(QString::fromUtf8(style.title), style.color);
+    plot.AddSeries(style.title, style.colour);
   }
 }
 

@@ -1,18 +1,16 @@
 // The chart of the four design response spectra: its series as the window shows them, and a
-// re-plot from a parameter set, for exports made without a window.
+// re-plot from a parameter set.
 #pragma once
 
-#include <QColor>
-
+#include "chart/ChartPlot.h"
 #include "engine/ParameterSet.h"
-#include "export/ChartPlot.h"
 
 namespace gb {
 
 // Legend text and colour of the curve of `level`.
 struct SpectrumCurveStyle {
   const char* title;  // UTF-8
-  QColor color;
+  ChartColour colour;
 };
 SpectrumCurveStyle SpectrumCurve(int level);
 

@@ -1,24 +1,19 @@
 // The line chart without a window: its series, the view of its two value axes, where everything
-// goes for a given size, and one drawing routine into any QPainter. The window's chart view, the
-// PNG and SVG images and the calculation sheet all draw through Draw, so what is exported is
-// what the screen shows.
+// goes for a given size, and the display list that draws it. The window's chart view, the PNG
+// and SVG images and the calculation sheet all draw that list, so what is exported is what the
+// screen shows.
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QRect>
-#include <QSize>
-#include <QString>
-#include <QStringList>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "chart/AxisScale.h"
+#include "chart/ChartFonts.h"
+#include "chart/ChartGeometry.h"
 #include "chart/ChartRange.h"
-
-class QPainter;
-class QPaintDevice;
+#include "chart/DisplayList.h"
 
 namespace gb {
 
@@ -42,12 +37,12 @@ class ChartSeries {
   double YValue(int i) const { return points_[static_cast<std::size_t>(i)].y; }
   // The shown flag: changed only through the legend.
   bool Active() const { return active_; }
-  const QString& Title() const { return title_; }
-  const QColor& Color() const { return color_; }
+  const std::string& Title() const { return title_; }  // UTF-8
+  const ChartColour& Colour() const { return colour_; }
 
  private:
   friend class ChartPlot;
-  ChartSeries(ChartPlot& plot, const QString& title, const QColor& color);
+  ChartSeries(ChartPlot& plot, std::string title, ChartColour colour);
 
   struct Point {
     double x;
@@ -63,8 +58,8 @@ class ChartSeries {
   };
 
   ChartPlot& plot_;
-  QString title_;
-  QColor color_;
+  std::string title_;
+  ChartColour colour_;
   std::vector<Point> points_;
   Extent extent_;
   bool active_ = true;
@@ -75,16 +70,21 @@ using ChartAxisScale = AxisScale;
 
 // Where everything goes at one size, in chart pixels.
 struct ChartLayout {
-  QRect plot;  // the rectangle framed by the axes; values map linearly onto it
+  ChartRect plot;  // the rectangle framed by the axes; values map linearly onto it
   ChartAxisScale bottom;
   ChartAxisScale left;
-  QRect legend;
-  std::vector<QRect> legendRows;
+  ChartRect legend;
+  std::vector<ChartRect> legendRows;
+
+  // The legend row under `pos`, or -1.
+  int LegendRowAt(ChartPoint pos) const;
+  // Whether `pos` is on the plot, its framing edges included.
+  bool OnPlot(ChartPoint pos) const;
 };
 
 // Chart pixels are 96-dpi pixels wherever the chart is drawn; the fonts' points turn into chart
-// pixels at `fontDpi`. The window passes its own resolution, so text grows with the desktop's
-// font scaling; images and the sheet pass kChartDpi.
+// pixels at a font resolution. The window passes its own, so text grows with the desktop's font
+// scaling; images and the sheet pass kChartDpi.
 inline constexpr int kChartDpi = 96;
 
 class ChartPlot {
@@ -98,7 +98,7 @@ class ChartPlot {
   void SetChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
   // Adds a shown, empty series at the end; its legend row goes below the existing ones.
-  ChartSeries* AddSeries(const QString& title, const QColor& color);
+  ChartSeries* AddSeries(std::string titleUtf8, ChartColour colour);
   // nullptr outside 0 .. SeriesCount() - 1.
   ChartSeries* Series(int index);
   const ChartSeries* Series(int index) const;
@@ -125,12 +125,11 @@ class ChartPlot {
   // label shows), the ranges are widened about their centres to the narrowest view that is
   // still labelled, and never beyond the view before the zoom. Returns false when the view
   // stays as it was.
-  bool Zoom(ChartRange x, ChartRange y, QSize size, const QPaintDevice& device, int fontDpi);
+  bool Zoom(ChartRange x, ChartRange y, ChartSize size, const ChartFonts& fonts);
 
-  ChartLayout Layout(QSize size, const QPaintDevice& device, int fontDpi) const;
-  // Draws the whole chart into the rectangle (0, 0, size) of the painter's coordinates, in chart
-  // pixels; the painter's transform may scale them to the device.
-  void Draw(QPainter& painter, QSize size, int fontDpi) const;
+  ChartLayout Layout(ChartSize size, const ChartFonts& fonts) const;
+  // Appends the drawing of the whole chart in the rectangle (0, 0, size).
+  void Draw(DisplayList& list, ChartSize size, const ChartFonts& fonts) const;
 
  private:
   friend class ChartSeries;
@@ -138,19 +137,19 @@ class ChartPlot {
     bool fixed = false;
     ChartRange range;  // meaningful only while fixed
   };
-  struct Fonts;
 
   void Changed();
-  Fonts FontsFor(const QPaintDevice& device, int fontDpi) const;
-  ChartLayout LayoutWith(QSize size, const Fonts& fonts, const ChartRange& bottom,
+  ChartLayout LayoutWith(ChartSize size, const ChartFonts& fonts, const ChartRange& bottom,
                          const ChartRange& left) const;
   void AutomaticRanges(ChartRange& bottom, ChartRange& left) const;
+  void DrawCurves(DisplayList& list, const ChartLayout& layout) const;
+  void DrawAxes(DisplayList& list, const ChartLayout& layout, ChartSize size,
+                const TextMeasure& text) const;
+  void DrawLegend(DisplayList& list, const ChartLayout& layout) const;
 
   std::vector<std::unique_ptr<ChartSeries>> series_;
   Axis bottom_;
   Axis left_;
-  QFont font_;
-  QFont legendFont_;
   bool plainLegend_ = false;
   std::function<void()> changed_;
 };
