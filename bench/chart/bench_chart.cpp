@@ -10,8 +10,8 @@
 
 #include "chart/ResponseChart.h"
 #include "engine/DesignResponse.h"
-#include "export/ChartPainter.h"
 #include "engine/ParameterSet.h"
+#include "export/ChartPainter.h"
 #include "report/SaReadout.h"
 #include "tests/support/DesignedParameters.h"
 #include "ui/qt/chart/TChart.h"
