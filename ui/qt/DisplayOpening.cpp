@@ -1,9 +1,12 @@
 #include "ui/qt/DisplayOpening.h"
 
 #include <QByteArray>
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include "platform/Display.h"
 
 namespace gb {
 
@@ -21,7 +24,7 @@ std::vector<HeldMessage>* heldMessages = nullptr;
 
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
-    const QByteArray line = NoDisplayText(std::getenv("DISPLAY")).toLocal8Bit() + '\n';
+    const QByteArray line = QString::fromStdString(NoDisplayText()).toLocal8Bit() + '\n';
     std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stderr);
     std::fflush(stderr);
     std::_Exit(1);
@@ -31,16 +34,6 @@ void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
 }
 
 }  // namespace
-
-QString NoDisplayText(const char* display) {
-  const QString which = display == nullptr || *display == '\0'
-                            ? QStringLiteral("DISPLAY is not set")
-                            : QStringLiteral("DISPLAY=\"%1\"").arg(QString::fromLocal8Bit(display));
-  return QStringLiteral(
-             "gb18306: no display could be opened (%1); without a window, use the command-line "
-             "companion: gb18306-cli --help")
-      .arg(which);
-}
 
 TDisplayOpening::TDisplayOpening() {
   heldMessages = new std::vector<HeldMessage>;
