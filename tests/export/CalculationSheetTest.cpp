@@ -8,7 +8,6 @@
 #include "TestSupport.h"
 #include "chart/ResponseChart.h"
 #include "export/CalculationSheet.h"
-#include "export/SheetMethod.h"
 #include "tests/support/PopplerTools.h"
 
 namespace gb {
@@ -87,16 +86,6 @@ TEST(CalculationSheet, TextReadsBackAsTheGridAndReportTexts) {
   }
 }
 
-TEST(CalculationSheet, SiteTableTakesTheChosenColumnOfTheGrids) {
-  const SheetFixture f(DefaultParameters(), scI0);
-  const std::vector<SiteParameterRow> rows = SiteParameterRows(f.sheet);
-  ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[lvBasic].level, "基本地震动");
-  EXPECT_EQ(rows[lvBasic].pga, "0.0360");
-  EXPECT_EQ(rows[lvBasic].period, "0.2000");
-  EXPECT_EQ(rows[lvBasic].platform, "0.0900");
-}
-
 // Whatever the texts, one page: long numbers get a smaller type rather than a second line, and
 // long names wrap and shrink the whole.
 TEST(CalculationSheet, OverlongTextsStayOnOnePage) {
@@ -131,53 +120,6 @@ TEST(CalculationSheet, MethodStandardAndSignOff) {
   }
   // The sheet draws its own spectra: four curves of its class, whatever a screen hides.
   EXPECT_NE(text->find("极罕遇地震动"), std::string::npos);
-}
-
-// Names are cut where long, and isolated so that a right-to-left name keeps the captions whole.
-TEST(SheetMethod, NameTexts) {
-  const std::string fsi = "\u2068", pdi = "\u2069";
-  EXPECT_EQ(SheetNameText("京沪线"), fsi + "京沪线" + pdi);
-  EXPECT_EQ(SheetNameText(std::string(61, 'W')), fsi + std::string(60, 'W') + "…" + pdi);
-  std::string chinese;
-  for (int i = 0; i < 70; ++i) chinese += "路";
-  EXPECT_EQ(SheetNameText(chinese), fsi + chinese.substr(0, 60 * 3) + "…" + pdi);
-  EXPECT_EQ(SheetNameText(std::string(60, 'W')), fsi + std::string(60, 'W') + pdi);
-}
-
-TEST(SheetMethod, CoefficientsAndTexts) {
-  const ParameterSet p = DefaultParameters();
-  const std::vector<SiteCoefficientRow> rows = SiteCoefficientRows(p);
-  ASSERT_EQ(rows.size(), 4u);
-  // Site-class-II values 0.016665, 0.05, 0.095 and 0.145 g; the grids' A is Fa times them.
-  const char* const i0[] = {"0.7200", "0.7200", "0.7380", "0.7490"};
-  const char* const iv[] = {"1.2500", "1.2500", "1.2050", "1.1100"};
-  for (int l = 0; l < kLevelCount; ++l) {
-    EXPECT_EQ(rows[l].level, kLevelLabels[l]);
-    EXPECT_EQ(rows[l].fa[scI0], i0[l]) << l;
-    EXPECT_EQ(rows[l].fa[scII], "1.0000") << l;
-    EXPECT_EQ(rows[l].fa[scIV], iv[l]) << l;
-  }
-  const std::vector<std::string> lines = SheetMethodLines(p);
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_NE(lines[2].find("K1·α = 2.9 × 0.05"), std::string::npos) << lines[2];
-  EXPECT_NE(lines[3].find("罕遇地震动加 0.05 s"), std::string::npos) << lines[3];
-}
-
-// βm is a ratio: the sheet drops the report's "(s)" from its caption, and only from it.
-TEST(CalculationSheet, InputCaptionsAreTheReportsButBetaMaxHasNoUnit) {
-  const ParameterSet p = DefaultParameters();
-  const std::vector<ReportInputLine> report = ReportInputLines("0.05", "0.35", p);
-  const std::vector<ReportInputLine> sheet = SheetInputLines("0.05", "0.35", p);
-  ASSERT_EQ(sheet.size(), 8u);
-  for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(sheet[i].caption, report[i].caption) << i;
-  EXPECT_EQ(report[7].caption, "地震动加速度放大系数反应谱的平台值(s)");
-  EXPECT_EQ(sheet[7].caption, "地震动加速度放大系数反应谱的平台值");
-  for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(sheet[i].value, report[i].value) << i;
-}
-
-TEST(CalculationSheet, NamesTheProgramAndVersion) {
-  EXPECT_TRUE(SheetProgramText().starts_with("gb18306 "));
-  EXPECT_GT(SheetProgramText().size(), std::string("gb18306 ").size());
 }
 
 }  // namespace

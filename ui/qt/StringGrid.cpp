@@ -10,7 +10,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "export/SpreadsheetText.h"
+#include "report/SpreadsheetText.h"
 
 namespace gb {
 

@@ -1,4 +1,4 @@
-#include "export/SpreadsheetText.h"
+#include "report/SpreadsheetText.h"
 
 #include <set>
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "export/SpreadsheetText.h"
+#include "report/SpreadsheetText.h"
 
 namespace gb {
 namespace {

@@ -1,4 +1,4 @@
-#include "export/SheetMethod.h"
+#include "sheet/SheetMethod.h"
 
 #include "engine/DesignResponse.h"
 #include "engine/SiteAdjustment.h"
