@@ -32,7 +32,6 @@
 #include "report/SaReadout.h"
 #include "report/SaveReport.h"
 #include "report/SpreadsheetText.h"
-#include "text/ParseDecimalText.h"
 #include "ui/qt/AboutCommands.h"
 #include "ui/qt/Anchors.h"
 #include "ui/qt/Application.h"
@@ -232,7 +231,16 @@ void TForm1::CreateControls() {
   for (const ControlDesign& design : kMainFormControls) {
     place(client_->findChild<QWidget*>(QString::fromLatin1(design.Name)));
   }
-  // Legend texts and colours as every exported picture of the spectra has them.
+  CreateChartSeries();
+
+  dlgSave1 = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
+  dlgSave1->Filter = Text(kSaveFilter);
+  dlgSave1->DefaultExt = QStringLiteral("csv");
+  dlgSave1->OverwritePrompt = true;
+}
+
+// Legend texts and colours as every exported picture of the spectra has them.
+void TForm1::CreateChartSeries() {
   const auto addCurve = [this](int level) {
     const SpectrumCurveStyle curve = SpectrumCurve(level);
     return cht2->AddSeries(curve.title, curve.colour);
@@ -244,11 +252,6 @@ void TForm1::CreateControls() {
   cht2->SetReader([this](double period) {
     return ReadingAt(FSession.Plotted(), FSession.PlottedSiteClass(), period);
   });
-
-  dlgSave1 = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
-  dlgSave1->Filter = Text(kSaveFilter);
-  dlgSave1->DefaultExt = QStringLiteral("csv");
-  dlgSave1->OverwritePrompt = true;
 }
 
 void TForm1::CreateMenu() {

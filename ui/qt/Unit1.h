@@ -145,6 +145,7 @@ class TForm1 : public QMainWindow {
 
  private:
   void CreateControls();
+  void CreateChartSeries();
   void CreateMenu();
   void BindEvents();
   void SetTabOrder();
