@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/ParameterSet.h"
+#include "text/Errors.h"
 
 namespace gb {
 
@@ -42,6 +43,12 @@ class TFormSession {
   void EndCalculate() { completed_ = TCompletedCalculation{parameters_, beganAt_}; }
   std::optional<TCompletedCalculation>& Completed() { return completed_; }
   const std::optional<TCompletedCalculation>& Completed() const { return completed_; }
+  // The last complete calculation, for the sheet, print and the copied results; refused while
+  // the last Calculate stopped short, whose inputs and grids no longer belong together.
+  const TCompletedCalculation& CompletedForExport() const {
+    if (!completed_) throw Exception("上次计算未完成, 请改正输入并重新计算后再导出");
+    return *completed_;
+  }
 
  private:
   ParameterSet parameters_;

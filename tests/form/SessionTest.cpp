@@ -29,12 +29,18 @@ TEST(Session, CompleteCalculationsAndThePlottedSet) {
   EXPECT_EQ(session.PlottedSiteClass(), scIII);
 
   EXPECT_THROW(calculate("abc", "2026-01-02 04:00:00"), EConvertError);
-  EXPECT_FALSE(session.Completed());         // nothing to export
+  EXPECT_FALSE(session.Completed());  // nothing to export
+  try {
+    session.CompletedForExport();
+    ADD_FAILURE() << "an export after a Calculate that stopped short";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "上次计算未完成, 请改正输入并重新计算后再导出");
+  }
   EXPECT_EQ(session.Parameters().FK1, 2.9);  // the steps before the rejected text
   EXPECT_EQ(session.Plotted().FK2, 1.9);     // the chart still shows the last plot
 
   calculate("2", "2026-01-02 05:00:00");
-  EXPECT_EQ(session.Completed()->Parameters.FK2, 2.0);
+  EXPECT_EQ(session.CompletedForExport().Parameters.FK2, 2.0);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "form/AboutContent.h"
+#include "form/WindowCommands.h"
 #include "ui/qt/AboutCommands.h"
 #include "ui/qt/DesktopResources.h"
 #include "ui/qt/LinkLabel.h"
@@ -91,9 +92,12 @@ QLabel* NewItem(QWidget* panel, const AboutItem& item) {
 }  // namespace
 
 QPoint OwnerCentredPosition(const QRect& owner, const QSize& box, const QRect& desktop) {
-  const int left = owner.left() + (owner.width() - box.width()) / 2;
-  const int top = owner.top() + (owner.height() - box.height()) / 2;
-  return QPoint(std::max(left, desktop.left()), std::max(top, desktop.top()));
+  const auto screen = [](const QRect& r) {
+    return ScreenRect{r.x(), r.y(), r.width(), r.height()};
+  };
+  const ChartPoint at =
+      OwnerCentredPosition(screen(owner), {box.width(), box.height()}, screen(desktop));
+  return {at.x, at.y};
 }
 
 TAboutBox::TAboutBox(QWidget* Owner, TApplication& Application)

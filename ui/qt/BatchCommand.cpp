@@ -15,8 +15,6 @@ namespace gb {
 
 namespace {
 
-const char* const kCsvFilter = "CSV(逗号分隔)(*.csv)|*.csv|所有文件(*)|*";
-
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 std::filesystem::path FileName(const QString& name) {
@@ -28,10 +26,9 @@ std::filesystem::path FileName(const QString& name) {
 void TForm1::BatchCalculation1Click(QObject* Sender) {
   (void)Sender;
   const std::optional<QString> input =
-      Application.Services().OpenFileName(this, QString::fromUtf8(kCsvFilter));
+      Application.Services().OpenFileName(this, QString::fromUtf8(kBatchDialog.Filter));
   if (!input) return;
-  dlgSaveBatch->Filter = QString::fromUtf8(kCsvFilter);
-  dlgSaveBatch->DefaultExt = QStringLiteral("csv");
+  dlgSaveBatch->Design(kBatchDialog);
   dlgSaveBatch->InitialDir = QFileInfo(*input).absolutePath();
   dlgSaveBatch->FileName = QString::fromUtf8(ResultFileName(Utf8(*input)));
   if (!dlgSaveBatch->Execute()) return;

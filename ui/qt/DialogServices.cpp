@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <utility>
 
 #include "ui/qt/ShellOpen.h"
@@ -53,10 +54,13 @@ std::optional<QString> SystemSaveFileName(QWidget* owner, const TSaveDialogReque
   dialog.setNameFilters(QtNameFilters(request.Filter));
   dialog.setDefaultSuffix(request.DefaultExt);
   // With a choice of types, a name typed without an extension gets the chosen type's.
-  if (dialog.nameFilters().size() > 1) {
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
-      const qsizetype dot = f.lastIndexOf(QStringLiteral("*."));
-      if (dot >= 0) dialog.setDefaultSuffix(f.mid(dot + 2).section(u')', 0, 0).section(u' ', 0, 0));
+  const std::vector<FileFilterItem> types = ParseFileFilter(request.Filter.toStdString());
+  if (types.size() > 1) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& f) {
+      const qsizetype chosen = dialog.nameFilters().indexOf(f);
+      if (chosen < 0) return;
+      const std::string extension = FilterExtension(types[static_cast<std::size_t>(chosen)]);
+      if (!extension.empty()) dialog.setDefaultSuffix(QString::fromStdString(extension));
     });
   }
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
@@ -93,7 +97,6 @@ std::optional<QString> SystemOpenFileName(QWidget* owner, const QString& filter)
   return chosen.first();
 }
 
-// Appears only for a command that takes longer than a moment, so a short one does not flash.
 class SystemProgress : public TProgressDisplay {
  public:
   SystemProgress(QWidget* owner, const QString& title)
@@ -108,12 +111,7 @@ class SystemProgress : public TProgressDisplay {
   }
 
   bool Update(const QString& text) override {
-    constexpr qint64 kShowAfterMs = 500;
-    constexpr qint64 kRefreshMs = 50;
-    if (clock_.elapsed() < kShowAfterMs || clock_.elapsed() - lastRefresh_ < kRefreshMs) {
-      return !dialog_.wasCanceled();
-    }
-    lastRefresh_ = clock_.elapsed();
+    if (!pacing_.Due(clock_.elapsed())) return !dialog_.wasCanceled();
     dialog_.setLabelText(text);
     if (!dialog_.isVisible()) dialog_.show();
     QCoreApplication::processEvents();
@@ -123,7 +121,7 @@ class SystemProgress : public TProgressDisplay {
  private:
   QProgressDialog dialog_;
   QElapsedTimer clock_;
-  qint64 lastRefresh_ = 0;
+  ProgressPacing pacing_;
 };
 
 std::unique_ptr<TProgressDisplay> SystemProgressDisplay(QWidget* owner, const QString& title) {
@@ -158,17 +156,9 @@ TDialogServices SystemDialogServices() {
 }
 
 QStringList QtNameFilters(const QString& filter) {
-  const QStringList parts = filter.split(u'|');
   QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString& text = parts[i];
-    QString patterns = parts[i + 1];
-    patterns.replace(u';', u' ');
-    if (text.endsWith(u'(' + patterns + u')')) {
-      filters << text;
-    } else {
-      filters << text + QStringLiteral(" (") + patterns + u')';
-    }
+  for (const FileFilterItem& item : ParseFileFilter(filter.toStdString())) {
+    filters << QString::fromStdString(FilterCaption(item));
   }
   return filters;
 }
@@ -176,6 +166,17 @@ QStringList QtNameFilters(const QString& filter) {
 TSaveDialog::TSaveDialog(
     QWidget* owner, std::function<std::optional<QString>(QWidget*, const TSaveDialogRequest&)> run)
     : owner_(owner), run_(std::move(run)) {}
+
+void TSaveDialog::Design(const FileDialogDesign& design) {
+  Filter = QString::fromUtf8(design.Filter);
+  DefaultExt = QString::fromUtf8(design.DefaultExt);
+  FileName = QString::fromUtf8(design.FileName);
+  if (design.Folder == DialogFolder::ProgramFolder) {
+    InitialDir = QCoreApplication::applicationDirPath();
+  } else if (design.Folder == DialogFolder::Documents) {
+    InitialDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  }
+}
 
 bool TSaveDialog::Execute() {
   const std::optional<QString> chosen =

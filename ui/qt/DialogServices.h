@@ -2,6 +2,8 @@
 // replaceable function: the real ones block on the user, tests put recorders in their place.
 #pragma once
 
+#include "form/WindowCommands.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -86,6 +88,9 @@ class TSaveDialog {
   QString InitialDir;
   QString FileName;
   bool OverwritePrompt = true;
+
+  // Takes the designed filter, extension, offered name and (where not the input's) folder.
+  void Design(const FileDialogDesign& design);
 
   // Shows the dialog; on a confirmed choice FileName becomes the chosen full path.
   bool Execute();

@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <filesystem>
 #include <limits>
 #include <string>
@@ -26,6 +25,7 @@
 #include "export/ChartImage.h"
 #include "form/CalculateSequence.h"
 #include "form/MainFormLayout.h"
+#include "form/WindowCommands.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
 #include "report/ResultGridTexts.h"
@@ -47,14 +47,6 @@ namespace gb {
 namespace {
 
 constexpr int kHeaderColumnWidth = 100;
-const char* const kSaveFilter = "CSV(逗号分隔)(*.csv)|*.csv";
-const char* const kDefaultReportName = "地震动参数查询结果";
-const char* const kSheetFilter = "PDF(*.pdf)|*.pdf";
-const char* const kDefaultSheetName = "地震动参数计算书.pdf";
-const char* const kImageFilter = "PNG 图像(*.png)|*.png|SVG 矢量图(*.svg)|*.svg";
-const char* const kDefaultImageName = "反应谱.png";
-// Exported images are twice the chart's size on screen, drawn at the same layout.
-constexpr int kImageScale = 2;
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Text(std::string_view utf8) {
@@ -156,8 +148,7 @@ TForm1::TForm1(TApplication& Owner) : QMainWindow(nullptr), Application(Owner) {
 
   btn2Click(this);
 
-  dlgSave1->InitialDir = QCoreApplication::applicationDirPath();
-  dlgSave1->FileName = Text(kDefaultReportName);
+  dlgSave1->Design(kSaveReportDialog);
   CreateExportCommands();
 }
 
@@ -234,9 +225,6 @@ void TForm1::CreateControls() {
   CreateChartSeries();
 
   dlgSave1 = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
-  dlgSave1->Filter = Text(kSaveFilter);
-  dlgSave1->DefaultExt = QStringLiteral("csv");
-  dlgSave1->OverwritePrompt = true;
 }
 
 // Legend texts and colours as every exported picture of the spectra has them.
@@ -376,70 +364,60 @@ void TForm1::Howtouse1Click(QObject* Sender) { rzfldsts2Click(Sender); }
 // The menu "文件" and the chart's context menu. Built after the designed controls and bound
 // through the same guard as every other command; nothing of the designed window changes.
 void TForm1::CreateExportCommands() {
-  FileMenu1 = new QMenu(Text("文件"), this);
-  FileMenu1->setObjectName(QStringLiteral("FileMenu1"));
-  Fi1->setMenu(FileMenu1);
-  const auto add = [this](QMenu* menu, const char* name, const char* caption,
-                          void (TForm1::*handler)(QObject*), QKeySequence key = {}) {
-    QAction* action = menu->addAction(Text(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
+  const auto add = [this](QMenu* menu, const WindowCommand& command,
+                          void (TForm1::*handler)(QObject*)) {
+    if (command.SeparatorBefore) menu->addSeparator();
+    QAction* action = menu->addAction(Text(command.Caption));
+    action->setObjectName(QString::fromLatin1(command.Name));
+    action->setShortcut(command.Key == CommandKey::CtrlE   ? QKeySequence(Qt::CTRL | Qt::Key_E)
+                        : command.Key == CommandKey::CtrlP ? QKeySequence(Qt::CTRL | Qt::Key_P)
+                                                           : QKeySequence());
     connect(action, &QAction::triggered, this, Guarded(Application, this, action, handler));
     return action;
   };
-  ExportSheet1 = add(FileMenu1, "ExportSheet1", "导出计算书(PDF)…", &TForm1::ExportSheet1Click,
-                     QKeySequence(Qt::CTRL | Qt::Key_E));
-  Print1 =
-      add(FileMenu1, "Print1", "打印…", &TForm1::Print1Click, QKeySequence(Qt::CTRL | Qt::Key_P));
-  PrintPreview1 = add(FileMenu1, "PrintPreview1", "打印预览…", &TForm1::PrintPreview1Click);
-  FileMenu1->addSeparator();
-  ExportChart1 = add(FileMenu1, "ExportChart1", "导出反应谱图…", &TForm1::ExportChart1Click);
-  CopyAll1 = add(FileMenu1, "CopyAll1", "复制全部结果", &TForm1::CopyAll1Click);
-  FileMenu1->addSeparator();
-  BatchCalculation1 =
-      add(FileMenu1, "BatchCalculation1", "批量计算…", &TForm1::BatchCalculation1Click);
+  FileMenu1 = new QMenu(Text(kFileMenuCaption), this);
+  FileMenu1->setObjectName(QStringLiteral("FileMenu1"));
+  Fi1->setMenu(FileMenu1);
+  // In the order of the commands' table.
+  QAction** const fileActions[] = {&ExportSheet1, &Print1,   &PrintPreview1,
+                                   &ExportChart1, &CopyAll1, &BatchCalculation1};
+  void (TForm1::*const fileHandlers[])(QObject*) = {
+      &TForm1::ExportSheet1Click, &TForm1::Print1Click,   &TForm1::PrintPreview1Click,
+      &TForm1::ExportChart1Click, &TForm1::CopyAll1Click, &TForm1::BatchCalculation1Click};
+  for (std::size_t i = 0; i < std::size(kFileMenuCommands); ++i) {
+    *fileActions[i] = add(FileMenu1, kFileMenuCommands[i], fileHandlers[i]);
+  }
   // The shortcuts work wherever the focus is in the window, menu open or not.
   addActions({ExportSheet1, Print1});
 
   pmChart = new QMenu(this);
   pmChart->setObjectName(QStringLiteral("pmChart"));
-  CopyImage1 = add(pmChart, "CopyImage1", "复制图像", &TForm1::CopyImage1Click);
-  SaveImage1 = add(pmChart, "SaveImage1", "保存图像…", &TForm1::ExportChart1Click);
+  CopyImage1 = add(pmChart, kChartMenuCommands[0], &TForm1::CopyImage1Click);
+  SaveImage1 = add(pmChart, kChartMenuCommands[1], &TForm1::ExportChart1Click);
   connect(cht2, &TSpectrumChart::ContextMenuRequested, this, &TForm1::cht2ContextMenu);
 
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   dlgSaveSheet = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
-  dlgSaveSheet->Filter = Text(kSheetFilter);
-  dlgSaveSheet->DefaultExt = QStringLiteral("pdf");
-  dlgSaveSheet->InitialDir = documents;
-  dlgSaveSheet->FileName = Text(kDefaultSheetName);
+  dlgSaveSheet->Design(kSaveSheetDialog);
   dlgSaveImage = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
-  dlgSaveImage->Filter = Text(kImageFilter);
-  dlgSaveImage->DefaultExt = QStringLiteral("png");
-  dlgSaveImage->InitialDir = documents;
-  dlgSaveImage->FileName = Text(kDefaultImageName);
+  dlgSaveImage->Design(kSaveImageDialog);
   dlgSaveBatch = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
 }
 
 namespace {
 
-// The chart's layout as on screen; a chart squeezed below its designed size (or not yet laid
-// out) is drawn at that size instead, so that the image keeps its labels.
-QSize ChartImageLayout(const TSpectrumChart& chart) {
-  return chart.size().expandedTo(chart.sizeHint());
+QSize ChartImagePixels(const TSpectrumChart& chart) {
+  return ToQSize(ChartImagePixels(ToChartSize(chart.size())));
 }
 
 std::string Utf8(const QByteArray& bytes) {
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-// The last complete calculation's sheet, for the chart's site class; refused while the last
-// Calculate stopped short, whose inputs and grids no longer belong together.
+// The last complete calculation's sheet, for the chart's site class.
 CalculationSheet SheetOf(const TForm1& form, const TSheetNames& names = {}) {
-  const std::optional<TCompletedCalculation>& completed = form.FSession.Completed();
-  if (!completed) throw Exception("上次计算未完成, 请改正输入并重新计算后再导出");
-  return MakeCalculationSheet(completed->Parameters, form.cbb3->currentIndex(),
-                              completed->CalculatedAt, names.Project.toStdString(),
+  const TCompletedCalculation& completed = form.FSession.CompletedForExport();
+  return MakeCalculationSheet(completed.Parameters, form.cbb3->currentIndex(),
+                              completed.CalculatedAt, names.Project.toStdString(),
                               names.Site.toStdString());
 }
 
@@ -510,10 +488,10 @@ void TForm1::ExportChart1Click(QObject* Sender) {
     throw Exception("Cannot save \"" + name.toStdString() +
                     "\": an image name ends in .png or .svg");
   }
-  const QSize pixels = ChartImageLayout(*cht2) * kImageScale;
+  const QSize pixels = ChartImagePixels(*cht2);
   const QByteArray bytes = *format == ChartImageFormat::Svg
-                               ? ChartSvgBytes(cht2->Plot(), pixels, kImageScale)
-                               : ChartPngBytes(cht2->Plot(), pixels, kImageScale);
+                               ? ChartSvgBytes(cht2->Plot(), pixels, kChartImageScale)
+                               : ChartPngBytes(cht2->Plot(), pixels, kChartImageScale);
   WriteFileSafely(FileSystemPath(name), Utf8(bytes));
   Application.ShowNotice(Text("完成!"));
 }
@@ -527,7 +505,7 @@ void TForm1::CopyAll1Click(QObject* Sender) {
 
 void TForm1::CopyImage1Click(QObject* Sender) {
   (void)Sender;
-  QImage image = ChartImage(cht2->Plot(), ChartImageLayout(*cht2) * kImageScale, kImageScale);
+  QImage image = ChartImage(cht2->Plot(), ChartImagePixels(*cht2), kChartImageScale);
   image.setDevicePixelRatio(1);
   QGuiApplication::clipboard()->setImage(image);
 }
