@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "CsvRecords.h"
+#include "DesignedBatchSettings.h"
 #include "batch/BatchErrors.h"
 #include "engine/DesignedInputs.h"
 #include "text/NumberSeparators.h"
@@ -32,13 +33,7 @@ struct Recorder : BatchObserver {
 };
 
 BatchSettings Defaults(BatchFormat format = BatchFormat::Csv) {
-  BatchSettings settings;
-  settings.format = format;
-  const InputTexts& d = kDesignedInputs;
-  const std::string_view texts[kBatchInputCount] = {
-      "", "", d.k1, d.k2, d.k3, d.rareTgIncrement, d.veryRareTgIncrement, d.betaMax};
-  for (int i = 0; i < kBatchInputCount; ++i) settings.defaults[i] = texts[i];
-  return settings;
+  return test::DesignedBatchSettings(format);
 }
 
 struct Output {

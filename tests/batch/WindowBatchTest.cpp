@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DesignedBatchSettings.h"
 #include "TestSupport.h"
-#include "engine/DesignedInputs.h"
 
 namespace gb {
 namespace {
@@ -13,15 +13,6 @@ namespace {
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
-
-BatchSettings WindowSettings() {
-  BatchSettings settings;
-  const InputTexts& d = kDesignedInputs;
-  const std::string_view texts[kBatchInputCount] = {
-      "", "", d.k1, d.k2, d.k3, d.rareTgIncrement, d.veryRareTgIncrement, d.betaMax};
-  for (int i = 0; i < kBatchInputCount; ++i) settings.defaults[i] = texts[i];
-  return settings;
-}
 
 struct BatchRun {
   WindowBatchOutcome outcome;
@@ -31,8 +22,8 @@ struct BatchRun {
 BatchRun RunFrom(const TempFolder& folder, const std::string& csv, bool cancel = false) {
   WriteFile(folder / "sites.csv", csv);
   BatchRun run;
-  run.outcome = RunWindowBatch(folder / "sites.csv", folder / "out.csv", WindowSettings(),
-                               [&](const std::string& text) {
+  run.outcome = RunWindowBatch(folder / "sites.csv", folder / "out.csv",
+                               test::DesignedBatchSettings(), [&](const std::string& text) {
                                  run.progress.push_back(text);
                                  return !cancel;
                                });
@@ -67,7 +58,7 @@ TEST(WindowBatch, CancelAndMalformedInputLeaveTheFormerResults) {
   }
   EXPECT_EQ(ReadFile(folder / "out.csv"), "former");
   try {
-    RunWindowBatch(folder / "missing.csv", folder / "out.csv", WindowSettings(),
+    RunWindowBatch(folder / "missing.csv", folder / "out.csv", test::DesignedBatchSettings(),
                    [](const std::string&) { return true; });
     ADD_FAILURE() << "a missing input";
   } catch (const Exception& e) {
