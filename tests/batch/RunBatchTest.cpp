@@ -7,7 +7,6 @@
 #include "CsvRecords.h"
 #include "DesignedBatchSettings.h"
 #include "batch/BatchErrors.h"
-#include "engine/DesignedInputs.h"
 #include "text/NumberSeparators.h"
 
 namespace gb {
