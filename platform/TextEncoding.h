@@ -1,6 +1,7 @@
 // Turning the UTF-8 texts of the core into the bytes of a named code page, and back.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +19,8 @@ class EUnknownCodePage : public Exception {
 };
 
 // A converter from UTF-8 into one code page (any name glibc iconv knows: "GBK", "UTF-8",
-// "ISO-8859-1", ...). Converters are opened once per thread and kept, so making one is cheap.
+// "ISO-8859-1", ...; on Windows those with a Windows code page). Converters are opened once per
+// thread and kept, so making one is cheap.
 class TextEncoder {
  public:
   // Throws EUnknownCodePage for a name the converter does not know, for an empty name (which
@@ -31,7 +33,9 @@ class TextEncoder {
   std::string Encode(std::string_view utf8, bool* lost = nullptr) const;
 
  private:
-  void* converter_;  // iconv_t, owned by the per-thread cache
+  // The system's converter: an iconv_t owned by the per-thread cache on POSIX, the code page's
+  // number on Windows.
+  std::uintptr_t converter_;
 };
 
 // One-shot form of TextEncoder(codePage).Encode(utf8).

@@ -80,12 +80,13 @@ std::size_t CharacterLength(const char* text, std::size_t size) {
 
 }  // namespace
 
-TextEncoder::TextEncoder(std::string_view codePage) : converter_(FindConverter(codePage)) {
-  if (converter_ == kNoConverter) throw EUnknownCodePage(codePage);
+TextEncoder::TextEncoder(std::string_view codePage)
+    : converter_(reinterpret_cast<std::uintptr_t>(FindConverter(codePage))) {
+  if (reinterpret_cast<iconv_t>(converter_) == kNoConverter) throw EUnknownCodePage(codePage);
 }
 
 std::string TextEncoder::Encode(std::string_view utf8, bool* lost) const {
-  const auto converter = static_cast<iconv_t>(converter_);
+  const auto converter = reinterpret_cast<iconv_t>(converter_);
   iconv(converter, nullptr, nullptr, nullptr, nullptr);  // a previous call may have failed mid-way
   std::string out(utf8.size() + 16, '\0');
   std::size_t used = 0;
@@ -150,20 +151,6 @@ std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::strin
   return Decode(bytes, codePage, true);
 }
 
-std::string CanonicalCodePageName(std::string_view codePage) {
-  std::string upper(codePage);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper == "UTF-8" || upper == "UTF8" ? std::string("UTF-8") : std::string(codePage);
-}
-
 bool IsKnownCodePage(std::string_view codePage) { return FindConverter(codePage) != kNoConverter; }
-
-bool IsAsciiCompatible(std::string_view codePage) {
-  // The report's structure: line ends, field separators and the number texts.
-  constexpr std::string_view kStructure = "\r\n0123456789,.";
-  return IsKnownCodePage(codePage) && EncodeText(kStructure, codePage) == kStructure;
-}
 
 }  // namespace gb

@@ -1,0 +1,16 @@
+#include "platform/ProcessStart.h"
+
+#include <csignal>
+
+namespace gb {
+
+void PrepareCommandLineProcess() {
+  // Past a file-size limit the output fails with a message and status 1 instead of a kill.
+  std::signal(SIGXFSZ, SIG_IGN);
+}
+
+std::vector<std::string> CommandLineArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+}  // namespace gb

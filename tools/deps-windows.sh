@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the Windows builds need (the MinGW-w64 cross compiler, Wine to run
+# what it builds, NSIS for the installer), only those that are missing.
+set -euo pipefail
+
+packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis zip googletest)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing missing packages: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The Chinese cases run under LANG=zh_CN.UTF-8, which Wine turns into code page 936 only where
+# the system has that locale.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo localedef -i zh_CN -c -f UTF-8 zh_CN.UTF-8
+fi
