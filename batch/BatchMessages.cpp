@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/FilePaths.h"
 #include "platform/SystemTexts.h"
 #include "text/DecimalFormats.h"
 
@@ -36,9 +37,9 @@ std::string BatchProgressText(long long rows, long long bytesRead, long long tot
 std::string ResultFileName(std::string_view inputPath) {
   // Only an extension of the file's own name goes: a hidden file's leading dot is none, and
   // neither is a dot in a folder's name.
-  std::filesystem::path path(inputPath);
+  std::filesystem::path path = PathFromText(inputPath);
   path.replace_extension();
-  return path.string().append("-结果.csv");
+  return TextOfPath(path).append("-结果.csv");
 }
 
 std::string CannotOpenInputText(std::string_view name, int error) {

@@ -10,6 +10,7 @@
 #include "batch/BatchMessages.h"
 #include "batch/RunBatch.h"
 #include "form/CurrentError.h"
+#include "platform/FilePaths.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemTexts.h"
 #include "platform/Terminal.h"
@@ -115,10 +116,10 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
   if (*options.batch != "-") {
     // A folder opens like a file and fails only at its first read, with no reason given there.
     std::error_code ignored;
-    if (std::filesystem::is_directory(*options.batch, ignored)) {
+    if (std::filesystem::is_directory(PathFromText(*options.batch), ignored)) {
       return cannotRead(CannotOpenInputText(*options.batch, EISDIR));
     }
-    file.open(*options.batch, std::ios::binary);
+    file.open(PathFromText(*options.batch), std::ios::binary);
     if (!file) return cannotRead(CannotOpenInputText(*options.batch, errno));
     in = &file;
   } else if (const int error = StandardInputError(); error != 0) {
@@ -140,7 +141,7 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
       });
       if (!out.flush()) throw EWriteError();
     } else {
-      WriteFileSafelyFrom(*options.output, run);
+      WriteFileSafelyFrom(PathFromText(*options.output), run);
     }
   } catch (const EBatchHeader& e) {
     observer.ClearProgress();

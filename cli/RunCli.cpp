@@ -13,6 +13,7 @@
 #include "cli/ResultTables.h"
 #include "cli/SaReadingTable.h"
 #include "form/CurrentError.h"
+#include "platform/FilePaths.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
 #include "platform/SystemTexts.h"
@@ -104,7 +105,7 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
     if (**name == "-") {
       toStdout = bytes;
     } else {
-      files.push_back({**name, *bytes});
+      files.push_back({PathFromText(**name), *bytes});
     }
   }
   WriteFilesSafely(files, [&] {
@@ -132,7 +133,7 @@ std::string SameOutputProblem(const CliOptions& options, bool realStandardOutput
     if (**name == "-") {
       toStandardOutput = option;
     } else {
-      files.push_back({option, &**name, WriteTargetOf(**name)});
+      files.push_back({option, &**name, WriteTargetOf(PathFromText(**name))});
     }
   }
   for (std::size_t i = 0; i < files.size(); ++i) {

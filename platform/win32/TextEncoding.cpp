@@ -13,7 +13,12 @@ namespace gb {
 namespace {
 
 constexpr UINT kNoCodePage = 0;
-constexpr UINT kUtf16Le = 1200, kUtf16Be = 1201;
+constexpr UINT kUtf16Le = 1200, kUtf16Be = 1201, kUtf32Le = 12000, kUtf32Be = 12001;
+
+bool IsUnicodeForm(UINT codePage) {
+  return codePage == kUtf16Le || codePage == kUtf16Be || codePage == kUtf32Le ||
+         codePage == kUtf32Be;
+}
 
 // The names Linux's converter takes, as Windows code pages (compared without case).
 struct CodePageName {
@@ -21,12 +26,14 @@ struct CodePageName {
   UINT codePage;
 };
 constexpr CodePageName kNames[] = {
-    {"UTF-8", CP_UTF8},    {"UTF8", CP_UTF8},      {"GBK", 936},         {"CP936", 936},
-    {"MS936", 936},        {"WINDOWS-936", 936},   {"GB2312", 936},      {"EUC-CN", 936},
-    {"GB18030", 54936},    {"BIG5", 950},          {"CP950", 950},       {"SHIFT_JIS", 932},
-    {"SJIS", 932},         {"CP932", 932},         {"EUC-KR", 949},      {"CP949", 949},
-    {"ISO-8859-1", 28591}, {"ISO8859-1", 28591},   {"LATIN1", 28591},    {"US-ASCII", 20127},
-    {"ASCII", 20127},      {"UTF-16LE", kUtf16Le}, {"UTF-16", kUtf16Le}, {"UTF-16BE", kUtf16Be},
+    {"UTF-8", CP_UTF8},     {"UTF8", CP_UTF8},      {"GBK", 936},           {"CP936", 936},
+    {"MS936", 936},         {"WINDOWS-936", 936},   {"GB2312", 936},        {"EUC-CN", 936},
+    {"GB18030", 54936},     {"BIG5", 950},          {"CP950", 950},         {"SHIFT_JIS", 932},
+    {"SJIS", 932},          {"CP932", 932},         {"EUC-KR", 949},        {"CP949", 949},
+    {"ISO-8859-1", 28591},  {"ISO8859-1", 28591},   {"LATIN1", 28591},      {"US-ASCII", 20127},
+    {"ASCII", 20127},       {"UTF-16LE", kUtf16Le}, {"UTF-16", kUtf16Le},   {"UTF-16BE", kUtf16Be},
+    {"UCS-2", kUtf16Le},    {"UTF-32", kUtf32Le},   {"UTF-32LE", kUtf32Le}, {"UTF-32BE", kUtf32Be},
+    {"ISO-2022-JP", 50220}, {"EUC-JP", 20932},      {"IBM037", 37},         {"CP037", 37},
 };
 
 std::string Upper(std::string_view text) {
@@ -40,8 +47,11 @@ std::string Upper(std::string_view text) {
 // kNoCodePage for a name with no Windows code page.
 UINT CodePageOf(std::string_view name) {
   const std::string upper = Upper(name);
+  // A code page this Windows lacks (Wine has no GB18030 nor ISO-2022-JP) is unknown here.
   for (const CodePageName& known : kNames) {
-    if (upper == known.name) return known.codePage;
+    if (upper != known.name) continue;
+    return IsUnicodeForm(known.codePage) || IsValidCodePage(known.codePage) ? known.codePage
+                                                                            : kNoCodePage;
   }
   // "CP1252", "WINDOWS-1252": any code page Windows has by its number.
   for (const std::string_view prefix : {std::string_view("CP"), std::string_view("WINDOWS-")}) {
@@ -53,40 +63,60 @@ UINT CodePageOf(std::string_view name) {
   return kNoCodePage;
 }
 
-// UTF-16 in the byte order asked for; Windows' converters take only single- and multi-byte
-// code pages.
-std::string Utf16Bytes(std::wstring_view wide, bool bigEndian) {
+// UTF-16 or UTF-32 in the byte order asked for; Windows' converters take only single- and
+// multi-byte code pages.
+std::string UnicodeBytes(std::wstring_view wide, UINT codePage) {
+  const bool wideUnits = codePage == kUtf32Le || codePage == kUtf32Be;
+  const bool bigEndian = codePage == kUtf16Be || codePage == kUtf32Be;
+  std::u32string units;
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    char32_t c = static_cast<char16_t>(wide[i]);
+    if (wideUnits && c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size()) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(wide[++i]) - 0xDC00);
+    }
+    units.push_back(c);
+  }
+  const int size = wideUnits ? 4 : 2;
   std::string bytes;
-  bytes.reserve(wide.size() * 2);
-  for (const wchar_t unit : wide) {
-    const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
-    bytes += bigEndian ? high : low;
-    bytes += bigEndian ? low : high;
+  for (const char32_t unit : units) {
+    for (int b = 0; b < size; ++b) {
+      const int shift = 8 * (bigEndian ? size - 1 - b : b);
+      bytes += static_cast<char>((unit >> shift) & 0xFF);
+    }
   }
   return bytes;
 }
 
-// Flags that keep Windows from swapping an unmappable character for a look-alike; some code
-// pages take no flags at all.
-DWORD NoBestFit(UINT codePage) {
-  return codePage == CP_UTF8 || codePage == 54936 || (codePage >= 50220 && codePage <= 50229)
-             ? 0
-             : WC_NO_BEST_FIT_CHARS;
+// Code pages that take no flags and report no replaced characters: what was lost shows only
+// when the bytes are read back.
+bool TakesNoFlags(UINT codePage) {
+  return codePage == 42 || (codePage >= 50220 && codePage <= 50229) || codePage == 54936 ||
+         (codePage >= 57002 && codePage <= 57011) || codePage == CP_UTF8;
 }
 
 // The whole text in the code page, or nothing when a character had to be replaced.
 std::optional<std::string> EncodeWhole(std::wstring_view wide, UINT codePage) {
   if (wide.empty()) return std::string();
-  if (codePage == kUtf16Le || codePage == kUtf16Be) return Utf16Bytes(wide, codePage == kUtf16Be);
+  if (IsUnicodeForm(codePage)) return UnicodeBytes(wide, codePage);
   const int size = static_cast<int>(wide.size());
+  const bool plain = TakesNoFlags(codePage);
   BOOL replaced = FALSE;
-  BOOL* track = codePage == CP_UTF8 || codePage == 54936 ? nullptr : &replaced;
-  const DWORD flags = NoBestFit(codePage);
+  // The flag keeps Windows from swapping an unmappable character for a look-alike.
+  const DWORD flags = plain ? 0 : WC_NO_BEST_FIT_CHARS;
+  const char* fallback = plain ? nullptr : "?";
+  BOOL* track = plain ? nullptr : &replaced;
   const int length =
-      WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, "?", track);
+      WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, fallback, track);
+  if (length == 0) return std::nullopt;
   std::string out(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), length, "?", track);
+  WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), length, fallback, track);
   if (replaced) return std::nullopt;
+  if (plain && codePage != CP_UTF8) {
+    const int back = MultiByteToWideChar(codePage, 0, out.data(), length, nullptr, 0);
+    std::wstring again(static_cast<std::size_t>(back), L'\0');
+    MultiByteToWideChar(codePage, 0, out.data(), length, again.data(), back);
+    if (again != wide) return std::nullopt;
+  }
   return out;
 }
 
@@ -136,6 +166,13 @@ std::optional<std::wstring> WideStrictly(std::string_view bytes, UINT codePage) 
   if (length == 0) return std::nullopt;
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, wide.data(), length);
+  // GBK's user-defined areas hold no characters: Windows gives them private-use code points,
+  // Linux's converter refuses them, and so does this one.
+  if (codePage == 936) {
+    for (const wchar_t c : wide) {
+      if (c >= 0xE000 && c <= 0xF8FF) return std::nullopt;
+    }
+  }
   return wide;
 }
 
@@ -147,7 +184,7 @@ std::optional<std::string> Decode(std::string_view bytes, std::string_view name,
   if (codePage == CP_UTF8) {
     if (IsValidUtf8(bytes)) return std::string(bytes);
     if (strict) return std::nullopt;
-  } else if (codePage != kUtf16Le && codePage != kUtf16Be) {
+  } else if (!IsUnicodeForm(codePage)) {
     if (const std::optional<std::wstring> wide = WideStrictly(bytes, codePage)) {
       return Utf8FromWide(*wide);
     }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <random>
 #include <sstream>
 
 #include "CsvRecords.h"
 #include "TestSupport.h"
 #include "cli/RunCli.h"
+#include "platform/SystemTexts.h"
 
 namespace gb {
 namespace {
@@ -252,7 +255,7 @@ TEST(BatchCli, InputThatCannotBeRead) {
   const std::string name = folder.Path().string();
   const CliRun run = RunArgs({"--batch", name});
   EXPECT_EQ(run.status, kExitFailure);
-  EXPECT_EQ(run.err, "Cannot open file \"" + name + "\". Is a directory.\n");
+  EXPECT_EQ(run.err, "Cannot open file \"" + name + "\". " + SystemErrorText(EISDIR) + ".\n");
 }
 
 TEST(BatchCli, UsageErrors) {

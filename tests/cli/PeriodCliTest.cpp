@@ -98,7 +98,9 @@ TEST(RunCliPeriod, ThousandRandomPeriodsGiveTheSpectrumFunctionsTexts) {
   std::vector<double> periods = {0, 6, 20};
   while (periods.size() < 1000)
     periods.push_back(periods.size() % 4 ? inPlot(random) : beyond(random));
-  std::vector<std::string> args = {"--pga", "0.30", "--zone", "0.45", "--site", "III"};
+  // UTF-8 whatever the system's code page, so that the captions can be found.
+  std::vector<std::string> args = {"--pga",  "0.30", "--zone",     "0.45",
+                                   "--site", "III",  "--encoding", "UTF-8"};
   char text[40];
   for (const double t : periods) {
     std::snprintf(text, sizeof text, "%.17g", t);  // exactly this double

@@ -34,7 +34,7 @@ TEST(CalculateSequence, StopsAtEachRejectedTextWithTheEarlierStepsReported) {
   };
   for (const auto& c : kCases) {
     std::string texts[6] = {"2.9", "1.9", "0.3333", "0.05", "0.05", "2.5"};
-    if (c.rejected >= 0) texts[c.rejected] = "x";
+    if (c.rejected >= 0) texts[c.rejected] = std::string(1, 'x');
     ParameterSet p;
     p.FBetaMax = -7;  // stays where the sequence stops before it
     Steps reported;

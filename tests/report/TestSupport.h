@@ -1,12 +1,11 @@
 // Inputs and file helpers shared by the report and command-line tests.
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,8 +36,11 @@ struct ResultGrids {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "gb-report-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+    std::random_device random;
+    for (;;) {
+      path_ = std::filesystem::temp_directory_path() / ("gb-report-" + std::to_string(random()));
+      if (std::filesystem::create_directory(path_)) break;
+    }
   }
   ~TempFolder() {
     namespace fs = std::filesystem;
