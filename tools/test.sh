@@ -5,7 +5,8 @@
 # program driven by keystrokes on its own Xvfb display); the Debian package, judged by lintian and
 # unpacked; the toolkit-free tree, built and tested without Qt; the same tests built once more with
 # AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, which must report nothing; a
-# short libFuzzer run. GB_SKIP_SANITIZERS=1 leaves out the second stage.
+# short libFuzzer run. Between them, the Windows tree: cross-built with MinGW-w64, its tests run
+# under Wine, and its command line compared byte for byte with the Linux one. GB_SKIP_SANITIZERS=1 leaves out the second stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 stage_times=()
@@ -20,7 +21,7 @@ tools/build.sh build-test
 log=$(mktemp)
 sanitizer_log=$(mktemp)
 corpus=$(mktemp -d)
-trap 'rm -rf "$log" "$sanitizer_log" "$corpus" "${noqt_log:-}"' EXIT
+trap 'rm -rf "$log" "$sanitizer_log" "$corpus" "${noqt_log:-}" "${win_log:-}"' EXIT
 
 # "N passed, M failed" from a ctest log.
 summary() {
@@ -57,6 +58,15 @@ cmake -S . -B build-noqt -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGB_BUILD_UI=OFF \
 cmake --build build-noqt -j"$(nproc)"
 (cd build-noqt && ctest --output-on-failure -j"$(nproc)") | tee "$noqt_log"
 took "$start" "toolkit-free tree:"
+
+echo "== Windows: cross-built with MinGW-w64, tested under Wine, the Linux build's bytes =="
+start=$SECONDS
+win_log=$(mktemp)
+tools/build-windows.sh build-windows
+(cd build-windows && ctest --output-on-failure -j"$(nproc)") | tee "$win_log"
+GB_WINEPREFIX="$PWD/build-windows/wine-prefix" \
+  tools/compare-windows.sh "$PWD/build-test/gb18306-cli" "$PWD/build-windows/gb18306-cli.exe"
+took "$start" "Windows build and tests under Wine:"
 
 if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== the same tests with AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer =="
@@ -97,7 +107,8 @@ took "$start" "fuzz build and run:"
 printf '%s\n' "${stage_times[@]}"
 echo "release tree: $(summary "$log")"
 echo "toolkit-free tree: $(summary "$noqt_log")"
-logs=("$log" "$noqt_log")
+echo "Windows tree under Wine: $(summary "$win_log")"
+logs=("$log" "$noqt_log" "$win_log")
 if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "sanitizer tree: $(summary "$sanitizer_log"), no sanitizer reports"
   logs+=("$sanitizer_log")

@@ -13,8 +13,9 @@
 namespace gb {
 
 void PrepareCommandLineProcess() {
-  // Text mode would write CR CR LF for the report's CR LF.
+  // Text mode would write CR CR LF for the report's CR LF, and CR LF for a message's LF.
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
   _setmode(_fileno(stdin), _O_BINARY);
 }
 
