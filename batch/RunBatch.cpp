@@ -4,6 +4,7 @@
 
 #include "batch/BatchErrors.h"
 #include "batch/CsvReader.h"
+#include "engine/ExtendedPrecision.h"
 #include "platform/TextEncoding.h"
 #include "text/EchoedText.h"
 #include "text/Trim.h"
@@ -69,6 +70,7 @@ std::string TooManyCells(std::size_t cells, std::size_t headerCells) {
 
 BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
                       const std::function<void(std::string_view)>& write, BatchObserver& observer) {
+  UseExtendedPrecision();
   CsvReader reader(in);
   reader.ReadAs(settings.inputCodePage);
   std::vector<std::string> header;

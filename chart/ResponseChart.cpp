@@ -1,6 +1,7 @@
 #include "chart/ResponseChart.h"
 
 #include "engine/DesignResponse.h"
+#include "engine/ExtendedPrecision.h"
 
 namespace gb {
 
@@ -21,6 +22,7 @@ void AddSpectrumSeries(ChartPlot& plot) {
 }
 
 void PlotSpectrumSeries(ChartPlot& plot, const ParameterSet& p, int siteClass) {
+  UseExtendedPrecision();
   for (int level = 0; level < kLevelCount; ++level) plot.Series(level)->Clear();
   for (int level = 0; level < kLevelCount; ++level) {
     ChartSeries& series = *plot.Series(level);

@@ -12,6 +12,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
 #include "cli/SaReadingTable.h"
+#include "engine/ExtendedPrecision.h"
 #include "form/CurrentError.h"
 #include "platform/FilePaths.h"
 #include "platform/SafeFileWrite.h"
@@ -160,6 +161,7 @@ int Flushed(std::ostream& out, std::ostream& err, const std::string& terminalCod
 }  // namespace
 
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  UseExtendedPrecision();
   // Names, texts and messages of the terminal are in the locale's character set.
   const std::string terminalCodePage = SystemCodePage();
   SetFileNameCodePage(terminalCodePage);

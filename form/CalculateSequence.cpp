@@ -1,5 +1,6 @@
 #include "form/CalculateSequence.h"
 
+#include "engine/ExtendedPrecision.h"
 #include "engine/ZoningTables.h"
 #include "text/ParseDecimalText.h"
 
@@ -7,6 +8,7 @@ namespace gb {
 
 void RunCalculate(ParameterSet& p, const InputTexts& in,
                   const std::function<void(CalculateStep)>& finished) {
+  UseExtendedPrecision();
   const auto done = [&](CalculateStep step) {
     if (finished) finished(step);
   };

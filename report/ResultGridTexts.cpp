@@ -1,5 +1,7 @@
 #include "report/ResultGridTexts.h"
 
+#include "engine/ExtendedPrecision.h"
+
 namespace gb {
 
 long double ResultCellValue(ResultGrid grid, const ParameterSet& p, int level, int siteClass) {
@@ -19,6 +21,7 @@ std::string ResultCellText(ResultGrid grid, const ParameterSet& p, int level, in
 }
 
 GridTexts MakeResultGrid(ResultGrid grid, const ParameterSet& p) {
+  UseExtendedPrecision();
   GridTexts texts;
   const auto set = [&texts](int col, int row, std::string text) {
     texts.Cells(col, row) = std::move(text);

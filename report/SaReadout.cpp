@@ -1,5 +1,6 @@
 #include "report/SaReadout.h"
 
+#include "engine/ExtendedPrecision.h"
 #include "engine/SaAtPeriod.h"
 #include "text/DecimalFormats.h"
 #include "text/Errors.h"
@@ -9,6 +10,7 @@ namespace gb {
 
 std::optional<SpectrumReadoutTexts> SpectrumReadoutAt(const ParameterSet& p, int siteClass,
                                                       double pointerPeriod) noexcept {
+  UseExtendedPrecision();
   try {
     SpectrumReadoutTexts texts;
     texts.period = FormatFourDecimals(pointerPeriod);
