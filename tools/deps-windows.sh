@@ -3,7 +3,7 @@
 # what it builds, NSIS for the installer), only those that are missing.
 set -euo pipefail
 
-packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis zip googletest)
+packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis zip unzip googletest)
 
 missing=()
 for p in "${packages[@]}"; do

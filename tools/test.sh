@@ -66,7 +66,12 @@ tools/build-windows.sh build-windows
 (cd build-windows && ctest --output-on-failure -j"$(nproc)") | tee "$win_log"
 GB_WINEPREFIX="$PWD/build-windows/wine-prefix" \
   tools/compare-windows.sh "$PWD/build-test/gb18306-cli" "$PWD/build-windows/gb18306-cli.exe"
-took "$start" "Windows build and tests under Wine:"
+mapfile -t windows_packages < <(tools/package-windows.sh build-windows)
+unzip -l "${windows_packages[0]}" | grep -q 'win64/gb18306-cli.exe' ||
+  { echo "${windows_packages[0]} lacks the program"; exit 1; }
+GB_WINEPREFIX="$PWD/build-windows/wine-prefix" \
+  tests/packaging/windows-installer.sh "${windows_packages[1]}"
+took "$start" "Windows build, tests under Wine, packages:"
 
 if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== the same tests with AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer =="
