@@ -3,20 +3,8 @@
 # what it builds, NSIS for the installer), only those that are missing.
 set -euo pipefail
 
-packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis zip unzip googletest)
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing missing packages: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$(dirname "$0")/deps.sh" g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis zip unzip \
+  googletest
 
 # The Chinese cases run under LANG=zh_CN.UTF-8, which Wine turns into code page 936 only where
 # the system has that locale.
