@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/WideText.h"
 #include "text/Utf8.h"
@@ -120,6 +122,30 @@ std::optional<std::string> EncodeWhole(std::wstring_view wide, UINT codePage) {
   return out;
 }
 
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// Whether every ASCII character comes out of the code page as its own single byte; looked up
+// once per code page and thread.
+bool KeepsAscii(UINT codePage) {
+  thread_local std::vector<std::pair<UINT, bool>> known;
+  for (const auto& [page, keeps] : known) {
+    if (page == codePage) return keeps;
+  }
+  std::wstring ascii;
+  for (wchar_t c = 1; c < 0x80; ++c) ascii += c;
+  std::string expected;
+  for (const wchar_t c : ascii) expected += static_cast<char>(c);
+  const std::optional<std::string> encoded = EncodeWhole(ascii, codePage);
+  const bool keeps = encoded && *encoded == expected;
+  known.emplace_back(codePage, keeps);
+  return keeps;
+}
+
 }  // namespace
 
 TextEncoder::TextEncoder(std::string_view codePage) : converter_(CodePageOf(codePage)) {
@@ -128,6 +154,8 @@ TextEncoder::TextEncoder(std::string_view codePage) : converter_(CodePageOf(code
 
 std::string TextEncoder::Encode(std::string_view utf8, bool* lost) const {
   const auto codePage = static_cast<UINT>(converter_);
+  // Most of a batch's cells are numbers: ASCII goes through as it is where the code page keeps it.
+  if (IsAscii(utf8) && KeepsAscii(codePage)) return std::string(utf8);
   if (IsValidUtf8(utf8)) {
     if (codePage == CP_UTF8) return std::string(utf8);
     if (std::optional<std::string> whole = EncodeWhole(WideFromUtf8(utf8), codePage)) {
