@@ -249,7 +249,11 @@ ChartLayout ChartPlot::LayoutWith(ChartSize size, const ChartFonts& fonts, const
 }
 
 void ChartPlot::Draw(DisplayList& list, ChartSize size, const ChartFonts& fonts) const {
-  const ChartLayout layout = Layout(size, fonts);
+  Draw(list, Layout(size, fonts), size, fonts);
+}
+
+void ChartPlot::Draw(DisplayList& list, const ChartLayout& layout, ChartSize size,
+                     const ChartFonts& fonts) const {
   const ChartRect& plot = layout.plot;
   const int plotRight = plot.x + plot.width;
   const int plotBottom = plot.y + plot.height;

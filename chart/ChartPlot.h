@@ -130,6 +130,9 @@ class ChartPlot {
   ChartLayout Layout(ChartSize size, const ChartFonts& fonts) const;
   // Appends the drawing of the whole chart in the rectangle (0, 0, size).
   void Draw(DisplayList& list, ChartSize size, const ChartFonts& fonts) const;
+  // The same with the layout Layout(size, fonts) already gave.
+  void Draw(DisplayList& list, const ChartLayout& layout, ChartSize size,
+            const ChartFonts& fonts) const;
 
  private:
   friend class ChartSeries;

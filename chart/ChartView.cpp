@@ -177,10 +177,10 @@ std::optional<ChartRect> ChartView::ReadoutBox() const {
 void ChartView::Paint(DisplayList& list) const {
   const ChartSize size = surface_.Size();
   const ChartFonts& fonts = surface_.Fonts();
-  plot_.Draw(list, size, fonts);
+  // Laid out at every paint, so the read-out follows zoom, scroll, re-plots and the legend.
+  const ChartLayout layout = plot_.Layout(size, fonts);
+  plot_.Draw(list, layout, size, fonts);
   if (hover_) {
-    // Recomputed at every paint, so it follows zoom, scroll, re-plots and the legend.
-    const ChartLayout layout = plot_.Layout(size, fonts);
     if (const std::optional<ChartReadout> readout = ReadoutIn(layout)) {
       DrawChartReadout(list, fonts, layout.plot, layout.legend, *readout);
     }

@@ -195,8 +195,11 @@ struct Pending {
 // Puts every pending file in place; should one fail, those before it get their former content
 // back or are removed again where they are new.
 void PutAllInPlace(std::vector<Pending>& pending, WriteCall write) {
+  // A lone file has nothing to put back: only a set reads its former contents.
   for (Pending& p : pending) {
-    if (p.target.held.Valid() && !p.target.inPlace) p.former = ReadAll(p.target.held.Get());
+    if (pending.size() > 1 && p.target.held.Valid() && !p.target.inPlace) {
+      p.former = ReadAll(p.target.held.Get());
+    }
   }
   for (std::size_t i = 0; i < pending.size(); ++i) {
     if (!pending[i].file) continue;
