@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/DecayPower.h"
 #include "engine/ExtendedStore.h"
 
 namespace gb {
@@ -10,8 +11,8 @@ double AmplificationFactor(double T, double T0, double Tg, double betaMax) {
   if (T <= T0 && T >= 0) return StoreDouble((static_cast<long double>(betaMax) - 1) * T / T0 + 1);
   if (T <= Tg && T > T0) return betaMax;
   const long double ratio = Divide(Tg, T);
-  // powl of a negative base with a non-integer exponent is NaN: the invalid operation.
-  return StoreDouble(std::pow(ratio, static_cast<long double>(DecayExponent)) * betaMax);
+  // A negative base with a non-integer exponent is NaN: the invalid operation.
+  return StoreDouble(DecayPower(ratio) * betaMax);
 }
 
 double ScaleByPga(double beta, double A) { return StoreDouble(static_cast<long double>(beta) * A); }

@@ -10,6 +10,7 @@ packages=("$@")
   clang libclang-rt-14-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev
   qt6-svg-dev poppler-utils
+  libmpfr-dev
   fonts-noto-cjk locales qt6-translations-l10n
   xvfb xauth xdotool desktop-file-utils strace
   dpkg-dev file appstream lintian
