@@ -189,6 +189,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
                                "' is not ASCII-compatible: CR, LF, the digits, ',' and '.' must "
                                "be the single bytes they are in ASCII");
   }
+  if (&out == &std::cout) SetStandardStreamCodePage(StandardStream::Output, codePage);
 #ifndef GB_HAVE_EXPORT
   if (parsed.options.pdf || parsed.options.chart) {
     return UsageError(err, "this build writes no PDF or chart images (built without Qt)");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace gb {
 
@@ -17,5 +18,10 @@ int StandardInputError();
 // Whether the standard output is the file at `path` (redirected into it), so that writing both
 // would lose one of the two.
 bool IsStandardOutputFile(const std::filesystem::path& path);
+
+// The code page of the bytes the program writes to the stream from now on. A Windows console
+// shows them through the system's UTF-16 text output, so they read right whatever the console's
+// own code page; elsewhere bytes go out as they are and this does nothing.
+void SetStandardStreamCodePage(StandardStream stream, const std::string& codePage);
 
 }  // namespace gb

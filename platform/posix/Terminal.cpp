@@ -32,4 +32,6 @@ bool IsStandardOutputFile(const std::filesystem::path& path) {
          output.st_dev == file.st_dev && output.st_ino == file.st_ino;
 }
 
+void SetStandardStreamCodePage(StandardStream, const std::string&) {}
+
 }  // namespace gb

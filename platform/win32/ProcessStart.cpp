@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+#include "platform/SystemCodePage.h"
+#include "platform/Terminal.h"
 #include "platform/win32/WideText.h"
 
 namespace gb {
@@ -17,6 +19,11 @@ void PrepareCommandLineProcess() {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   _setmode(_fileno(stdin), _O_BINARY);
+  // A console gets text, not the ANSI code page's bytes, which read wrong under another
+  // console code page (chcp 65001, or an English console on a Chinese system).
+  const std::string codePage = SystemCodePage();
+  SetStandardStreamCodePage(StandardStream::Output, codePage);
+  SetStandardStreamCodePage(StandardStream::Error, codePage);
 }
 
 std::vector<std::string> CommandLineArguments(int, char**) {
