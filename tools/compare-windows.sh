@@ -2,14 +2,14 @@
 # The Windows command line against the Linux one: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE.
 # Under code page 936 (LANG=zh_CN.UTF-8), for the defaults, random and extreme inputs, rejected
 # texts, periods, JSON and batches, both must write the same bytes and exit alike; messages must
-# read the same once the Windows build's GBK is made UTF-8, and a file error must carry the
-# system's Chinese text. Prints one line per difference and exits 1 if there is any.
+# read the same once the Windows build's GBK is made UTF-8, and a file error (a missing folder, a
+# read-only one) must carry the system's Chinese text. Prints one line per difference and exits 1 if there is any.
 set -euo pipefail
 linux=${1:?usage: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE}
 windows=${2:?usage: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'umount "$work/ro" 2>/dev/null; rm -rf "$work"' EXIT
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 : "${GB_WINEPREFIX:?GB_WINEPREFIX names the Wine prefix}"
 # The prefix's server keeps the locale it started with.
@@ -96,5 +96,26 @@ grep -q '^Cannot create file ".*missing.r\.csv"\. [^ -~]*路径\.$' "$work/w.err
   differs "missing folder message: $(cat "$work/w.err8")"
 cmp -s "$work/l.status" "$work/w.status" || differs "exit status of a missing folder"
 
-echo "compared ${#cases[@]} runs, $files files and a file error: $failures differences"
+# A read-only folder (a read-only file system, which needs root to mount): both refuse, with
+# the system's text, and leave the former file as it was and nothing beside it.
+readonly_case="a read-only folder"
+if [ "$(id -u)" -eq 0 ] && mkdir -p "$work/ro" && mount -t tmpfs -o size=1m tmpfs "$work/ro" 2>/dev/null; then
+  printf 'former' >"$work/ro/r.csv"
+  mount -o remount,ro "$work/ro"
+  set +e
+  (cd "$work/ro" && "$linux" --report r.csv >/dev/null 2>"$work/l.err"; echo $? >"$work/l.status")
+  (cd "$work/ro" && "$here/wine-run.sh" "$windows" --report r.csv >/dev/null 2>"$work/w.err"; echo $? >"$work/w.status")
+  set -e
+  iconv -f GBK -t UTF-8 "$work/w.err" >"$work/w.err8" 2>/dev/null || cp "$work/w.err" "$work/w.err8"
+  cmp -s "$work/l.status" "$work/w.status" || differs "exit status of a read-only folder"
+  grep -q '^Cannot create file ".*ro.r\.csv"\. [^ -~]*\.$' "$work/w.err8" ||
+    differs "read-only folder message: $(cat "$work/w.err8")"
+  [ "$(cat "$work/ro/r.csv")" = former ] && [ "$(ls -A "$work/ro")" = r.csv ] ||
+    differs "the read-only folder changed: $(ls -A "$work/ro")"
+  umount "$work/ro"
+else
+  readonly_case="no read-only folder (needs root to mount one)"
+fi
+
+echo "compared ${#cases[@]} runs, $files files, a missing folder and $readonly_case: $failures differences"
 [ "$failures" -eq 0 ]
