@@ -3,7 +3,8 @@
 # Under code page 936 (LANG=zh_CN.UTF-8), for the defaults, random and extreme inputs, rejected
 # texts, periods, JSON and batches, both must write the same bytes and exit alike; messages must
 # read the same once the Windows build's GBK is made UTF-8, and a file error (a missing folder, a
-# read-only one) must carry the system's Chinese text. Prints one line per difference and exits 1 if there is any.
+# read-only one) must carry the system's Chinese text. Prints one line per difference and exits 1
+# if there is any.
 set -euo pipefail
 linux=${1:?usage: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE}
 windows=${2:?usage: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE}
