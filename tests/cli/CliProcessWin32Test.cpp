@@ -1,0 +1,151 @@
+// The built Windows program as a user runs it: Unicode names, binary standard output, exit
+// statuses and messages, and the files it leaves.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "platform/win32/WideText.h"
+
+namespace gb {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::SplitCrLf;
+using test::TempFolder;
+using test::WriteFile;
+
+struct Outcome {
+  DWORD status = 0;
+  std::string out, err;
+};
+
+// The program beside the build tree's tests, found from this test's own path.
+fs::path Program() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  return (fs::path(self).parent_path() / GB18306_CLI_FROM_TESTS).lexically_normal();
+}
+
+HANDLE Inheritable(const fs::path& path, DWORD access, DWORD disposition) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                     disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Runs the program in `folder` with UTF-8 arguments; without input it starts with none.
+Outcome RunProgram(const std::vector<std::string>& args, const fs::path& folder,
+                   bool withInput = true) {
+  const TempFolder capture;
+  std::wstring line = L"\"" + Program().wstring() + L"\"";
+  for (const std::string& arg : args) line += L" \"" + WideFromUtf8(arg) + L"\"";
+  const HANDLE out = Inheritable(capture / "out", GENERIC_WRITE, CREATE_ALWAYS);
+  const HANDLE err = Inheritable(capture / "err", GENERIC_WRITE, CREATE_ALWAYS);
+  const HANDLE in = withInput ? Inheritable("NUL", GENERIC_READ, OPEN_EXISTING) : nullptr;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = in;
+  startup.hStdOutput = out;
+  startup.hStdError = err;
+  PROCESS_INFORMATION process{};
+  Outcome outcome;
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                     &startup, &process)) {
+    WaitForSingleObject(process.hProcess, INFINITE);
+    GetExitCodeProcess(process.hProcess, &outcome.status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  } else {
+    outcome.status = 999;
+  }
+  for (HANDLE h : {out, err, in})
+    if (h != nullptr && h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  outcome.out = ReadFile(capture / "out");
+  outcome.err = ReadFile(capture / "err");
+  return outcome;
+}
+
+std::set<std::wstring> Entries(const fs::path& folder) {
+  std::set<std::wstring> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+  return names;
+}
+
+TEST(CliProcessWin32, ReportUnderAUnicodeNameAndOnBinaryStandardOutput) {
+  ASSERT_TRUE(fs::exists(Program())) << Program().string();
+  const TempFolder work;
+  // 结果 is in code page 936; the chart emoji is in no ANSI code page at all.
+  const std::string name = "\xE7\xBB\x93\xE6\x9E\x9C\xF0\x9F\x93\x88.csv";
+  const Outcome run = RunProgram({"--encoding", "GBK", "--report", name}, work.Path());
+  EXPECT_EQ(run.status, 0u);
+  EXPECT_EQ(run.out + run.err, "");
+  EXPECT_EQ(Entries(work.Path()), std::set<std::wstring>{WideFromUtf8(name)});
+  const std::string bytes = ReadFile(work.Path() / WideFromUtf8(name));
+  EXPECT_EQ(bytes.size(), 9956u);
+  EXPECT_EQ(SplitCrLf(bytes).size(), 273u);
+  // Standard output carries the same bytes: no CR added before the report's CR LF.
+  EXPECT_EQ(RunProgram({"--encoding=GBK", "--report=-"}, work.Path()).out, bytes);
+  const Outcome tables = RunProgram({"--encoding", "GBK"}, work.Path());
+  EXPECT_EQ(tables.status, 0u);
+  EXPECT_EQ(tables.out.find('\r'), std::string::npos);
+  EXPECT_TRUE(tables.out.starts_with("\xB5\xD8\xD5\xF0\xB6\xAF")) << tables.out;  // 地震动
+}
+
+// Nothing is created or changed on any error; the former report stays byte for byte.
+TEST(CliProcessWin32, ErrorsExitWithTheirMessage) {
+  const TempFolder work;
+  fs::create_directory(work / "folder");
+  const std::string former = "former \xCA\xE4\r\n";
+  WriteFile(work / "r.csv", former);
+  const std::string hint = "\nTry 'gb18306-cli --help' for more information.\n";
+  const struct {
+    std::vector<std::string> args;
+    DWORD status;
+    std::string err;  // the whole message, or its start when it ends in the system's text
+  } kCases[] = {
+      {{"--k2", "abc", "--report", "r.csv"}, 1, "'abc' is not a valid floating point value.\n"},
+      {{"--k1", "1e309", "--report", "r.csv"}, 1, "Floating point overflow.\n"},
+      {{"--pga", "0.40", "--k1", "1e308", "--beta-max", "100", "--report", "r.csv"},
+       1,
+       "Floating point overflow.\n"},
+      {{"--report", "no-such\\x.csv"},
+       1,
+       "Cannot create file \"" + (work / "no-such\\x.csv").string() + "\". "},
+      {{"--report", "folder"}, 1, "Cannot create file \"" + (work / "folder").string() + "\". "},
+      {{"--bogus", "--report", "r.csv"}, 2, "gb18306-cli: unknown option '--bogus'" + hint},
+      {{"--encoding", "NOPE", "--report", "r.csv"},
+       2,
+       "gb18306-cli: unknown encoding 'NOPE'" + hint},
+      {{"--pdf", "s.pdf"}, 2, "gb18306-cli: this build writes no PDF or chart images"},
+      {{"--chart", "c.png"}, 2, "gb18306-cli: this build writes no PDF or chart images"},
+  };
+  for (const auto& c : kCases) {
+    const Outcome run = RunProgram(c.args, work.Path());
+    EXPECT_EQ(run.status, c.status) << c.args[0];
+    EXPECT_TRUE(run.err.starts_with(c.err)) << run.err;
+    EXPECT_TRUE(run.err.ends_with(".\n") || run.err.ends_with(hint)) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+  EXPECT_EQ(ReadFile(work / "r.csv"), former);
+  EXPECT_EQ(Entries(work.Path()), (std::set<std::wstring>{L"folder", L"r.csv"}));
+  EXPECT_TRUE(Entries(work / "folder").empty());
+}
+
+// A standard input that cannot be read is the system's error, not an input without a header.
+TEST(CliProcessWin32, StandardInputThatCannotBeRead) {
+  const TempFolder work;
+  const Outcome run = RunProgram({"--batch", "-"}, work.Path(), false);
+  EXPECT_EQ(run.status, 1u);
+  EXPECT_TRUE(run.err.starts_with("Cannot read the standard input. ")) << run.err;
+  EXPECT_TRUE(Entries(work.Path()).empty());
+}
+
+}  // namespace
+}  // namespace gb
