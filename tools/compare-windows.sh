@@ -10,7 +10,7 @@ linux=${1:?usage: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE}
 windows=${2:?usage: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'umount "$work/ro" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'umount "$work/ro" 2>/dev/null || true; rm -rf "$work"' EXIT
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 : "${GB_WINEPREFIX:?GB_WINEPREFIX names the Wine prefix}"
 # The prefix's server keeps the locale it started with.
