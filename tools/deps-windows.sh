@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the Windows builds need (the MinGW-w64 cross compiler, Wine to run
-# what it builds, NSIS for the installer), only those that are missing.
+# what it builds, NSIS for the installer; Xvfb, xdotool, Python and ImageMagick for the window's
+# test and its screenshots), only those that are missing.
 set -euo pipefail
 
 "$(dirname "$0")/deps.sh" g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis zip unzip \
-  googletest
+  googletest xvfb xdotool python3 imagemagick
 
 # The Chinese cases run under LANG=zh_CN.UTF-8, which Wine turns into code page 936 only where
 # the system has that locale.

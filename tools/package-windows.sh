@@ -5,14 +5,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build-windows}
-[ -f "$dir/gb18306-cli.exe" ] || tools/build-windows.sh "$dir" gb18306-cli >/dev/null
+[ -f "$dir/gb18306-cli.exe" ] && [ -f "$dir/gb18306.exe" ] ||
+  tools/build-windows.sh "$dir" gb18306-cli gb18306 >/dev/null
 version=$(sed -nE 's/^project\(gb18306 VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
 mkdir -p out
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 name="gb18306-$version-win64"
 mkdir "$stage/$name"
-cp "$dir/gb18306-cli.exe" "$stage/$name/"
+cp "$dir/gb18306.exe" "$dir/gb18306-cli.exe" "$stage/$name/"
 cp README.md "$stage/$name/README.md"
 cp LICENSE "$stage/$name/LICENSE.txt"
 rm -f "out/$name.zip"

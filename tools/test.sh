@@ -69,9 +69,14 @@ tools/build-windows.sh build-windows
 (cd build-windows && ctest --output-on-failure --repeat until-pass:3 --timeout 120 -j"$(nproc)") | tee "$win_log"
 GB_WINEPREFIX="$PWD/build-windows/wine-prefix" \
   tools/compare-windows.sh "$PWD/build-test/gb18306-cli" "$PWD/build-windows/gb18306-cli.exe"
+# The window, driven by keystrokes on its own display; screenshots stay for review.
+python3 tests/windows/win32_window.py build-windows/gb18306.exe build-test/gb18306-cli \
+  build-windows/wine-prefix build-windows/window-screenshots
 mapfile -t windows_packages < <(tools/package-windows.sh build-windows)
-unzip -l "${windows_packages[0]}" | grep -q 'win64/gb18306-cli.exe' ||
-  { echo "${windows_packages[0]} lacks the program"; exit 1; }
+for program in gb18306.exe gb18306-cli.exe; do
+  unzip -l "${windows_packages[0]}" | grep -q "win64/$program" ||
+    { echo "${windows_packages[0]} lacks $program"; exit 1; }
+done
 GB_WINEPREFIX="$PWD/build-windows/wine-prefix" \
   tests/packaging/windows-installer.sh "${windows_packages[1]}"
 took "$start" "Windows build, tests under Wine, packages:"

@@ -1,4 +1,5 @@
-; The Windows installer: the programs in Program Files, an uninstaller registered with Windows.
+; The Windows installer: the programs in Program Files, the window in the Start menu with its
+; icon, an uninstaller registered with Windows.
 ; makensis -DVERSION=… -DBUILD=… -DSOURCE=… -DOUTFILE=… packaging/windows/gb18306.nsi
 Unicode true
 Target amd64-unicode
@@ -20,10 +21,15 @@ UninstPage instfiles
 Section "gb18306"
   SetRegView 64
   SetOutPath "$INSTDIR"
+  File "${BUILD}\gb18306.exe"
   File "${BUILD}\gb18306-cli.exe"
   File "/oname=README.md" "${SOURCE}\README.md"
   File "/oname=LICENSE.txt" "${SOURCE}\LICENSE"
   WriteUninstaller "$INSTDIR\uninstall.exe"
+  SetShellVarContext all
+  CreateDirectory "$SMPROGRAMS\gb18306"
+  CreateShortcut "$SMPROGRAMS\gb18306\gb18306.lnk" "$INSTDIR\gb18306.exe" "" "$INSTDIR\gb18306.exe" 0
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\gb18306.exe",0'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "gb18306 ${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -35,7 +41,11 @@ SectionEnd
 
 Section "Uninstall"
   SetRegView 64
+  Delete "$INSTDIR\gb18306.exe"
   Delete "$INSTDIR\gb18306-cli.exe"
+  SetShellVarContext all
+  Delete "$SMPROGRAMS\gb18306\gb18306.lnk"
+  RMDir "$SMPROGRAMS\gb18306"
   Delete "$INSTDIR\README.md"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"

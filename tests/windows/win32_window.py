@@ -1,0 +1,247 @@
+#!/usr/bin/env python3
+"""The Windows window (gb18306.exe) under Wine on its own Xvfb display, driven by keystrokes.
+
+Under LANG=zh_CN.UTF-8 (Wine's code page 936): the first focus and the tab cycle, inputs entered
+and calculated, the chart's site class changed, Save data by keyboard through the system's save
+dialog, the saved GBK report compared with gb18306-cli's bytes for the same inputs; a rejected
+text and its error box captioned with the application title; the About box from the menu; Close
+and exit code 0. Screenshots of the window, the error box and the About box are kept in the
+screenshot folder for review.
+
+Usage: win32_window.py GB18306_EXE LINUX_CLI WINE_PREFIX SCREENSHOT_DIR
+Needs Xvfb, xdotool and ImageMagick's import; exits 77 (skipped) when one is missing.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from desktop_keyboard import (EDITS, ORDER, PGA_ITEMS, SITE_ITEMS, ZONE_ITEMS,  # noqa: E402
+                              Failure, XServer, log, wait_until)
+
+MAIN_TITLE = "RI 18306-2015《zezevire》 zidazov (by Varnelo)"
+BOX_TITLE = "gb18306"  # the application title, from the executable's name
+ABOUT_TITLE = "关于 RI 18306-2015《zezevire》 zidazov"
+WAIT = 60.0
+SKIP = 77
+
+
+class WineDesktop:
+    def __init__(self, program, display, prefix, work):
+        self.env = dict(os.environ, DISPLAY=display, WINEPREFIX=prefix, WINEDEBUG="-all",
+                        LANG="zh_CN.UTF-8", LC_ALL="zh_CN.UTF-8")
+        self.output_path = os.path.join(work, "program.log")
+        with open(self.output_path, "wb") as output:
+            self.process = subprocess.Popen(["wine", program], env=self.env, stdout=output,
+                                            stderr=subprocess.STDOUT, cwd=work)
+        self.main = None
+
+    def xdotool(self, *args, check=True):
+        result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
+                                timeout=WAIT)
+        if check and result.returncode != 0:
+            raise Failure(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+        return result.stdout.strip()
+
+    def alive(self):
+        if self.process.poll() is not None:
+            raise Failure(f"the program ended with status {self.process.returncode}")
+        return True
+
+    def windows(self):
+        """Visible top-level windows with a title, as {id: title}."""
+        self.alive()
+        found = {}
+        for wid in self.xdotool("search", "--onlyvisible", "--name", ".", check=False).split():
+            name = self.xdotool("getwindowname", wid, check=False)
+            if name:
+                found[int(wid)] = name
+        return found
+
+    def wait_window(self, title):
+        return wait_until(f'a window titled "{title}"',
+                          lambda: next((w for w, n in self.windows().items()
+                                        if n == title and w != self.main), None), WAIT)
+
+    def wait_other_window(self, what):
+        return wait_until(what, lambda: next((w for w in self.windows() if w != self.main), None),
+                          WAIT)
+
+    def wait_gone(self, wid, what):
+        wait_until(f"{what} to close", lambda: wid not in self.windows(), WAIT)
+
+    def key(self, *keys):
+        self.alive()
+        self.xdotool("key", "--delay", "40", *keys)
+        time.sleep(0.2)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "40", "--", text)
+        time.sleep(0.2)
+
+    def activate(self, wid):
+        self.xdotool("windowactivate", "--sync", str(wid), check=False)
+        self.xdotool("windowfocus", "--sync", str(wid), check=False)
+        time.sleep(0.3)
+
+    def screenshot(self, folder, name):
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, name)
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True,
+                       timeout=WAIT)
+        log(f"screenshot: {path}")
+
+
+class Session:
+    def __init__(self, d):
+        self.d = d
+        self.at = "cbb1"
+
+    def go(self, control):
+        here, there = ORDER.index(self.at), ORDER.index(control)
+        keys = ["Tab"] * (there - here) if there > here else ["shift+Tab"] * (here - there)
+        if keys:
+            self.d.key(*keys)
+        self.at = control
+
+    def choose(self, combo, steps):
+        self.go(combo)
+        if steps:
+            self.d.key(*(["Down" if steps > 0 else "Up"] * abs(steps)))
+
+    def enter(self, edit, text):
+        self.go(edit)
+        # An edit control takes the whole text selected when Tab brings the focus to it.
+        self.d.key("End", "shift+Home", "BackSpace")
+        self.d.type(text)
+
+    def press(self, button, key="space"):
+        self.go(button)
+        self.d.key(key)
+
+
+def cli_report(cli, work, inputs, site, name):
+    path = os.path.join(work, name)
+    args = [cli, "--pga", inputs["pga"], "--zone", inputs["zone"], "--site", site,
+            "--encoding", "GBK", "--report", path]
+    for edit, option in EDITS.items():
+        args.append(f"{option}={inputs[edit]}")
+    result = subprocess.run(args, env=dict(os.environ, LC_ALL="C.UTF-8"), capture_output=True,
+                            text=True, timeout=WAIT)
+    if result.returncode != 0:
+        raise Failure(f"gb18306-cli failed ({result.returncode}): {result.stderr}")
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def save_as(s, work, name):
+    """Save data by keyboard: the dialog's file-name field takes a full Windows path."""
+    s.press("btn3")
+    dialog = s.d.wait_other_window("the save dialog")
+    s.d.activate(dialog)
+    s.d.key("ctrl+a")
+    s.d.type("Z:" + os.path.join(work, name).replace("/", "\\"))
+    s.d.key("Return")
+    s.d.wait_gone(dialog, "the save dialog")
+    notice = s.d.wait_window(BOX_TITLE)
+    s.d.activate(notice)
+    s.d.key("Return")
+    s.d.wait_gone(notice, "the notice")
+    s.d.activate(s.d.main)
+
+
+def run(program, cli, prefix, shots, work):
+    server = XServer(work)
+    d = None
+    try:
+        log(f"Xvfb on {server.display}")
+        d = WineDesktop(program, server.display, prefix, work)
+        d.main = d.wait_window(MAIN_TITLE)
+        d.activate(d.main)
+        time.sleep(1)
+        d.screenshot(shots, "window.png")
+        log("ok: the main window is shown")
+
+        s = Session(d)
+        inputs = {"pga": "0.20", "zone": "0.40", "edt1": "3.1", "edt2": "2.0", "edt3": "0.35",
+                  "edt4": "0.1", "edt5": "-0.02", "edt6": "2.25"}
+        s.choose("cbb1", PGA_ITEMS.index(inputs["pga"]))
+        s.choose("cbb2", ZONE_ITEMS.index(inputs["zone"]))
+        for edit in EDITS:
+            s.enter(edit, inputs[edit])
+        s.press("btn2")
+        s.choose("cbb3", SITE_ITEMS.index("III") - SITE_ITEMS.index("II"))
+        save_as(s, work, "first.csv")
+        expected = cli_report(cli, work, inputs, "III", "cli-first.csv")
+        with open(os.path.join(work, "first.csv"), "rb") as f:
+            saved = f.read()
+        if saved != expected:
+            raise Failure(f"the saved report ({len(saved)} bytes) differs from gb18306-cli's "
+                          f"({len(expected)} bytes)")
+        log(f"ok: the saved GBK report equals gb18306-cli's {len(saved)} bytes")
+        d.screenshot(shots, "window-calculated.png")
+
+        s.enter("edt2", "abc")
+        s.press("btn2")
+        box = d.wait_window(BOX_TITLE)
+        time.sleep(0.5)
+        d.screenshot(shots, "error-box.png")
+        d.activate(box)
+        d.key("Return")
+        d.wait_gone(box, "the error box")
+        d.activate(d.main)
+        log(f'ok: K2 "abc" showed the "{BOX_TITLE}" box')
+
+        # 帮助 → 关于 from the keyboard: F10 opens the menu bar at 文件.
+        d.key("F10", "Right", "Down", "Return")
+        about = d.wait_window(ABOUT_TITLE)
+        time.sleep(0.5)
+        d.screenshot(shots, "about-box.png")
+        d.activate(about)
+        d.key("Return")
+        d.wait_gone(about, "the About box")
+        d.activate(d.main)
+        log("ok: the About box opened from the menu and closed with Return")
+
+        s.press("btn4")
+        try:
+            status = d.process.wait(WAIT)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end after Close") from None
+        if status != 0:
+            raise Failure(f"the program ended with status {status}")
+        log("ok: Close ended the program with status 0")
+        d = None
+    finally:
+        if d is not None and d.process.poll() is None:
+            d.process.kill()
+            d.process.wait()
+        subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix),
+                       capture_output=True)
+        server.stop()
+
+
+def main():
+    if len(sys.argv) != 5:
+        print(__doc__)
+        return 2
+    for tool in ("Xvfb", "xdotool", "import", "wine"):
+        if shutil.which(tool) is None:
+            print(f"skipped: {tool} is missing")
+            return SKIP
+    program, cli, prefix, shots = (os.path.abspath(a) for a in sys.argv[1:])
+    with tempfile.TemporaryDirectory() as work:
+        try:
+            run(program, cli, prefix, shots, work)
+        except Failure as failure:
+            print(f"FAILED: {failure}")
+            return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

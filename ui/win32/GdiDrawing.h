@@ -1,0 +1,18 @@
+// The few GDI drawing steps the program's own controls share.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace gb {
+
+void FillSolid(HDC dc, const RECT& r, COLORREF colour);
+// One line at a time from `top` at the rectangle's top edge to `bottom` at its bottom edge.
+void FillVerticalGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom);
+// A one-pixel frame just inside the rectangle.
+void FrameRectangle(HDC dc, const RECT& r, COLORREF colour);
+// Paints through an off-screen bitmap of the rectangle's size, copied in one step: no flicker.
+void PaintBuffered(HDC dc, const RECT& r, const std::function<void(HDC)>& paint);
+
+}  // namespace gb

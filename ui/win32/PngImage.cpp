@@ -1,0 +1,68 @@
+#include "ui/win32/PngImage.h"
+
+#include <wincodec.h>
+
+#include <cstring>
+
+namespace gb {
+
+namespace {
+
+template <class T>
+struct Com {
+  T* p = nullptr;
+  ~Com() {
+    if (p != nullptr) p->Release();
+  }
+  T** operator&() { return &p; }
+  T* operator->() const { return p; }
+};
+
+}  // namespace
+
+HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, SIZE& size) {
+  const HRSRC found = FindResourceW(instance, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (found == nullptr) return nullptr;
+  const HGLOBAL loaded = LoadResource(instance, found);
+  const auto* bytes = static_cast<BYTE*>(LockResource(loaded));
+  const DWORD length = SizeofResource(instance, found);
+  if (bytes == nullptr || length == 0) return nullptr;
+
+  Com<IWICImagingFactory> factory;
+  Com<IWICStream> stream;
+  Com<IWICBitmapDecoder> decoder;
+  Com<IWICBitmapFrameDecode> frame;
+  Com<IWICFormatConverter> converter;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_PPV_ARGS(&factory))) ||
+      FAILED(factory->CreateStream(&stream)) ||
+      FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes), length)) ||
+      FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnLoad,
+                                              &decoder)) ||
+      FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
+      FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                   nullptr, 0, WICBitmapPaletteTypeCustom))) {
+    return nullptr;
+  }
+  UINT width = 0, height = 0;
+  converter->GetSize(&width, &height);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = static_cast<LONG>(width);
+  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  if (bitmap == nullptr) return nullptr;
+  if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                                   static_cast<BYTE*>(pixels)))) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  size = {static_cast<LONG>(width), static_cast<LONG>(height)};
+  return bitmap;
+}
+
+}  // namespace gb

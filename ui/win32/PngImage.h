@@ -1,0 +1,13 @@
+// A PNG of the program's resources decoded by the Windows Imaging Component into a 32-bit
+// bitmap, for the About box's logo.
+#pragma once
+
+#include <windows.h>
+
+namespace gb {
+
+// The RCDATA resource `name` as a top-down 32-bit DIB section; nullptr where it cannot be read.
+// The caller deletes it.
+HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, SIZE& size);
+
+}  // namespace gb

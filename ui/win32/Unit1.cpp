@@ -1,0 +1,559 @@
+#include "ui/win32/Unit1.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <limits>
+#include <stdexcept>
+
+#include "chart/ResponseChart.h"
+#include "engine/DesignResponse.h"
+#include "engine/DesignedInputs.h"
+#include "engine/ExtendedPrecision.h"
+#include "engine/ZoningTables.h"
+#include "form/Author.h"
+#include "form/CalculateSequence.h"
+#include "platform/LocaleSeparators.h"
+#include "platform/SystemCodePage.h"
+#include "platform/win32/WideText.h"
+#include "report/ResultGridTexts.h"
+#include "report/SaReadout.h"
+#include "report/SaveReport.h"
+#include "report/SpreadsheetText.h"
+#include "sheet/CalculationSheet.h"
+#include "ui/win32/AboutBox.h"
+#include "ui/win32/Clipboard.h"
+
+namespace gb {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TForm1";
+constexpr int kHeaderColumnWidth = 100;
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
+
+// Command identifiers; none is IDOK or IDCANCEL, so Enter and Esc press no button.
+enum : int {
+  idBtn1 = 101,
+  idBtn2,
+  idBtn3,
+  idBtn4,
+  idCbb3,
+  idAbout2 = 201,
+  idHowtouse1,
+  idCopyAll1,
+};
+
+std::wstring Wide(const char* utf8) { return WideFromUtf8(utf8); }
+
+std::string TextOf(HWND control) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  return Utf8FromWide(text);
+}
+
+// "yyyy-MM-dd HH:mm:ss" of the local time now.
+std::string LocalTimeText() {
+  SYSTEMTIME t{};
+  GetLocalTime(&t);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay,
+                t.wHour, t.wMinute, t.wSecond);
+  return text;
+}
+
+// The chart's read-out at the pointer's period, one value text per curve in level order.
+std::optional<ChartReading> ReadingAt(const ParameterSet& p, int siteClass, double period) {
+  std::optional<SpectrumReadoutTexts> texts = SpectrumReadoutAt(p, siteClass, period);
+  if (!texts) return std::nullopt;
+  return ChartReading{std::move(texts->period),
+                      {std::begin(texts->values), std::end(texts->values)}};
+}
+
+// Labelling order: column count, site-class headers, header column width, level headers.
+void LabelGrid(TStringGrid& grid) {
+  grid.SetColCount(kGridColumns);
+  for (int s = 0; s < kSiteClassCount; ++s) grid.Cells(s + 1, 0) = kSiteClassLabels[s];
+  grid.SetColWidths(0, kHeaderColumnWidth);
+  for (int l = 0; l < kLevelCount; ++l) grid.Cells(0, l + 1) = kLevelLabels[l];
+}
+
+void FillGrid(TStringGrid& grid, ResultGrid values, const ParameterSet& p) {
+  FillResultGrid(values, p, [&grid](int col, int row, const std::string& text) {
+    grid.Cells(col, row) = text;
+  });
+  grid.Invalidate();
+}
+
+GridTexts GridTextsOf(const TStringGrid& grid) {
+  GridTexts texts;
+  for (int row = 0; row < kGridRows; ++row) {
+    for (int col = 0; col < kGridColumns; ++col) texts.Cells(col, row) = grid.Cells(col, row);
+  }
+  return texts;
+}
+
+// Controls inside a group box report to the form, as controls on a form do.
+LRESULT CALLBACK GroupProcedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                DWORD_PTR form) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+      return SendMessageW(reinterpret_cast<HWND>(form), message, w, l);
+    case WM_ERASEBKGND: {
+      // A group box paints only its frame and caption; what it holds stands on the form's face.
+      RECT client;
+      GetClientRect(window, &client);
+      FillRect(reinterpret_cast<HDC>(w), &client, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    default:
+      return DefSubclassProc(window, message, w, l);
+  }
+}
+
+SIZE CaptionSize(HWND control, HFONT font) {
+  const std::wstring text = [&] {
+    std::wstring t(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    GetWindowTextW(control, t.data(), static_cast<int>(t.size()));
+    t.pop_back();
+    return t;
+  }();
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  size.cy = metrics.tmHeight;
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size;
+}
+
+}  // namespace
+
+TForm1::TForm1(TApplication& Owner) : Application(Owner) {
+  try {
+    CreateWindowAndMenu();
+    CreateControls();
+    SetTabOrder();
+
+    LabelGrid(*strngrd1);
+    LabelGrid(*strngrd2);
+    LabelGrid(*strngrd3);
+
+    btn2Click(Form1);
+
+    dlgSave1.Design(kSaveReportDialog);
+  } catch (...) {
+    // No window of a form that was never made stays behind.
+    if (Form1 != nullptr) DestroyWindow(Form1);
+    Form1 = nullptr;
+    throw;
+  }
+}
+
+TForm1::~TForm1() {
+  if (Form1 != nullptr && IsWindow(Form1)) {
+    SetWindowLongPtrW(Form1, GWLP_USERDATA, 0);
+    DestroyWindow(Form1);
+  }
+}
+
+void TForm1::CreateWindowAndMenu() {
+  const HINSTANCE instance = Application.Instance();
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  if (!GetClassInfoExW(instance, kClassName, &wc)) {
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);
+  }
+
+  mm1 = CreateMenu();
+  Fi1 = CreatePopupMenu();
+  AppendMenuW(Fi1, MF_STRING, idCopyAll1, Wide(kFileMenuCommands[4].Caption).c_str());
+  AppendMenuW(mm1, MF_POPUP, reinterpret_cast<UINT_PTR>(Fi1), L"\u6587\u4EF6");  // 文件
+  About1 = CreatePopupMenu();
+  AppendMenuW(About1, MF_STRING, idAbout2, L"\u5173\u4E8E");                        // 关于
+  AppendMenuW(About1, MF_STRING, idHowtouse1, L"\u5982\u4F55\u4F7F\u7528?");        // 如何使用?
+  AppendMenuW(mm1, MF_POPUP, reinterpret_cast<UINT_PTR>(About1), L"\u5E2E\u52A9");  // 帮助
+
+  // The client area at its designed size below the menu bar, centred on the whole screen.
+  RECT outer{0, 0, kMainClientWidth, kMainClientHeight};
+  AdjustWindowRectEx(&outer, kFormStyle, TRUE, kFormExStyle);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  const int left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  const int top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+  Form1 = CreateWindowExW(kFormExStyle, kClassName,
+                          Wide("RI 18306-2015《zezevire》 zidazov (by Varnelo)").c_str(),
+                          kFormStyle, left, top, width, height, nullptr, mm1, instance, nullptr);
+  if (Form1 == nullptr)
+    throw Exception("Cannot create the main window. " + WindowsErrorText(GetLastError()));
+  SetWindowLongPtrW(Form1, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(Form1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+  // A menu bar that wraps changes the client height; the client area keeps its design size.
+  RECT client{};
+  GetClientRect(Form1, &client);
+  if (client.bottom != kMainClientHeight) {
+    SetWindowPos(Form1, nullptr, 0, 0, width, height + kMainClientHeight - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TForm1::CreateControls() {
+  const HINSTANCE instance = Application.Instance();
+  const HFONT font = Application.FormFont();
+  const InputTexts& initial = kDesignedInputs;
+  const auto make = [&](const ControlDesign& design, HWND parent) -> HWND {
+    const std::wstring name = Wide(design.Name);
+    const std::wstring caption = Wide(design.Caption);
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (design.Kind) {
+      case ControlKind::StatusBar:
+        rzstsbr2 = std::make_unique<TRzStatusBar>(Application, parent);
+        return rzstsbr2->Handle();
+      case ControlKind::Group: {
+        const HWND group =
+            CreateWindowExW(WS_EX_CONTROLPARENT, WC_BUTTONW, caption.c_str(), child | BS_GROUPBOX,
+                            0, 0, 10, 10, parent, nullptr, instance, nullptr);
+        SetWindowSubclass(group, GroupProcedure, 1, reinterpret_cast<DWORD_PTR>(Form1));
+        return group;
+      }
+      case ControlKind::Label:
+        return CreateWindowExW(0, WC_STATICW, caption.c_str(), child | SS_LEFT | SS_NOPREFIX, 0, 0,
+                               10, 10, parent, nullptr, instance, nullptr);
+      case ControlKind::List: {
+        const HWND list = CreateWindowExW(
+            0, WC_COMBOBOXW, L"", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 10, 200,
+            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(name == L"cbb3" ? idCbb3 : 0)),
+            instance, nullptr);
+        return list;
+      }
+      case ControlKind::Edit: {
+        const HWND edit =
+            CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", child | WS_TABSTOP | ES_AUTOHSCROLL, 0,
+                            0, 10, 10, parent, nullptr, instance, nullptr);
+        SendMessageW(edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+        return edit;
+      }
+      case ControlKind::Button: {
+        const int id = name == L"btn1"   ? idBtn1
+                       : name == L"btn2" ? idBtn2
+                       : name == L"btn3" ? idBtn3
+                                         : idBtn4;
+        return CreateWindowExW(
+            0, WC_BUTTONW, caption.c_str(), child | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 10, 10,
+            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+      }
+      case ControlKind::Grid: {
+        auto grid = std::make_unique<TStringGrid>(Application, parent, name.c_str());
+        const HWND handle = grid->Handle();
+        (name == L"strngrd1"   ? strngrd1
+         : name == L"strngrd2" ? strngrd2
+                               : strngrd3) = std::move(grid);
+        return handle;
+      }
+      case ControlKind::Chart:
+        cht2 = std::make_unique<TChart>(Application, parent, name.c_str());
+        return cht2->Handle();
+    }
+    return nullptr;
+  };
+  // In the table's order, containers before their contents.
+  for (const ControlDesign& design : kMainFormControls) {
+    const HWND parent =
+        std::string_view(design.Parent) == "ClientArea" ? Form1 : Control(design.Parent);
+    const HWND control = make(design, parent);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    controls_[design.Name] = control;
+    if (design.Kind == ControlKind::Label) labelSizes_[design.Name] = CaptionSize(control, font);
+  }
+  grp1 = Control("grp1"), grp2 = Control("grp2"), grp3 = Control("grp3");
+  HWND* const labels[] = {&lbl1, &lbl2, &lbl3, &lbl4,  &lbl5,  &lbl6,
+                          &lbl7, &lbl8, &lbl9, &lbl10, &lbl11, &lbl12};
+  for (std::size_t i = 0; i < std::size(labels); ++i)
+    *labels[i] = Control(("lbl" + std::to_string(i + 1)).c_str());
+  cbb1 = Control("cbb1"), cbb2 = Control("cbb2"), cbb3 = Control("cbb3");
+  edt1 = Control("edt1"), edt2 = Control("edt2"), edt3 = Control("edt3");
+  edt4 = Control("edt4"), edt5 = Control("edt5"), edt6 = Control("edt6");
+  btn1 = Control("btn1"), btn2 = Control("btn2"), btn3 = Control("btn3"), btn4 = Control("btn4");
+
+  const auto fill = [](HWND list, const char* const* items, int count, int selected) {
+    for (int i = 0; i < count; ++i)
+      SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(items[i]).c_str()));
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  };
+  fill(cbb1, kPgaZoneItems, kPgaZoneCount, initial.pgaZoneIndex);
+  fill(cbb2, kTgZoneItems, kTgZoneCount, initial.tgZoneIndex);
+  fill(cbb3, kSiteClassLabels, kSiteClassCount, scII);
+  const std::pair<HWND, std::string_view> edits[] = {{edt1, initial.k1},
+                                                     {edt2, initial.k2},
+                                                     {edt3, initial.k3},
+                                                     {edt4, initial.rareTgIncrement},
+                                                     {edt5, initial.veryRareTgIncrement},
+                                                     {edt6, initial.betaMax}};
+  for (const auto& [edit, text] : edits) SetWindowTextW(edit, WideFromUtf8(text).c_str());
+
+  rzstsbr2->OnLinkClick = [this] { rzfldsts2Click(rzstsbr2->Handle()); };
+  rzstsbr2->OnLinkMouseMove = [this](int x, int y) {
+    rzfldsts2MouseMove(rzstsbr2->Handle(), x, y);
+  };
+  rzstsbr2->OnLinkMouseLeave = [this] { rzfldsts2MouseLeave(rzstsbr2->Handle()); };
+  CreateChartSeries();
+  PlaceControls();
+}
+
+// Legend texts and colours as every exported picture of the spectra has them.
+void TForm1::CreateChartSeries() {
+  const auto addCurve = [this](int level) {
+    const SpectrumCurveStyle curve = SpectrumCurve(level);
+    return cht2->AddSeries(curve.title, curve.colour);
+  };
+  hrzlnsrsSeries1 = addCurve(lvFrequent);
+  hrzlnsrsSeries2 = addCurve(lvBasic);
+  hrzlnsrsSeries3 = addCurve(lvRare);
+  hrzlnsrsSeries4 = addCurve(lvVeryRare);
+  cht2->SetReader([this](double period) {
+    return ReadingAt(FSession.Plotted(), FSession.PlottedSiteClass(), period);
+  });
+}
+
+// The tab cycle follows each container's stacking order, which the designed order sets.
+void TForm1::SetTabOrder() {
+  for (const char* name : kMainTabOrder) {
+    SetWindowPos(Control(name), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  focused_ = Control(kMainTabOrder[0]);
+}
+
+HWND TForm1::Control(const char* name) const {
+  const auto found = controls_.find(name);
+  if (found == controls_.end()) throw std::out_of_range(name);
+  return found->second;
+}
+
+// Every control at the place its anchors give it in its container's present size; containers
+// come before their contents in the table.
+void TForm1::PlaceControls() {
+  RECT client{};
+  GetClientRect(Form1, &client);
+  std::map<std::string, SIZE> sizes{{"ClientArea", {client.right, client.bottom}}};
+  for (const ControlDesign& design : kMainFormControls) {
+    const bool inClient = std::string_view(design.Parent) == "ClientArea";
+    const DesignRect parentDesign = inClient ? DesignRect{0, 0, kMainClientWidth, kMainClientHeight}
+                                             : MainFormControl(design.Parent).Place;
+    const SIZE parent = sizes[design.Parent];
+    DesignRect place = design.Place;
+    if (design.Kind == ControlKind::Label) {
+      const SIZE text = labelSizes_[design.Name];
+      place.Width = text.cx;
+      place.Height = text.cy;
+    }
+    const DesignRect r = AnchoredRect(place, design.Anchors, parentDesign.Width,
+                                      parentDesign.Height, parent.cx, parent.cy);
+    const HWND control = Control(design.Name);
+    // A drop-down list's window includes its list.
+    const int height = design.Kind == ControlKind::List ? r.Height + 200 : r.Height;
+    MoveWindow(control, r.Left, r.Top, r.Width, height, TRUE);
+    sizes[design.Name] = {r.Width, r.Height};
+  }
+}
+
+int TForm1::SiteClass() const { return static_cast<int>(SendMessageW(cbb3, CB_GETCURSEL, 0, 0)); }
+
+LRESULT CALLBACK TForm1::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form == nullptr) return DefWindowProcW(window, message, w, l);
+  LRESULT result = 0;
+  form->Application.Dispatch([&] { result = form->Handle(message, w, l); });
+  return result;
+}
+
+LRESULT TForm1::Handle(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_COMMAND:
+      Command(LOWORD(w), reinterpret_cast<HWND>(l));
+      if (HIWORD(w) == CBN_SELCHANGE && reinterpret_cast<HWND>(l) == cbb3) cbb3Change(cbb3);
+      return 0;
+    case WM_SIZE:
+      if (w != SIZE_MINIMIZED) PlaceControls();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      SetBkMode(reinterpret_cast<HDC>(w), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_ACTIVATE:
+      // The control that had the focus gets it back; the first time, the first in tab order.
+      if (LOWORD(w) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(Form1, focus)) focused_ = focus;
+      } else if (focused_ != nullptr) {
+        SetFocus(focused_);
+        return 0;
+      }
+      break;
+    case WM_NCHITTEST: {
+      const LRESULT hit = DefWindowProcW(Form1, message, w, l);
+      if (hit != HTCLIENT || !rzstsbr2) return hit;
+      POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+      ScreenToClient(rzstsbr2->Handle(), &at);
+      const RECT grip = rzstsbr2->SizeGripRect();
+      return PtInRect(&grip, at) ? HTBOTTOMRIGHT : hit;
+    }
+    case WM_SETTINGCHANGE:
+      // The number separators follow the user's regional settings as they change.
+      RefreshNumberSeparators();
+      break;
+    case WM_CLOSE:
+      DestroyWindow(Form1);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(Form1, message, w, l);
+}
+
+void TForm1::Command(int id, HWND control) {
+  switch (id) {
+    case idBtn2:
+      return btn2Click(control);
+    case idBtn3:
+      return btn3Click(control);
+    case idBtn4:
+      return btn4Click(control);
+    case idAbout2:
+      return About2Click(Form1);
+    case idHowtouse1:
+      return Howtouse1Click(Form1);
+    case idCopyAll1:
+      return CopyAll1Click(Form1);
+    default:
+      return;  // btn1 and the menu's 文件 have no command
+  }
+}
+
+// Calculate. Each parse assigns straight into its field, so a rejected text stops the command
+// with everything before it stored and everything from it on untouched.
+void TForm1::btn2Click(HWND Sender) {
+  (void)Sender;
+  UseExtendedPrecision();
+  FSession.BeginCalculate(LocalTimeText());
+  ParameterSet& p = FSession.Parameters();
+  const HWND edits[] = {edt1, edt2, edt3, edt4, edt5, edt6};
+  std::string texts[std::size(edits)];
+  for (std::size_t i = 0; i < std::size(edits); ++i) texts[i] = TextOf(edits[i]);
+  RunCalculate(p,
+               {static_cast<int>(SendMessageW(cbb1, CB_GETCURSEL, 0, 0)),
+                static_cast<int>(SendMessageW(cbb2, CB_GETCURSEL, 0, 0)), texts[0], texts[1],
+                texts[2], texts[3], texts[4], texts[5]},
+               [this, &p](CalculateStep step) {
+                 switch (step) {
+                   case CalculateStep::PgaGrid:
+                     return FillGrid(*strngrd1, ResultGrid::Pga, p);
+                   case CalculateStep::PeriodGrid:
+                     return FillGrid(*strngrd2, ResultGrid::Period, p);
+                   case CalculateStep::PlatformGrid:
+                     return FillGrid(*strngrd3, ResultGrid::Platform, p);
+                   case CalculateStep::Chart:
+                     ClearSpectrumSeries();
+                     return PlotSpectra();
+                 }
+               });
+  FSession.EndCalculate();
+}
+
+// Save data: the stored inputs, the grids as they stand and the spectra of the chart's class.
+void TForm1::btn3Click(HWND Sender) {
+  (void)Sender;
+  if (!dlgSave1.Execute(Form1)) return;
+  UseExtendedPrecision();
+  SaveReport(std::filesystem::path(dlgSave1.FileName), SystemCodePage(),
+             kPgaZoneItems[Parameters().FPgaZoneIndex], kTgZoneItems[Parameters().FTgZoneIndex],
+             Parameters(), GridTextsOf(*strngrd1), GridTextsOf(*strngrd2), GridTextsOf(*strngrd3),
+             SiteClass());
+  Application.ShowNotice(L"\u5B8C\u6210!");  // 完成!
+}
+
+void TForm1::btn4Click(HWND Sender) {
+  (void)Sender;
+  PostMessageW(Form1, WM_CLOSE, 0, 0);
+}
+
+void TForm1::cbb3Change(HWND Sender) {
+  (void)Sender;
+  ClearSpectrumSeries();
+  PlotSpectra();
+}
+
+void TForm1::About2Click(HWND Sender) {
+  (void)Sender;
+  ShowAboutBox(Application, Form1);
+}
+
+void TForm1::rzfldsts2Click(HWND Sender) {
+  (void)Sender;
+  // The result is not examined: a system without a browser simply shows nothing.
+  ShellExecuteW(Form1, L"open", Wide(AuthorWebAddress).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TForm1::rzfldsts2MouseMove(HWND Sender, int X, int Y) {
+  (void)Sender, (void)X, (void)Y;
+  rzstsbr2->SetLinkState(rzstsbr2->Pane("rzfldsts2"), TLinkState::Hot);
+}
+
+void TForm1::rzfldsts2MouseLeave(HWND Sender) {
+  (void)Sender;
+  rzstsbr2->SetLinkState(rzstsbr2->Pane("rzfldsts2"), TLinkState::Normal);
+}
+
+// "How to use" is the author's web site, as the status-bar link.
+void TForm1::Howtouse1Click(HWND Sender) { rzfldsts2Click(Sender); }
+
+void TForm1::CopyAll1Click(HWND Sender) {
+  (void)Sender;
+  const TCompletedCalculation& completed = FSession.CompletedForExport();
+  const CalculationSheet sheet =
+      MakeCalculationSheet(completed.Parameters, SiteClass(), completed.CalculatedAt);
+  SetClipboardText(Form1, AllResultsText(sheet.inputs, sheet.grids));
+}
+
+void TForm1::ClearSpectrumSeries() {
+  hrzlnsrsSeries1->Clear();
+  hrzlnsrsSeries2->Clear();
+  hrzlnsrsSeries3->Clear();
+  hrzlnsrsSeries4->Clear();
+}
+
+void TForm1::PlotSpectra() {
+  UseExtendedPrecision();
+  const int siteClass = SiteClass();
+  FSession.RecordPlot(siteClass);
+  TChartSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
+                                             hrzlnsrsSeries4};
+  for (int level = 0; level < kLevelCount; ++level) {
+    for (int i = 0; i < SpectrumPointCount; ++i) {
+      series[level]->AddXY(SamplePeriod(i), SpectrumOrdinate(Parameters(), level, siteClass, i));
+    }
+  }
+}
+
+}  // namespace gb
