@@ -36,9 +36,13 @@ TChart::TChart(TApplication& application, HWND parent, const wchar_t* name)
                       0, 10, 10, parent, nullptr, application.Instance(), nullptr);
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
-  // A re-plot appends hundreds of points; one invalidation covers them, painted once the
-  // handler has returned to the message loop.
-  plot_.SetChangeHandler([this] { InvalidateRect(handle_, nullptr, FALSE); });
+  // A re-plot appends hundreds of points; one invalidation covers them all (each is a trip to
+  // the window manager), painted once the handler has returned to the message loop.
+  plot_.SetChangeHandler([this] {
+    if (redrawPending_) return;
+    redrawPending_ = true;
+    InvalidateRect(handle_, nullptr, FALSE);
+  });
 }
 
 TChart::~TChart() {
@@ -82,6 +86,7 @@ LRESULT CALLBACK TChart::Procedure(HWND window, UINT message, WPARAM w, LPARAM l
 LRESULT TChart::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_PAINT: {
+      redrawPending_ = false;
       PAINTSTRUCT ps;
       const HDC dc = BeginPaint(handle_, &ps);
       RECT client;

@@ -57,6 +57,7 @@ class TChart : private ChartSurface {
   ChartView view_;
   std::vector<std::unique_ptr<TChartSeries>> series_;
   bool tracking_ = false;
+  bool redrawPending_ = false;
 };
 
 }  // namespace gb
