@@ -52,6 +52,9 @@ inline constexpr FileDialogDesign kSaveSheetDialog{"PDF(*.pdf)|*.pdf", "pdf",
                                                    "地震动参数计算书.pdf", DialogFolder::Documents};
 inline constexpr FileDialogDesign kSaveImageDialog{"PNG 图像(*.png)|*.png|SVG 矢量图(*.svg)|*.svg",
                                                    "png", "反应谱.png", DialogFolder::Documents};
+// Where no SVG writer is built (the Windows window draws with GDI), the image is PNG alone.
+inline constexpr FileDialogDesign kSavePngImageDialog{"PNG 图像(*.png)|*.png", "png", "反应谱.png",
+                                                      DialogFolder::Documents};
 // The batch's input is opened with this filter, and its results saved with it beside the input.
 inline constexpr FileDialogDesign kBatchDialog{"CSV(逗号分隔)(*.csv)|*.csv|所有文件(*)|*", "csv",
                                                "", DialogFolder::InputFolder};

@@ -3,9 +3,10 @@
 
 Under LANG=zh_CN.UTF-8 (Wine's code page 936): the first focus and the tab cycle, inputs entered
 and calculated, the chart's site class changed, Save data by keyboard through the system's save
-dialog, the saved GBK report compared with gb18306-cli's bytes for the same inputs; a rejected
-text and its error box captioned with the application title; the About box from the menu; Close
-and exit code 0. Screenshots of the window, the error box and the About box are kept in the
+dialog, the saved GBK report compared with gb18306-cli's bytes for the same inputs; the chart
+saved as PNG from its context menu (a right click); 文件 → 批量计算… with the window's factors,
+its results compared with gb18306-cli's batch; a rejected text and its error box captioned with
+the application title; the About box from the menu; Close and exit code 0. Screenshots of the window, the error box and the About box are kept in the
 screenshot folder for review.
 
 Usage: win32_window.py GB18306_EXE LINUX_CLI WINE_PREFIX SCREENSHOT_DIR
@@ -138,6 +139,28 @@ def cli_report(cli, work, inputs, site, name):
         return f.read()
 
 
+def windows_path(work, name):
+    return "Z:" + os.path.join(work, name).replace("/", "\\")
+
+
+def answer_file_dialog(d, path, what):
+    """Types a full Windows path into the file dialog that is opening and confirms it."""
+    dialog = d.wait_other_window(what)
+    d.activate(dialog)
+    d.key("ctrl+a")
+    d.type(path)
+    d.key("Return")
+    d.wait_gone(dialog, what)
+
+
+def dismiss_notice(d):
+    notice = d.wait_window(BOX_TITLE)
+    d.activate(notice)
+    d.key("Return")
+    d.wait_gone(notice, "the notice")
+    d.activate(d.main)
+
+
 def save_as(s, work, name):
     """Save data by keyboard: the dialog's file-name field takes a full Windows path."""
     s.press("btn3")
@@ -184,6 +207,47 @@ def run(program, cli, prefix, shots, work):
                           f"({len(expected)} bytes)")
         log(f"ok: the saved GBK report equals gb18306-cli's {len(saved)} bytes")
         d.screenshot(shots, "window-calculated.png")
+
+        # A right click in the middle of the chart: its menu opens at the pointer, and a click
+        # chooses its second item, 保存图像….
+        height = int(d.xdotool("getwindowgeometry", "--shell", str(d.main)).split("HEIGHT=")[1]
+                     .split()[0])
+        x, y = 8 + 2 + 224, height - 540 + 268 + 40 + 99
+        d.xdotool("mousemove", "--window", str(d.main), str(x), str(y))
+        d.xdotool("click", "3")
+        time.sleep(0.7)
+        d.xdotool("mousemove", "--window", str(d.main), str(x + 40), str(y + 34))
+        time.sleep(0.3)
+        d.xdotool("click", "1")
+        answer_file_dialog(d, windows_path(work, "chart.png"), "the image's save dialog")
+        dismiss_notice(d)
+        with open(os.path.join(work, "chart.png"), "rb") as f:
+            png = f.read()
+        if not png.startswith(b"\x89PNG"):
+            raise Failure("the chart's 保存图像… wrote no PNG")
+        shutil.copy(os.path.join(work, "chart.png"), os.path.join(shots, "chart.png"))
+        log(f"ok: the chart's context menu saved a PNG of {len(png)} bytes")
+        s.at = "cht2"  # the right click gave the chart the focus
+
+        # 文件 → 批量计算… (its third item) with the window's factors and site class III.
+        with open(os.path.join(work, "sites.csv"), "w") as f:
+            f.write("id,pga,zone,k1\n1,0.05,0.35,\n2,0.30,0.45,2.5\n3,0.10,0.40,\n")
+        d.activate(d.main)
+        d.key("F10", "Down", "Down", "Down", "Return")
+        answer_file_dialog(d, windows_path(work, "sites.csv"), "the batch's open dialog")
+        answer_file_dialog(d, windows_path(work, "results.csv"), "the batch's save dialog")
+        dismiss_notice(d)
+        args = [cli, "--batch", os.path.join(work, "sites.csv"), "--output",
+                os.path.join(work, "cli-results.csv"), "--encoding", "GBK", "--site", "III"]
+        for edit, option in EDITS.items():
+            args.append(f"{option}={inputs[edit]}")
+        subprocess.run(args, env=dict(os.environ, LC_ALL="C.UTF-8"), check=True, timeout=WAIT)
+        with open(os.path.join(work, "results.csv"), "rb") as f:
+            results = f.read()
+        with open(os.path.join(work, "cli-results.csv"), "rb") as f:
+            if results != f.read():
+                raise Failure("the window's batch results differ from gb18306-cli's")
+        log(f"ok: 文件 → 批量计算… wrote gb18306-cli's {len(results)} bytes")
 
         s.enter("edt2", "abc")
         s.press("btn2")

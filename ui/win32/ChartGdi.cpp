@@ -1,5 +1,6 @@
 #include "ui/win32/ChartGdi.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -20,8 +21,14 @@ HFONT ChartFace(int dpi, bool bold, bool rising) {
 
 COLORREF ToColorRef(ChartColour c) { return RGB(c.r, c.g, c.b); }
 
-HPEN CreateChartPen(const ChartPen& pen) {
+HPEN CreateChartPen(const ChartPen& pen, bool scaled) {
   const LOGBRUSH brush{BS_SOLID, ToColorRef(pen.colour), 0};
+  if (scaled) {
+    // Geometric pens scale with the world transform.
+    return ExtCreatePen(PS_GEOMETRIC | (pen.dashed ? PS_DASH : PS_SOLID) |
+                            (pen.flatCap ? PS_ENDCAP_FLAT : PS_ENDCAP_SQUARE) | PS_JOIN_MITER,
+                        static_cast<DWORD>(std::max(1, pen.width)), &brush, 0, nullptr);
+  }
   if (pen.width <= 1 && !pen.dashed) return CreatePen(PS_SOLID, 1, ToColorRef(pen.colour));
   if (pen.width <= 1) return ExtCreatePen(PS_COSMETIC | PS_DASH, 1, &brush, 0, nullptr);
   return ExtCreatePen(PS_GEOMETRIC | (pen.dashed ? PS_DASH : PS_SOLID) |
@@ -34,11 +41,12 @@ LONG Round(double v) { return static_cast<LONG>(std::floor(v + 0.5)); }
 struct CommandPainter {
   HDC dc;
   const GdiChartFonts& fonts;
+  bool scaled;
 
   // A pen for one command, put back and deleted after it.
   template <typename Draw>
   void WithPen(const ChartPen& pen, Draw draw) const {
-    const HPEN created = CreateChartPen(pen);
+    const HPEN created = CreateChartPen(pen, scaled);
     const HGDIOBJ old = SelectObject(dc, created);
     draw();
     SelectObject(dc, old);
@@ -171,8 +179,8 @@ HFONT GdiChartFonts::Font(ChartFont font, bool rising) const {
   return fonts_[font == ChartFont::Bold ? 1 : 0][rising ? 1 : 0];
 }
 
-void PaintDisplayList(HDC dc, const DisplayList& list, const GdiChartFonts& fonts) {
-  const CommandPainter painter{dc, fonts};
+void PaintDisplayList(HDC dc, const DisplayList& list, const GdiChartFonts& fonts, bool scaled) {
+  const CommandPainter painter{dc, fonts, scaled};
   for (const ChartCommand& command : list) std::visit(painter, command);
 }
 

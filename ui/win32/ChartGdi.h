@@ -39,7 +39,9 @@ class GdiChartFonts : public ChartFonts {
   GdiTextMeasure plain_, bold_;
 };
 
-// Carries out `list` on `dc` in its current coordinates.
-void PaintDisplayList(HDC dc, const DisplayList& list, const GdiChartFonts& fonts);
+// Carries out `list` on `dc` in its current coordinates. On a `scaled` device (an image drawn
+// larger) hairlines keep their share of the chart like every other line.
+void PaintDisplayList(HDC dc, const DisplayList& list, const GdiChartFonts& fonts,
+                      bool scaled = false);
 
 }  // namespace gb

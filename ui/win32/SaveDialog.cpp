@@ -1,6 +1,7 @@
 #include "ui/win32/SaveDialog.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -16,20 +17,57 @@ std::wstring ProgramFolder() {
   return folder.substr(0, folder.find_last_of(L"\\/"));
 }
 
+namespace {
+
+std::wstring DocumentsFolder() {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &path))) folder = path;
+  CoTaskMemFree(path);
+  return folder;
+}
+
+// The filter as the dialogs take it: caption and patterns, each ended by a NUL, and one more.
+std::wstring DialogFilter(const std::wstring& filter) {
+  std::wstring list;
+  for (const FileFilterItem& item : ParseFileFilter(Utf8FromWide(filter))) {
+    list += WideFromUtf8(item.Text) + L'\0' + WideFromUtf8(item.Patterns) + L'\0';
+  }
+  return list + L'\0';
+}
+
+}  // namespace
+
 void TSaveDialog::Design(const FileDialogDesign& design) {
   Filter = WideFromUtf8(design.Filter);
   DefaultExt = WideFromUtf8(design.DefaultExt);
   FileName = WideFromUtf8(design.FileName);
   if (design.Folder == DialogFolder::ProgramFolder) InitialDir = ProgramFolder();
+  if (design.Folder == DialogFolder::Documents) InitialDir = DocumentsFolder();
+}
+
+std::optional<std::wstring> AskOpenFileName(HWND owner, const FileDialogDesign& design) {
+  const std::wstring filter = DialogFilter(WideFromUtf8(design.Filter));
+  std::vector<wchar_t> file(32768, L'\0');
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING |
+              OFN_EXPLORER | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&ofn)) {
+    const DWORD error = CommDlgExtendedError();
+    if (error != 0) throw Exception("The open dialog failed (error " + std::to_string(error) + ")");
+    return std::nullopt;
+  }
+  return std::wstring(file.data());
 }
 
 bool TSaveDialog::Execute(HWND owner) {
-  // The filter as the dialog takes it: caption and patterns, each ended by a NUL, and one more.
-  std::wstring filter;
-  for (const FileFilterItem& item : ParseFileFilter(Utf8FromWide(Filter))) {
-    filter += WideFromUtf8(item.Text) + L'\0' + WideFromUtf8(item.Patterns) + L'\0';
-  }
-  filter += L'\0';
+  const std::wstring filter = DialogFilter(Filter);
   std::vector<wchar_t> file(32768, L'\0');
   FileName.copy(file.data(), std::min(FileName.size(), file.size() - 1));
   OPENFILENAMEW ofn{};

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "form/WindowCommands.h"
@@ -24,5 +25,8 @@ class TSaveDialog {
 
 // The folder that holds the program's executable file.
 std::wstring ProgramFolder();
+
+// The system's open dialog with the design's filter; nothing when the user cancels.
+std::optional<std::wstring> AskOpenFileName(HWND owner, const FileDialogDesign& design);
 
 }  // namespace gb

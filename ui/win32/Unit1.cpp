@@ -7,6 +7,9 @@
 #include <limits>
 #include <stdexcept>
 
+#include "batch/BatchMessages.h"
+#include "batch/WindowBatch.h"
+#include "chart/ImageFormat.h"
 #include "chart/ResponseChart.h"
 #include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
@@ -15,6 +18,7 @@
 #include "form/Author.h"
 #include "form/CalculateSequence.h"
 #include "platform/LocaleSeparators.h"
+#include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
 #include "platform/win32/WideText.h"
 #include "report/ResultGridTexts.h"
@@ -23,7 +27,9 @@
 #include "report/SpreadsheetText.h"
 #include "sheet/CalculationSheet.h"
 #include "ui/win32/AboutBox.h"
+#include "ui/win32/ChartImage.h"
 #include "ui/win32/Clipboard.h"
+#include "ui/win32/ProgressWindow.h"
 
 namespace gb {
 
@@ -44,6 +50,10 @@ enum : int {
   idAbout2 = 201,
   idHowtouse1,
   idCopyAll1,
+  idExportChart1,
+  idBatchCalculation1,
+  idCopyImage1,
+  idSaveImage1,
 };
 
 std::wstring Wide(const char* utf8) { return WideFromUtf8(utf8); }
@@ -154,6 +164,7 @@ TForm1::TForm1(TApplication& Owner) : Application(Owner) {
     btn2Click(Form1);
 
     dlgSave1.Design(kSaveReportDialog);
+    dlgSaveImage.Design(kSavePngImageDialog);
   } catch (...) {
     // No window of a form that was never made stays behind.
     if (Form1 != nullptr) DestroyWindow(Form1);
@@ -163,6 +174,7 @@ TForm1::TForm1(TApplication& Owner) : Application(Owner) {
 }
 
 TForm1::~TForm1() {
+  if (pmChart != nullptr) DestroyMenu(pmChart);
   if (Form1 != nullptr && IsWindow(Form1)) {
     SetWindowLongPtrW(Form1, GWLP_USERDATA, 0);
     DestroyWindow(Form1);
@@ -187,8 +199,20 @@ void TForm1::CreateWindowAndMenu() {
   }
 
   mm1 = CreateMenu();
+  // 文件 holds what this window exports: the chart image, the results as text, the batch.
   Fi1 = CreatePopupMenu();
-  AppendMenuW(Fi1, MF_STRING, idCopyAll1, Wide(kFileMenuCommands[4].Caption).c_str());
+  const std::pair<int, const WindowCommand&> fileItems[] = {
+      {idExportChart1, kFileMenuCommands[3]},
+      {idCopyAll1, kFileMenuCommands[4]},
+      {idBatchCalculation1, kFileMenuCommands[5]}};
+  for (const auto& [id, command] : fileItems) {
+    if (command.SeparatorBefore && id != fileItems[0].first)
+      AppendMenuW(Fi1, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(Fi1, MF_STRING, static_cast<UINT_PTR>(id), Wide(command.Caption).c_str());
+  }
+  pmChart = CreatePopupMenu();
+  AppendMenuW(pmChart, MF_STRING, idCopyImage1, Wide(kChartMenuCommands[0].Caption).c_str());
+  AppendMenuW(pmChart, MF_STRING, idSaveImage1, Wide(kChartMenuCommands[1].Caption).c_str());
   AppendMenuW(mm1, MF_POPUP, reinterpret_cast<UINT_PTR>(Fi1), L"\u6587\u4EF6");  // 文件
   About1 = CreatePopupMenu();
   AppendMenuW(About1, MF_STRING, idAbout2, L"\u5173\u4E8E");                        // 关于
@@ -317,6 +341,7 @@ void TForm1::CreateControls() {
   };
   rzstsbr2->OnLinkMouseLeave = [this] { rzfldsts2MouseLeave(rzstsbr2->Handle()); };
   CreateChartSeries();
+  cht2->OnContextMenu = [this](POINT at) { cht2ContextMenu(at); };
   PlaceControls();
 }
 
@@ -446,6 +471,13 @@ void TForm1::Command(int id, HWND control) {
       return Howtouse1Click(Form1);
     case idCopyAll1:
       return CopyAll1Click(Form1);
+    case idExportChart1:
+    case idSaveImage1:
+      return ExportChart1Click(Form1);
+    case idCopyImage1:
+      return CopyImage1Click(Form1);
+    case idBatchCalculation1:
+      return BatchCalculation1Click(Form1);
     default:
       return;  // btn1 and the menu's 文件 have no command
   }
@@ -534,6 +566,71 @@ void TForm1::CopyAll1Click(HWND Sender) {
   const CalculationSheet sheet =
       MakeCalculationSheet(completed.Parameters, SiteClass(), completed.CalculatedAt);
   SetClipboardText(Form1, AllResultsText(sheet.inputs, sheet.grids));
+}
+
+namespace {
+
+ChartSize ChartImageSize(const TChart& chart) {
+  RECT client{};
+  GetClientRect(chart.Handle(), &client);
+  return ChartImagePixels({client.right, client.bottom});
+}
+
+}  // namespace
+
+void TForm1::cht2ContextMenu(POINT ScreenPos) {
+  // The menu takes the keyboard and closes on a click elsewhere only from the foreground window.
+  SetForegroundWindow(Form1);
+  TrackPopupMenu(pmChart, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, ScreenPos.x, ScreenPos.y,
+                 0, Form1, nullptr);
+}
+
+void TForm1::ExportChart1Click(HWND Sender) {
+  (void)Sender;
+  if (!dlgSaveImage.Execute(Form1)) return;
+  const std::string name = Utf8FromWide(dlgSaveImage.FileName);
+  if (ChartImageFormatOf(name) != ChartImageFormat::Png) {
+    throw Exception("Cannot save \"" + name + "\": an image name ends in .png");
+  }
+  WriteFileSafely(std::filesystem::path(dlgSaveImage.FileName),
+                  ChartPngBytes(cht2->Plot(), ChartImageSize(*cht2), kChartImageScale));
+  Application.ShowNotice(L"\u5B8C\u6210!");  // 完成!
+}
+
+void TForm1::CopyImage1Click(HWND Sender) {
+  (void)Sender;
+  CopyChartImage(Form1, cht2->Plot(), ChartImageSize(*cht2), kChartImageScale);
+}
+
+// 文件 → 批量计算…: many sites from a CSV file, the window's factors as the defaults.
+void TForm1::BatchCalculation1Click(HWND Sender) {
+  (void)Sender;
+  const std::optional<std::wstring> input = AskOpenFileName(Form1, kBatchDialog);
+  if (!input) return;
+  dlgSaveBatch.Design(kBatchDialog);
+  dlgSaveBatch.InitialDir = std::filesystem::path(*input).parent_path().wstring();
+  dlgSaveBatch.FileName = WideFromUtf8(ResultFileName(Utf8FromWide(*input)));
+  if (!dlgSaveBatch.Execute(Form1)) return;
+
+  BatchSettings settings;
+  settings.outputCodePage = SystemCodePage();
+  const HWND factors[] = {edt1, edt2, edt3, edt4, edt5, edt6};
+  for (int i = biK1; i < kBatchInputCount; ++i) settings.defaults[i] = TextOf(factors[i - biK1]);
+  settings.siteClass = SiteClass();
+
+  UseExtendedPrecision();
+  WindowBatchOutcome outcome;
+  {
+    TProgressWindow progress(Application, Form1, L"\u6279\u91CF\u8BA1\u7B97");  // 批量计算
+    outcome =
+        RunWindowBatch(std::filesystem::path(*input), std::filesystem::path(dlgSaveBatch.FileName),
+                       settings, [&](const std::string& text) { return progress.Update(text); });
+  }
+  if (outcome.kind == WindowBatchOutcome::Kind::Problem) {
+    Application.ShowException(Exception(outcome.message));
+  } else if (outcome.kind == WindowBatchOutcome::Kind::Done) {
+    Application.ShowNotice(L"\u5B8C\u6210!");  // 完成!
+  }
 }
 
 void TForm1::ClearSpectrumSeries() {

@@ -40,12 +40,17 @@ class TForm1 : public TWinForm {
   void rzfldsts2Click(HWND Sender);
   void rzfldsts2MouseMove(HWND Sender, int X, int Y);
   void rzfldsts2MouseLeave(HWND Sender);
-  void CopyAll1Click(HWND Sender);  // inputs and tables as spreadsheet text
+  void CopyAll1Click(HWND Sender);           // inputs and tables as spreadsheet text
+  void ExportChart1Click(HWND Sender);       // the chart as a PNG image
+  void CopyImage1Click(HWND Sender);         // the chart image on the clipboard
+  void BatchCalculation1Click(HWND Sender);  // many sites from a CSV file
+  void cht2ContextMenu(POINT ScreenPos);
 
   const ParameterSet& Parameters() const { return FSession.Parameters(); }
 
   HWND Form1 = nullptr;
   HMENU mm1 = nullptr, Fi1 = nullptr, About1 = nullptr;
+  HMENU pmChart = nullptr;  // the chart's context menu
   std::unique_ptr<TRzStatusBar> rzstsbr2;
   HWND grp1 = nullptr, grp2 = nullptr, grp3 = nullptr;
   HWND lbl1 = nullptr, lbl2 = nullptr, lbl3 = nullptr, lbl4 = nullptr, lbl5 = nullptr,
@@ -60,6 +65,8 @@ class TForm1 : public TWinForm {
                *hrzlnsrsSeries4 = nullptr;
   HWND btn1 = nullptr, btn2 = nullptr, btn3 = nullptr, btn4 = nullptr;
   TSaveDialog dlgSave1;
+  TSaveDialog dlgSaveImage;
+  TSaveDialog dlgSaveBatch;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
