@@ -6,7 +6,8 @@ and calculated, the chart's site class changed, Save data by keyboard through th
 dialog, the saved GBK report compared with gb18306-cli's bytes for the same inputs; the chart
 saved as PNG from its context menu (a right click); 文件 → 批量计算… with the window's factors,
 its results compared with gb18306-cli's batch; a rejected text and its error box captioned with
-the application title; the About box from the menu; Close and exit code 0. Screenshots of the window, the error box and the About box are kept in the
+the application title; the About box from the menu; Close and exit code 0; and under a decimal
+comma (de_DE) the start-up error box and exit code 0. Screenshots of the window, the error box and the About box are kept in the
 screenshot folder for review.
 
 Usage: win32_window.py GB18306_EXE LINUX_CLI WINE_PREFIX SCREENSHOT_DIR
@@ -32,9 +33,9 @@ SKIP = 77
 
 
 class WineDesktop:
-    def __init__(self, program, display, prefix, work):
+    def __init__(self, program, display, prefix, work, locale="zh_CN.UTF-8"):
         self.env = dict(os.environ, DISPLAY=display, WINEPREFIX=prefix, WINEDEBUG="-all",
-                        LANG="zh_CN.UTF-8", LC_ALL="zh_CN.UTF-8")
+                        LANG=locale, LC_ALL=locale)
         self.output_path = os.path.join(work, "program.log")
         with open(self.output_path, "wb") as output:
             self.process = subprocess.Popen(["wine", program], env=self.env, stdout=output,
@@ -279,6 +280,27 @@ def run(program, cli, prefix, shots, work):
         if status != 0:
             raise Failure(f"the program ended with status {status}")
         log("ok: Close ended the program with status 0")
+
+        # Regional settings with a decimal comma reject the designed texts: the error box at
+        # start, no window, exit code 0.
+        d = WineDesktop(program, server.display, prefix, work, "de_DE.UTF-8")
+        box = d.wait_window(BOX_TITLE)
+        time.sleep(1.5)
+        d.screenshot(shots, "decimal-comma-box.png")
+        # The box waits for the user: the program is still running, with the box alone.
+        if any(name == MAIN_TITLE for name in d.windows().values()):
+            raise Failure("the main window was shown under a decimal comma")
+        if box not in d.windows():
+            raise Failure("the start-up error box closed by itself")
+        d.activate(box)
+        d.key("Return")
+        try:
+            status = d.process.wait(WAIT)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end after the start-up error") from None
+        if status != 0:
+            raise Failure(f"the start-up error ended the program with status {status}")
+        log("ok: under a decimal comma the start-up error box, then exit code 0")
         d = None
     finally:
         if d is not None and d.process.poll() is None:

@@ -166,8 +166,13 @@ TForm1::TForm1(TApplication& Owner) : Application(Owner) {
     dlgSave1.Design(kSaveReportDialog);
     dlgSaveImage.Design(kSavePngImageDialog);
   } catch (...) {
-    // No window of a form that was never made stays behind.
-    if (Form1 != nullptr) DestroyWindow(Form1);
+    // No window of a form that was never made stays behind. Detached first: its WM_DESTROY
+    // would post the quit message that ends the program, and the error box about to be shown
+    // would close at once.
+    if (Form1 != nullptr) {
+      SetWindowLongPtrW(Form1, GWLP_USERDATA, 0);
+      DestroyWindow(Form1);
+    }
     Form1 = nullptr;
     throw;
   }
