@@ -230,11 +230,11 @@ def run(program, cli, prefix, shots, work):
         log(f"ok: the chart's context menu saved a PNG of {len(png)} bytes")
         s.at = "cht2"  # the right click gave the chart the focus
 
-        # 文件 → 批量计算… (its third item) with the window's factors and site class III.
+        # 文件 → 批量计算… (its fourth item) with the window's factors and site class III.
         with open(os.path.join(work, "sites.csv"), "w") as f:
             f.write("id,pga,zone,k1\n1,0.05,0.35,\n2,0.30,0.45,2.5\n3,0.10,0.40,\n")
         d.activate(d.main)
-        d.key("F10", "Down", "Down", "Down", "Return")
+        d.key("F10", "Down", "Down", "Down", "Down", "Return")
         answer_file_dialog(d, windows_path(work, "sites.csv"), "the batch's open dialog")
         answer_file_dialog(d, windows_path(work, "results.csv"), "the batch's save dialog")
         dismiss_notice(d)

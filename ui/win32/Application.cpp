@@ -52,8 +52,10 @@ void TApplication::Run(int showCommand) {
                        ? showCommand
                        : SW_SHOWNORMAL);
   UpdateWindow(main);
+  const HACCEL accelerators = mainForm_->Accelerators();
   MSG msg;
   while (IsWindow(main) && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (accelerators != nullptr && TranslateAcceleratorW(main, accelerators, &msg)) continue;
     // The dialog manager moves the focus with Tab through the window's controls.
     if (IsWindow(main) && IsDialogMessageW(main, &msg)) continue;
     TranslateMessage(&msg);

@@ -17,6 +17,8 @@ class TWinForm {
  public:
   virtual ~TWinForm() = default;
   virtual HWND Handle() const = 0;
+  // The window's keyboard shortcuts, taken before the dialog keys (Tab, the arrows).
+  virtual HACCEL Accelerators() const { return nullptr; }
 };
 
 class TApplication {

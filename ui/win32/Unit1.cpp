@@ -30,6 +30,7 @@
 #include "ui/win32/ChartImage.h"
 #include "ui/win32/Clipboard.h"
 #include "ui/win32/ProgressWindow.h"
+#include "ui/win32/SheetPrinter.h"
 
 namespace gb {
 
@@ -54,6 +55,7 @@ enum : int {
   idBatchCalculation1,
   idCopyImage1,
   idSaveImage1,
+  idPrint1,
 };
 
 std::wstring Wide(const char* utf8) { return WideFromUtf8(utf8); }
@@ -179,6 +181,7 @@ TForm1::TForm1(TApplication& Owner) : Application(Owner) {
 }
 
 TForm1::~TForm1() {
+  if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
   if (pmChart != nullptr) DestroyMenu(pmChart);
   if (Form1 != nullptr && IsWindow(Form1)) {
     SetWindowLongPtrW(Form1, GWLP_USERDATA, 0);
@@ -207,14 +210,18 @@ void TForm1::CreateWindowAndMenu() {
   // 文件 holds what this window exports: the chart image, the results as text, the batch.
   Fi1 = CreatePopupMenu();
   const std::pair<int, const WindowCommand&> fileItems[] = {
+      {idPrint1, kFileMenuCommands[1]},
       {idExportChart1, kFileMenuCommands[3]},
       {idCopyAll1, kFileMenuCommands[4]},
       {idBatchCalculation1, kFileMenuCommands[5]}};
   for (const auto& [id, command] : fileItems) {
-    if (command.SeparatorBefore && id != fileItems[0].first)
-      AppendMenuW(Fi1, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(Fi1, MF_STRING, static_cast<UINT_PTR>(id), Wide(command.Caption).c_str());
+    if (command.SeparatorBefore) AppendMenuW(Fi1, MF_SEPARATOR, 0, nullptr);
+    std::wstring caption = Wide(command.Caption);
+    if (command.Key == CommandKey::CtrlP) caption += L"\tCtrl+P";
+    AppendMenuW(Fi1, MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());
   }
+  ACCEL print{FCONTROL | FVIRTKEY, 'P', static_cast<WORD>(idPrint1)};
+  accelerators_ = CreateAcceleratorTableW(&print, 1);
   pmChart = CreatePopupMenu();
   AppendMenuW(pmChart, MF_STRING, idCopyImage1, Wide(kChartMenuCommands[0].Caption).c_str());
   AppendMenuW(pmChart, MF_STRING, idSaveImage1, Wide(kChartMenuCommands[1].Caption).c_str());
@@ -483,6 +490,8 @@ void TForm1::Command(int id, HWND control) {
       return CopyImage1Click(Form1);
     case idBatchCalculation1:
       return BatchCalculation1Click(Form1);
+    case idPrint1:
+      return Print1Click(Form1);
     default:
       return;  // btn1 and the menu's 文件 have no command
   }
@@ -600,6 +609,15 @@ void TForm1::ExportChart1Click(HWND Sender) {
   WriteFileSafely(std::filesystem::path(dlgSaveImage.FileName),
                   ChartPngBytes(cht2->Plot(), ChartImageSize(*cht2), kChartImageScale));
   Application.ShowNotice(L"\u5B8C\u6210!");  // 完成!
+}
+
+// The last complete calculation's sheet, for the chart's site class, on a printer.
+void TForm1::Print1Click(HWND Sender) {
+  (void)Sender;
+  const TCompletedCalculation& completed = FSession.CompletedForExport();
+  UseExtendedPrecision();
+  PrintCalculationSheet(
+      Form1, MakeCalculationSheet(completed.Parameters, SiteClass(), completed.CalculatedAt));
 }
 
 void TForm1::CopyImage1Click(HWND Sender) {

@@ -29,6 +29,7 @@ class TForm1 : public TWinForm {
   TForm1& operator=(const TForm1&) = delete;
 
   HWND Handle() const override { return Form1; }
+  HACCEL Accelerators() const override { return accelerators_; }
 
   // Commands.
   void btn2Click(HWND Sender);  // Calculate
@@ -44,6 +45,7 @@ class TForm1 : public TWinForm {
   void ExportChart1Click(HWND Sender);       // the chart as a PNG image
   void CopyImage1Click(HWND Sender);         // the chart image on the clipboard
   void BatchCalculation1Click(HWND Sender);  // many sites from a CSV file
+  void Print1Click(HWND Sender);             // the calculation sheet on a printer
   void cht2ContextMenu(POINT ScreenPos);
 
   const ParameterSet& Parameters() const { return FSession.Parameters(); }
@@ -87,6 +89,7 @@ class TForm1 : public TWinForm {
   std::map<std::string, HWND> controls_;
   std::map<std::string, SIZE> labelSizes_;
   HWND focused_ = nullptr;  // the control that had the focus when the window was deactivated
+  HACCEL accelerators_ = nullptr;
 };
 
 }  // namespace gb
