@@ -12,6 +12,7 @@
 #include "platform/win32/WideText.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/GdiDrawing.h"
+#include "ui/win32/OwnWindow.h"
 #include "ui/win32/PngImage.h"
 
 namespace gb {
@@ -98,15 +99,9 @@ LRESULT CALLBACK AboutProcedure(HWND box, UINT message, WPARAM w, LPARAM l) {
   bool handled = true;
   s->application.Dispatch([&] {
     switch (message) {
-      case WM_PAINT: {
-        PAINTSTRUCT ps;
-        const HDC dc = BeginPaint(box, &ps);
-        RECT client;
-        GetClientRect(box, &client);
-        PaintBuffered(dc, client, [&](HDC buffer) { Paint(*s, buffer, client); });
-        EndPaint(box, &ps);
+      case WM_PAINT:
+        PaintClient(box, [&](HDC buffer, const RECT& client) { Paint(*s, buffer, client); });
         break;
-      }
       case WM_ERASEBKGND:
         result = 1;
         break;
@@ -166,15 +161,7 @@ LRESULT CALLBACK AboutProcedure(HWND box, UINT message, WPARAM w, LPARAM l) {
 
 void ShowAboutBox(TApplication& Application, HWND Owner) {
   const HINSTANCE instance = Application.Instance();
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(instance, kClassName, &wc)) {
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-  }
+  RegisterOwnClass(instance, kClassName);
   AboutState s{Application, AboutBoxItems(), {}, nullptr, nullptr, {}, {}};
   for (const AboutItem& item : s.items) s.fonts.push_back(SansSerif(item.PixelSize, false));
   s.logo = LoadPngResource(instance, L"LOGO", s.logoSize);

@@ -3,24 +3,13 @@
 #include <windowsx.h>
 
 #include "ui/win32/Application.h"
-#include "ui/win32/GdiDrawing.h"
+#include "ui/win32/OwnWindow.h"
 
 namespace gb {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"TChart";
-
-void RegisterChartClass(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (GetClassInfoExW(instance, kClassName, &wc)) return;
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
-}
 
 ChartPoint PointOf(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
 
@@ -30,7 +19,7 @@ ChartButtons Held(WPARAM w) { return {(w & MK_LBUTTON) != 0, (w & MK_RBUTTON) !=
 
 TChart::TChart(TApplication& application, HWND parent, const wchar_t* name)
     : application_(application), view_(plot_, *this) {
-  RegisterChartClass(application.Instance());
+  RegisterOwnClass(application.Instance(), kClassName);
   handle_ =
       CreateWindowExW(0, kClassName, name, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
                       0, 10, 10, parent, nullptr, application.Instance(), nullptr);
@@ -85,20 +74,14 @@ LRESULT CALLBACK TChart::Procedure(HWND window, UINT message, WPARAM w, LPARAM l
 
 LRESULT TChart::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_PAINT: {
+    case WM_PAINT:
       redrawPending_ = false;
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(handle_, &ps);
-      RECT client;
-      GetClientRect(handle_, &client);
-      PaintBuffered(dc, client, [this](HDC buffer) {
+      PaintClient(handle_, [this](HDC buffer, const RECT&) {
         DisplayList list;
         view_.Paint(list);
         PaintDisplayList(buffer, list, fonts_);
       });
-      EndPaint(handle_, &ps);
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SIZE:

@@ -8,20 +8,11 @@
 #include "platform/win32/WideText.h"
 #include "text/Errors.h"
 #include "ui/win32/ChartGdi.h"
+#include "ui/win32/ComPointer.h"
 
 namespace gb {
 
 namespace {
-
-template <class T>
-struct Com {
-  T* p = nullptr;
-  ~Com() {
-    if (p != nullptr) p->Release();
-  }
-  T** operator&() { return &p; }
-  T* operator->() const { return p; }
-};
 
 BITMAPINFO TopDown32(ChartSize pixels) {
   BITMAPINFO info{};
@@ -72,10 +63,10 @@ std::string ChartPngBytes(const ChartPlot& plot, ChartSize pixels, int scale) {
   const HBITMAP bitmap = ChartBitmap(plot, pixels, scale);
   BITMAP described{};
   GetObjectW(bitmap, sizeof described, &described);
-  Com<IWICImagingFactory> factory;
-  Com<IStream> stream;
-  Com<IWICBitmapEncoder> encoder;
-  Com<IWICBitmapFrameEncode> frame;
+  ComPointer<IWICImagingFactory> factory;
+  ComPointer<IStream> stream;
+  ComPointer<IWICBitmapEncoder> encoder;
+  ComPointer<IWICBitmapFrameEncode> frame;
   std::string bytes;
   try {
     Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,

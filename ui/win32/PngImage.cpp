@@ -1,24 +1,14 @@
 #include "ui/win32/PngImage.h"
 
+#include "ui/win32/ComPointer.h"
+
 #include <wincodec.h>
 
 #include <cstring>
 
 namespace gb {
 
-namespace {
-
-template <class T>
-struct Com {
-  T* p = nullptr;
-  ~Com() {
-    if (p != nullptr) p->Release();
-  }
-  T** operator&() { return &p; }
-  T* operator->() const { return p; }
-};
-
-}  // namespace
+namespace {}  // namespace
 
 HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, SIZE& size) {
   const HRSRC found = FindResourceW(instance, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -28,11 +18,11 @@ HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, SIZE& size) {
   const DWORD length = SizeofResource(instance, found);
   if (bytes == nullptr || length == 0) return nullptr;
 
-  Com<IWICImagingFactory> factory;
-  Com<IWICStream> stream;
-  Com<IWICBitmapDecoder> decoder;
-  Com<IWICBitmapFrameDecode> frame;
-  Com<IWICFormatConverter> converter;
+  ComPointer<IWICImagingFactory> factory;
+  ComPointer<IWICStream> stream;
+  ComPointer<IWICBitmapDecoder> decoder;
+  ComPointer<IWICBitmapFrameDecode> frame;
+  ComPointer<IWICFormatConverter> converter;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                               IID_PPV_ARGS(&factory))) ||
       FAILED(factory->CreateStream(&stream)) ||

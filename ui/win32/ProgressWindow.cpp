@@ -4,6 +4,7 @@
 
 #include "platform/win32/WideText.h"
 #include "ui/win32/Application.h"
+#include "ui/win32/OwnWindow.h"
 
 namespace gb {
 
@@ -27,16 +28,8 @@ TProgressWindow::~TProgressWindow() {
 
 void TProgressWindow::Create() {
   const HINSTANCE instance = application_.Instance();
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(instance, kClassName, &wc)) {
-    wc.lpfnWndProc = &Procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-  }
+  RegisterOwnClass(instance, kClassName, &Procedure, 0,
+                   reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   RECT owner{};
   GetWindowRect(owner_, &owner);
   RECT outer{0, 0, kWidth, kHeight};

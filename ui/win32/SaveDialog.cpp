@@ -46,47 +46,49 @@ void TSaveDialog::Design(const FileDialogDesign& design) {
   if (design.Folder == DialogFolder::Documents) InitialDir = DocumentsFolder();
 }
 
-std::optional<std::wstring> AskOpenFileName(HWND owner, const FileDialogDesign& design) {
-  const std::wstring filter = DialogFilter(WideFromUtf8(design.Filter));
+namespace {
+
+// One run of the system's open or save dialog; the chosen path, or nothing when the user
+// cancelled.
+std::optional<std::wstring> RunFileDialog(HWND owner, const std::wstring& filter,
+                                          const std::wstring& name, const std::wstring& folder,
+                                          const std::wstring& defaultExt, bool save) {
+  const std::wstring list = DialogFilter(filter);
   std::vector<wchar_t> file(32768, L'\0');
+  name.copy(file.data(), std::min(name.size(), file.size() - 1));
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFilter = list.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = static_cast<DWORD>(file.size());
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING |
-              OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&ofn)) {
+  ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
+  ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR |
+              (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) {
     const DWORD error = CommDlgExtendedError();
-    if (error != 0) throw Exception("The open dialog failed (error " + std::to_string(error) + ")");
+    if (error != 0) {
+      throw Exception(std::string(save ? "The save" : "The open") + " dialog failed (error " +
+                      std::to_string(error) + ")");
+    }
     return std::nullopt;
   }
   return std::wstring(file.data());
 }
 
+}  // namespace
+
+std::optional<std::wstring> AskOpenFileName(HWND owner, const FileDialogDesign& design) {
+  return RunFileDialog(owner, WideFromUtf8(design.Filter), L"", L"", L"", false);
+}
+
 bool TSaveDialog::Execute(HWND owner) {
-  const std::wstring filter = DialogFilter(Filter);
-  std::vector<wchar_t> file(32768, L'\0');
-  FileName.copy(file.data(), std::min(FileName.size(), file.size() - 1));
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = file.data();
-  ofn.nMaxFile = static_cast<DWORD>(file.size());
-  ofn.lpstrInitialDir = InitialDir.empty() ? nullptr : InitialDir.c_str();
-  ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
-  ofn.Flags =
-      OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&ofn)) {
-    const DWORD error = CommDlgExtendedError();
-    if (error != 0) throw Exception("The save dialog failed (error " + std::to_string(error) + ")");
-    return false;
-  }
-  FileName = file.data();
+  const std::optional<std::wstring> chosen =
+      RunFileDialog(owner, Filter, FileName, InitialDir, DefaultExt, true);
+  if (!chosen) return false;
+  FileName = *chosen;
   return true;
 }
 

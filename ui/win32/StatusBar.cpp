@@ -7,6 +7,7 @@
 #include "platform/win32/WideText.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/GdiDrawing.h"
+#include "ui/win32/OwnWindow.h"
 
 namespace gb {
 
@@ -29,15 +30,7 @@ HFONT PaneFont(const char* family, bool underline) {
 }  // namespace
 
 TRzStatusBar::TRzStatusBar(TApplication& application, HWND parent) : application_(application) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(application.Instance(), kClassName, &wc)) {
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = application.Instance();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-  }
+  RegisterOwnClass(application.Instance(), kClassName);
   handle_ = CreateWindowExW(0, kClassName, L"rzstsbr2", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
                             0, 10, kHeight, parent, nullptr, application.Instance(), nullptr);
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -143,15 +136,9 @@ LRESULT CALLBACK TRzStatusBar::Procedure(HWND window, UINT message, WPARAM w, LP
 
 LRESULT TRzStatusBar::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(handle_, &ps);
-      RECT client;
-      GetClientRect(handle_, &client);
-      PaintBuffered(dc, client, [this, &client](HDC buffer) { Paint(buffer, client); });
-      EndPaint(handle_, &ps);
+    case WM_PAINT:
+      PaintClient(handle_, [this](HDC buffer, const RECT& client) { Paint(buffer, client); });
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SIZE:

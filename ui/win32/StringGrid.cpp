@@ -6,6 +6,7 @@
 #include "ui/win32/Application.h"
 #include "ui/win32/Clipboard.h"
 #include "ui/win32/GdiDrawing.h"
+#include "ui/win32/OwnWindow.h"
 
 namespace gb {
 
@@ -15,18 +16,6 @@ constexpr wchar_t kClassName[] = L"TStringGrid";
 constexpr COLORREF kHeaderTop = RGB(255, 255, 255);
 constexpr COLORREF kHeaderBottom = RGB(214, 214, 214);
 constexpr COLORREF kGridLine = RGB(220, 220, 220);
-
-void RegisterGridClass(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (GetClassInfoExW(instance, kClassName, &wc)) return;
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  wc.style = CS_DBLCLKS;
-  RegisterClassExW(&wc);
-}
 
 // `colour` a share `whiteness` of the way to white.
 COLORREF Tint(COLORREF colour, double whiteness) {
@@ -41,7 +30,7 @@ TStringGrid::TStringGrid(TApplication& application, HWND parent, const wchar_t* 
       colWidths_(static_cast<std::size_t>(colCount_), kDefaultColWidth),
       cells_(static_cast<std::size_t>(colCount_ * rowCount_)),
       selection_(colCount_, rowCount_) {
-  RegisterGridClass(application.Instance());
+  RegisterOwnClass(application.Instance(), kClassName, DefWindowProcW, CS_DBLCLKS);
   handle_ = CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, name,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 10, 10,
                             parent, nullptr, application.Instance(), nullptr);
@@ -204,15 +193,9 @@ LRESULT CALLBACK TStringGrid::Procedure(HWND window, UINT message, WPARAM w, LPA
 
 LRESULT TStringGrid::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(handle_, &ps);
-      RECT client;
-      GetClientRect(handle_, &client);
-      PaintBuffered(dc, client, [this, &client](HDC buffer) { Paint(buffer, client); });
-      EndPaint(handle_, &ps);
+    case WM_PAINT:
+      PaintClient(handle_, [this](HDC buffer, const RECT& client) { Paint(buffer, client); });
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SETFONT:

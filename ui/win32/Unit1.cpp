@@ -29,6 +29,7 @@
 #include "ui/win32/AboutBox.h"
 #include "ui/win32/ChartImage.h"
 #include "ui/win32/Clipboard.h"
+#include "ui/win32/OwnWindow.h"
 #include "ui/win32/ProgressWindow.h"
 #include "ui/win32/SheetPrinter.h"
 
@@ -191,20 +192,12 @@ TForm1::~TForm1() {
 
 void TForm1::CreateWindowAndMenu() {
   const HINSTANCE instance = Application.Instance();
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(instance, kClassName, &wc)) {
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-  }
+  RegisterOwnClass(instance, kClassName, DefWindowProcW, 0,
+                   reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                   LoadIconW(instance, MAKEINTRESOURCEW(1)),
+                   static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0)));
 
   mm1 = CreateMenu();
   // 文件 holds what this window exports: the chart image, the results as text, the batch.

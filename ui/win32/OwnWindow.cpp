@@ -1,0 +1,32 @@
+#include "ui/win32/OwnWindow.h"
+
+#include "ui/win32/GdiDrawing.h"
+
+namespace gb {
+
+void RegisterOwnClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style,
+                      HBRUSH background, HICON icon, HICON smallIcon) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExW(instance, name, &wc)) return;
+  wc.lpfnWndProc = procedure;
+  wc.style = style;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = background;
+  wc.hIcon = icon;
+  wc.hIconSm = smallIcon;
+  wc.lpszClassName = name;
+  RegisterClassExW(&wc);
+}
+
+void PaintClient(HWND window, const std::function<void(HDC, const RECT&)>& paint) {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(window, &ps);
+  RECT client;
+  GetClientRect(window, &client);
+  PaintBuffered(dc, client, [&](HDC buffer) { paint(buffer, client); });
+  EndPaint(window, &ps);
+}
+
+}  // namespace gb
