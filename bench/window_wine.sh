@@ -11,6 +11,9 @@ Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
+# A server started without a display would keep its desktop without one.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
 sleep 1
 wine "$dir/gb18306-cli.exe" --version >/dev/null 2>&1  # the prefix's server up and warm
 best=""

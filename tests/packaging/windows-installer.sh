@@ -24,6 +24,9 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   sleep 1
+  # The server the runs above started has no display, nor would the window's desktop.
+  WINEPREFIX=$GB_WINEPREFIX wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX=$GB_WINEPREFIX wineserver -w >/dev/null 2>&1 || true
   DISPLAY=$display "$here/wine-run.sh" "$unix/gb18306.exe" >/dev/null 2>&1 &
   shown=""
   for _ in $(seq 1 120); do

@@ -178,7 +178,16 @@ def save_as(s, work, name):
     s.d.activate(s.d.main)
 
 
+def stop_wine(prefix):
+    """Ends the prefix's Wine server: one started without a display (by the tests before this)
+    would keep its desktop process without one, and no window of ours could open."""
+    env = dict(os.environ, WINEPREFIX=prefix)
+    subprocess.run(["wineserver", "-k"], env=env, capture_output=True)
+    subprocess.run(["wineserver", "-w"], env=env, capture_output=True, timeout=WAIT)
+
+
 def run(program, cli, prefix, shots, work):
+    stop_wine(prefix)
     server = XServer(work)
     d = None
     try:
@@ -306,8 +315,7 @@ def run(program, cli, prefix, shots, work):
         if d is not None and d.process.poll() is None:
             d.process.kill()
             d.process.wait()
-        subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix),
-                       capture_output=True)
+        stop_wine(prefix)
         server.stop()
 
 

@@ -4,12 +4,14 @@
 #include <windowsx.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form/AboutContent.h"
 #include "form/Author.h"
 #include "form/WindowCommands.h"
 #include "platform/win32/WideText.h"
+#include "text/Errors.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/GdiDrawing.h"
 #include "ui/win32/OwnWindow.h"
@@ -22,15 +24,27 @@ namespace {
 constexpr wchar_t kClassName[] = L"TAboutBox";
 constexpr int kOkId = IDOK;
 
+// What the box shows and holds; its fonts and logo go with it, however the showing ends.
 struct AboutState {
+  AboutState(TApplication& app, std::vector<AboutItem> shown)
+      : application(app), items(std::move(shown)) {}
+  AboutState(const AboutState&) = delete;
+  AboutState& operator=(const AboutState&) = delete;
+  ~AboutState() {
+    for (HFONT font : fonts) DeleteObject(font);
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(linkHotFont), static_cast<HGDIOBJ>(buttonFont),
+                           static_cast<HGDIOBJ>(logo)}) {
+      if (object != nullptr) DeleteObject(object);
+    }
+  }
   TApplication& application;
   std::vector<AboutItem> items;
   std::vector<HFONT> fonts;  // per item
-  HFONT linkHotFont = nullptr;
+  HFONT linkHotFont = nullptr, buttonFont = nullptr;
   HBITMAP logo = nullptr;
   SIZE logoSize{};
   RECT link{};  // the link's place in the box
-  bool linkHot = false, tracking = false, done = false;
+  bool linkHot = false, tracking = false, pressedOnLink = false, done = false;
 };
 
 HFONT SansSerif(int pixelSize, bool underline) {
@@ -106,7 +120,8 @@ LRESULT CALLBACK AboutProcedure(HWND box, UINT message, WPARAM w, LPARAM l) {
         result = 1;
         break;
       case WM_COMMAND:
-        if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) DestroyWindow(box);
+        // Only OK closes it: the box has no cancel button, so Escape does nothing.
+        if (LOWORD(w) == IDOK) s->done = true;
         break;
       case WM_MOUSEMOVE: {
         const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
@@ -128,24 +143,24 @@ LRESULT CALLBACK AboutProcedure(HWND box, UINT message, WPARAM w, LPARAM l) {
           InvalidateRect(box, &s->link, FALSE);
         }
         break;
+      case WM_LBUTTONDOWN: {
+        const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
+        s->pressedOnLink = PtInRect(&s->link, at) != 0;
+        break;
+      }
       case WM_LBUTTONUP: {
         const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
-        if (PtInRect(&s->link, at)) {
+        // A click is a press and a release both on the link.
+        const bool click = s->pressedOnLink && PtInRect(&s->link, at);
+        s->pressedOnLink = false;
+        if (click) {
           ShellExecuteW(box, L"open", WideFromUtf8(AuthorWebAddress).c_str(), nullptr, nullptr,
                         SW_SHOWNORMAL);
         }
         break;
       }
-      case WM_SETCURSOR:
-        if (s->linkHot) {
-          SetCursor(LoadCursorW(nullptr, IDC_HAND));
-          result = TRUE;
-        } else {
-          handled = false;
-        }
-        break;
       case WM_CLOSE:
-        DestroyWindow(box);
+        s->done = true;
         break;
       case WM_DESTROY:
         s->done = true;
@@ -161,10 +176,10 @@ LRESULT CALLBACK AboutProcedure(HWND box, UINT message, WPARAM w, LPARAM l) {
 
 void ShowAboutBox(TApplication& Application, HWND Owner) {
   const HINSTANCE instance = Application.Instance();
-  RegisterOwnClass(instance, kClassName);
-  AboutState s{Application, AboutBoxItems(), {}, nullptr, nullptr, {}, {}};
+  RegisterOwnClass(instance, kClassName, DefWindowProcW, CS_DBLCLKS);
+  AboutState s(Application, AboutBoxItems());
   for (const AboutItem& item : s.items) s.fonts.push_back(SansSerif(item.PixelSize, false));
-  s.logo = LoadPngResource(instance, L"LOGO", s.logoSize);
+  s.logo = LoadPngResource(instance, L"LOGO", GetSysColor(COLOR_BTNFACE), s.logoSize);
 
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -173,13 +188,16 @@ void ShowAboutBox(TApplication& Application, HWND Owner) {
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   RECT owner{};
   GetWindowRect(Owner, &owner);
-  RECT desktop{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
+  // Never left of or above the desktop, which spans every monitor.
   const ChartPoint at = OwnerCentredPosition(
       {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top}, {width, height},
-      {desktop.left, desktop.top, desktop.right - desktop.left, desktop.bottom - desktop.top});
+      {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+       GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)});
   const HWND box = CreateWindowExW(exStyle, kClassName, WideFromUtf8(kAboutCaption).c_str(), style,
                                    at.x, at.y, width, height, Owner, nullptr, instance, nullptr);
+  if (box == nullptr) {
+    throw Exception("Cannot open the About box. " + WindowsErrorText(GetLastError()));
+  }
   SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&s));
   SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AboutProcedure));
 
@@ -202,12 +220,13 @@ void ShowAboutBox(TApplication& Application, HWND Owner) {
       kAboutOkButton.Left, kAboutOkButton.Top, kAboutOkButton.Width, kAboutOkButton.Height, box,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)), instance, nullptr);
   // The box's own font, MS Sans Serif 8 pt, for its button.
-  const HFONT buttonFont = CreateFontW(
-      -11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
-  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont), FALSE);
+  s.buttonFont = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(s.buttonFont), FALSE);
 
-  // Modal: the owner takes no input until the box is gone.
+  // Modal: the owner takes no input until the box is gone, and is enabled again before the box
+  // goes, so that Windows gives the activation back to it and not to another program.
   EnableWindow(Owner, FALSE);
   ShowWindow(box, SW_SHOW);
   SetFocus(ok);
@@ -220,11 +239,10 @@ void ShowAboutBox(TApplication& Application, HWND Owner) {
   if (msg.message == WM_QUIT && !s.done) PostQuitMessage(static_cast<int>(msg.wParam));
   EnableWindow(Owner, TRUE);
   SetActiveWindow(Owner);
-  if (IsWindow(box)) DestroyWindow(box);
-  for (HFONT font : s.fonts) DeleteObject(font);
-  DeleteObject(buttonFont);
-  if (s.linkHotFont != nullptr) DeleteObject(s.linkHotFont);
-  if (s.logo != nullptr) DeleteObject(s.logo);
+  if (IsWindow(box)) {
+    SetWindowLongPtrW(box, GWLP_USERDATA, 0);
+    DestroyWindow(box);
+  }
 }
 
 }  // namespace gb

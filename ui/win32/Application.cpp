@@ -65,6 +65,8 @@ void TApplication::Run(int showCommand) {
 
 void TApplication::HandleException(const Exception& E) noexcept {
   try {
+    // A drag in progress ends before the box takes the input.
+    if (const HWND captured = GetCapture()) SendMessageW(captured, WM_CANCELMODE, 0, 0);
     ShowException(E);
   } catch (...) {
   }
@@ -78,7 +80,23 @@ int TApplication::MessageBox(const std::wstring& Text, const std::wstring& Capti
   return ::MessageBoxW(ActiveOwner(), Text.c_str(), Caption.c_str(), Flags);
 }
 
-void TApplication::ShowNotice(const std::wstring& Text) { MessageBox(Text, Title, MB_OK); }
+void TApplication::ShowNotice(const std::wstring& Text) {
+  // One push button captioned "OK" whatever the system's language, no icon; Enter, Escape and
+  // the close box dismiss it.
+  const TASKDIALOG_BUTTON ok{IDOK, L"OK"};
+  TASKDIALOGCONFIG config{};
+  config.cbSize = sizeof config;
+  config.hwndParent = ActiveOwner();
+  config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+  config.pszWindowTitle = Title.c_str();
+  config.pszContent = Text.c_str();
+  config.cButtons = 1;
+  config.pButtons = &ok;
+  config.nDefaultButton = IDOK;
+  if (FAILED(TaskDialogIndirect(&config, nullptr, nullptr, nullptr))) {
+    MessageBox(Text, Title, MB_OK);  // without common controls 6
+  }
+}
 
 HWND TApplication::ActiveOwner() const {
   const HWND active = GetActiveWindow();

@@ -25,7 +25,14 @@ void PaintClient(HWND window, const std::function<void(HDC, const RECT&)>& paint
   const HDC dc = BeginPaint(window, &ps);
   RECT client;
   GetClientRect(window, &client);
-  PaintBuffered(dc, client, [&](HDC buffer) { paint(buffer, client); });
+  // The area is validated even when the paint fails, or every later message would paint (and
+  // fail) again.
+  try {
+    PaintBuffered(dc, client, [&](HDC buffer) { paint(buffer, client); });
+  } catch (...) {
+    EndPaint(window, &ps);
+    throw;
+  }
   EndPaint(window, &ps);
 }
 

@@ -10,7 +10,7 @@ namespace gb {
 
 namespace {}  // namespace
 
-HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, SIZE& size) {
+HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, COLORREF background, SIZE& size) {
   const HRSRC found = FindResourceW(instance, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
   if (found == nullptr) return nullptr;
   const HGLOBAL loaded = LoadResource(instance, found);
@@ -50,6 +50,14 @@ HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, SIZE& size) {
                                    static_cast<BYTE*>(pixels)))) {
     DeleteObject(bitmap);
     return nullptr;
+  }
+  // Premultiplied pixels over the background: what shows through is the background's share.
+  auto* pixel = static_cast<BYTE*>(pixels);
+  const BYTE under[3] = {GetBValue(background), GetGValue(background), GetRValue(background)};
+  for (UINT i = 0; i < width * height; ++i, pixel += 4) {
+    const int through = 255 - pixel[3];
+    for (int c = 0; c < 3; ++c) pixel[c] = static_cast<BYTE>(pixel[c] + under[c] * through / 255);
+    pixel[3] = 255;
   }
   size = {static_cast<LONG>(width), static_cast<LONG>(height)};
   return bitmap;

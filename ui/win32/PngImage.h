@@ -6,8 +6,8 @@
 
 namespace gb {
 
-// The RCDATA resource `name` as a top-down 32-bit DIB section; nullptr where it cannot be read.
-// The caller deletes it.
-HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, SIZE& size);
+// The RCDATA resource `name` as a top-down 32-bit DIB section, its transparent parts laid over
+// `background`; nullptr where it cannot be read. The caller deletes it.
+HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, COLORREF background, SIZE& size);
 
 }  // namespace gb

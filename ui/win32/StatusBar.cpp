@@ -30,7 +30,8 @@ HFONT PaneFont(const char* family, bool underline) {
 }  // namespace
 
 TRzStatusBar::TRzStatusBar(TApplication& application, HWND parent) : application_(application) {
-  RegisterOwnClass(application.Instance(), kClassName);
+  // Double clicks arrive as such, so a double click on the link opens it once.
+  RegisterOwnClass(application.Instance(), kClassName, DefWindowProcW, CS_DBLCLKS);
   handle_ = CreateWindowExW(0, kClassName, L"rzstsbr2", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
                             0, 10, kHeight, parent, nullptr, application.Instance(), nullptr);
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

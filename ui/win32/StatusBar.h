@@ -27,7 +27,7 @@ struct TRzFieldStatus {
 class TRzStatusBar {
  public:
   static constexpr int kHeight = 26;
-  static constexpr int kSizeGripWidth = 16;
+  static constexpr int kSizeGripWidth = 13;
 
   TRzStatusBar(TApplication& application, HWND parent);
   ~TRzStatusBar();

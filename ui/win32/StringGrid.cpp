@@ -215,8 +215,13 @@ LRESULT TStringGrid::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       SetFocus(handle_);
-      const GridCell cell = CellAt(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
-      if (selection_.Press(cell, (w & MK_SHIFT) != 0)) Invalidate();
+      const int x = static_cast<short>(LOWORD(l)), y = static_cast<short>(HIWORD(l));
+      // Only a press on a cell selects; the empty room beside and below them does not.
+      const RECT last = CellRect(colCount_ - 1, rowCount_ - 1);
+      if (x <= last.right && y <= last.bottom &&
+          selection_.Press(CellAt(x, y), (w & MK_SHIFT) != 0)) {
+        Invalidate();
+      }
       SetCapture(handle_);
       return 0;
     }
