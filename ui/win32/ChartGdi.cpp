@@ -55,26 +55,19 @@ struct CommandPainter {
 
   void operator()(const GradientCommand& c) const {
     const RECT r{c.rect.x, c.rect.y, c.rect.x + c.rect.width, c.rect.y + c.rect.height};
-    for (int y = r.top; y < r.bottom; ++y) {
-      const double at = c.toY == c.fromY ? 0 : static_cast<double>(y - c.fromY) / (c.toY - c.fromY);
-      ChartColour colour = c.stops.empty() ? ChartColour{} : c.stops.front().colour;
-      for (std::size_t i = 1; i < c.stops.size(); ++i) {
-        const GradientStop &a = c.stops[i - 1], &b = c.stops[i];
-        if (at <= a.at) break;
-        if (at >= b.at) {
-          colour = b.colour;
-          continue;
-        }
-        const double t = (at - a.at) / (b.at - a.at);
-        const auto mix = [t](int p, int q) {
-          return static_cast<std::uint8_t>(std::lround(p + (q - p) * t));
-        };
-        colour = {mix(a.colour.r, b.colour.r), mix(a.colour.g, b.colour.g),
-                  mix(a.colour.b, b.colour.b)};
-        break;
-      }
-      FillSolid(dc, {r.left, y, r.right, y + 1}, ToColorRef(colour));
+    if (c.stops.empty() || r.bottom <= r.top) return;
+    const auto yAt = [&c](double at) { return c.fromY + at * (c.toY - c.fromY); };
+    // Before the first stop and after the last the end colours; between two stops a gradient.
+    const auto band = [&](double from, double to, ChartColour top, ChartColour bottom) {
+      const LONG y0 = std::max<LONG>(r.top, Round(from)), y1 = std::min<LONG>(r.bottom, Round(to));
+      if (y1 > y0)
+        FillVerticalGradient(dc, {r.left, y0, r.right, y1}, ToColorRef(top), ToColorRef(bottom));
+    };
+    band(r.top, yAt(c.stops.front().at), c.stops.front().colour, c.stops.front().colour);
+    for (std::size_t i = 1; i < c.stops.size(); ++i) {
+      band(yAt(c.stops[i - 1].at), yAt(c.stops[i].at), c.stops[i - 1].colour, c.stops[i].colour);
     }
+    band(yAt(c.stops.back().at), r.bottom, c.stops.back().colour, c.stops.back().colour);
   }
   void operator()(const LineCommand& c) const {
     WithPen(c.pen, [&] {
@@ -92,8 +85,9 @@ struct CommandPainter {
     for (const ChartPointF& p : c.points) points.push_back({Round(p.x), Round(p.y)});
     WithPen(c.pen, [&] {
       Polyline(dc, points.data(), static_cast<int>(points.size()));
-      if (c.pen.width <= 1)
+      if (!scaled && c.pen.width <= 1) {
         SetPixelV(dc, points.back().x, points.back().y, ToColorRef(c.pen.colour));
+      }
     });
   }
   void operator()(const RectCommand& c) const {
