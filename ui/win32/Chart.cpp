@@ -23,8 +23,7 @@ TChart::TChart(TApplication& application, HWND parent, const wchar_t* name)
   handle_ =
       CreateWindowExW(0, kClassName, name, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
                       0, 10, 10, parent, nullptr, application.Instance(), nullptr);
-  SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+  AttachOwnControl(handle_, this);
   // A re-plot appends hundreds of points; one invalidation covers them all (each is a trip to
   // the window manager), painted once the handler has returned to the message loop.
   plot_.SetChangeHandler([this] {
@@ -62,14 +61,6 @@ void TChart::Respond(const ChartResponse& response, LPARAM l) {
     ClientToScreen(handle_, &at);
     OnContextMenu(at);
   }
-}
-
-LRESULT CALLBACK TChart::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  auto* chart = reinterpret_cast<TChart*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (chart == nullptr) return DefWindowProcW(window, message, w, l);
-  LRESULT result = 0;
-  chart->application_.Dispatch([&] { result = chart->Handle(message, w, l); });
-  return result;
 }
 
 LRESULT TChart::Handle(UINT message, WPARAM w, LPARAM l) {

@@ -46,7 +46,8 @@ class TChart : private ChartSurface {
   ChartSize Size() const override;
   const ChartFonts& Fonts() const override { return fonts_; }
 
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+  template <class Control>
+  friend LRESULT CALLBACK OwnProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void Respond(const ChartResponse& response, LPARAM l);
 

@@ -9,21 +9,11 @@
 #include "text/Errors.h"
 #include "ui/win32/ChartGdi.h"
 #include "ui/win32/ComPointer.h"
+#include "ui/win32/GdiDrawing.h"
 
 namespace gb {
 
 namespace {
-
-BITMAPINFO TopDown32(ChartSize pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = pixels.width;
-  info.bmiHeader.biHeight = -pixels.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
 
 void Check(HRESULT result, const char* what) {
   if (FAILED(result)) {
@@ -35,9 +25,8 @@ void Check(HRESULT result, const char* what) {
 }  // namespace
 
 HBITMAP ChartBitmap(const ChartPlot& plot, ChartSize pixels, int scale) {
-  const BITMAPINFO info = TopDown32(pixels);
   void* bits = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HBITMAP bitmap = CreateTopDownBitmap(pixels.width, pixels.height, &bits);
   if (bitmap == nullptr) throw EOutOfMemory();
   const HDC dc = CreateCompatibleDC(nullptr);
   const HGDIOBJ old = SelectObject(dc, bitmap);

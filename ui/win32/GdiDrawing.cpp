@@ -27,12 +27,7 @@ void FrameRectangle(HDC dc, const RECT& r, COLORREF colour) {
   FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, colour);
 }
 
-void PaintBuffered(HDC dc, const RECT& r, const std::function<void(HDC)>& paint) {
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  if (width <= 0 || height <= 0) return;
-  const HDC buffer = CreateCompatibleDC(dc);
-  // A DIB section: the drawing stays in this process's memory and reaches the screen in one copy
-  // (a bitmap compatible with the screen would send every step to the display server).
+HBITMAP CreateTopDownBitmap(int width, int height, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -40,8 +35,17 @@ void PaintBuffered(HDC dc, const RECT& r, const std::function<void(HDC)>& paint)
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+void PaintBuffered(HDC dc, const RECT& r, const std::function<void(HDC)>& paint) {
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0) return;
+  const HDC buffer = CreateCompatibleDC(dc);
+  // A DIB section: the drawing stays in this process's memory and reaches the screen in one copy
+  // (a bitmap compatible with the screen would send every step to the display server).
   void* bits = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HBITMAP bitmap = CreateTopDownBitmap(width, height, &bits);
   const HGDIOBJ old = SelectObject(buffer, bitmap);
   SetWindowOrgEx(buffer, r.left, r.top, nullptr);
   paint(buffer);

@@ -12,6 +12,10 @@ void FillSolid(HDC dc, const RECT& r, COLORREF colour);
 void FillVerticalGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom);
 // A one-pixel frame just inside the rectangle.
 void FrameRectangle(HDC dc, const RECT& r, COLORREF colour);
+// A top-down 32-bit DIB section of `width` x `height` and its pixels (nullptr where it cannot be
+// made); the caller deletes it.
+HBITMAP CreateTopDownBitmap(int width, int height, void** bits);
+
 // Paints through an off-screen bitmap of the rectangle's size, copied in one step: no flicker.
 void PaintBuffered(HDC dc, const RECT& r, const std::function<void(HDC)>& paint);
 

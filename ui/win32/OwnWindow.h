@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "ui/win32/Application.h"
+
 namespace gb {
 
 // Registers the class `name` (arrow cursor, no background of its own unless `background`) the
@@ -13,6 +15,25 @@ namespace gb {
 void RegisterOwnClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure = DefWindowProcW,
                       UINT style = 0, HBRUSH background = nullptr, HICON icon = nullptr,
                       HICON smallIcon = nullptr);
+
+// The window procedure of a control object attached to its window (GWLP_USERDATA): its Handle
+// runs through the application's guard, so no exception unwinds through Windows. The control
+// makes it a friend.
+template <class Control>
+LRESULT CALLBACK OwnProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  auto* control = reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (control == nullptr) return DefWindowProcW(window, message, w, l);
+  LRESULT result = 0;
+  control->application_.Dispatch([&] { result = control->Handle(message, w, l); });
+  return result;
+}
+
+// Attaches `control` to `window` and hands the window's messages to it.
+template <class Control>
+void AttachOwnControl(HWND window, Control* control) {
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnProcedure<Control>));
+}
 
 // Answers WM_PAINT: `paint` draws the client rectangle into a buffer copied in one step.
 void PaintClient(HWND window, const std::function<void(HDC, const RECT&)>& paint);

@@ -1,6 +1,7 @@
 #include "ui/win32/PngImage.h"
 
 #include "ui/win32/ComPointer.h"
+#include "ui/win32/GdiDrawing.h"
 
 #include <wincodec.h>
 
@@ -36,15 +37,9 @@ HBITMAP LoadPngResource(HINSTANCE instance, const wchar_t* name, COLORREF backgr
   }
   UINT width = 0, height = 0;
   converter->GetSize(&width, &height);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* pixels = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  const HBITMAP bitmap =
+      CreateTopDownBitmap(static_cast<int>(width), static_cast<int>(height), &pixels);
   if (bitmap == nullptr) return nullptr;
   if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
                                    static_cast<BYTE*>(pixels)))) {

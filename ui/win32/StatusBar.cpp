@@ -34,8 +34,7 @@ TRzStatusBar::TRzStatusBar(TApplication& application, HWND parent) : application
   RegisterOwnClass(application.Instance(), kClassName, DefWindowProcW, CS_DBLCLKS);
   handle_ = CreateWindowExW(0, kClassName, L"rzstsbr2", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
                             0, 10, kHeight, parent, nullptr, application.Instance(), nullptr);
-  SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+  AttachOwnControl(handle_, this);
 
   std::vector<PaneSpan> spans;
   for (const StatusPaneDesign& design : kStatusPanes) {
@@ -125,14 +124,6 @@ void TRzStatusBar::Paint(HDC dc, const RECT& client) const {
       }
     }
   }
-}
-
-LRESULT CALLBACK TRzStatusBar::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  auto* bar = reinterpret_cast<TRzStatusBar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (bar == nullptr) return DefWindowProcW(window, message, w, l);
-  LRESULT result = 0;
-  bar->application_.Dispatch([&] { result = bar->Handle(message, w, l); });
-  return result;
 }
 
 LRESULT TRzStatusBar::Handle(UINT message, WPARAM w, LPARAM l) {

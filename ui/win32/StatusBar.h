@@ -47,7 +47,8 @@ class TRzStatusBar {
   std::function<void()> OnLinkMouseLeave;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+  template <class Control>
+  friend LRESULT CALLBACK OwnProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void Paint(HDC dc, const RECT& client) const;
   bool OverLink(int x, int y) const;

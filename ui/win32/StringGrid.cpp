@@ -34,8 +34,7 @@ TStringGrid::TStringGrid(TApplication& application, HWND parent, const wchar_t* 
   handle_ = CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, name,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 10, 10,
                             parent, nullptr, application.Instance(), nullptr);
-  SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+  AttachOwnControl(handle_, this);
   font_ = application.FormFont();
 }
 
@@ -182,14 +181,6 @@ std::string TStringGrid::SelectedText() const {
 }
 
 void TStringGrid::CopySelection() const { SetClipboardText(handle_, SelectedText()); }
-
-LRESULT CALLBACK TStringGrid::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  auto* grid = reinterpret_cast<TStringGrid*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (grid == nullptr) return DefWindowProcW(window, message, w, l);
-  LRESULT result = 0;
-  grid->application_.Dispatch([&] { result = grid->Handle(message, w, l); });
-  return result;
-}
 
 LRESULT TStringGrid::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {

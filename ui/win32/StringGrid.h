@@ -38,7 +38,8 @@ class TStringGrid {
   std::string SelectedText() const;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+  template <class Control>
+  friend LRESULT CALLBACK OwnProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   std::size_t Index(int col, int row) const {
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(colCount_) +
