@@ -9,7 +9,7 @@ set -euo pipefail
 
 # The Chinese cases run under LANG=zh_CN.UTF-8, which Wine turns into code page 936 only where
 # the system has that locale.
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+if ! locale -a 2>/dev/null | grep -i '^zh_CN\.utf-\?8$' >/dev/null; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo localedef -i zh_CN -c -f UTF-8 zh_CN.UTF-8

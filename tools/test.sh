@@ -45,7 +45,7 @@ for f in usr/bin/gb18306 usr/bin/gb18306-cli usr/share/applications/gb18306.desk
   usr/share/metainfo/org.example.gb18306.metainfo.xml usr/share/doc/gb18306/copyright; do
   [ -e "$unpacked/$f" ] || { echo "$deb lacks /$f"; exit 1; }
 done
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "$deb: no library dependencies"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep 'libqt6widgets6' >/dev/null || { echo "$deb: no library dependencies"; exit 1; }
 "$unpacked/usr/bin/gb18306-cli" --version
 rm -rf "$unpacked"
 took "$start" "package:"
@@ -74,7 +74,7 @@ python3 tests/windows/win32_window.py build-windows/gb18306.exe build-test/gb183
   build-windows/wine-prefix build-windows/window-screenshots
 mapfile -t windows_packages < <(tools/package-windows.sh build-windows)
 for program in gb18306.exe gb18306-cli.exe; do
-  unzip -l "${windows_packages[0]}" | grep -q "win64/$program" ||
+  unzip -l "${windows_packages[0]}" | grep "win64/$program" >/dev/null ||
     { echo "${windows_packages[0]} lacks $program"; exit 1; }
 done
 GB_WINEPREFIX="$PWD/build-windows/wine-prefix" \

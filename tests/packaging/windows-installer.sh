@@ -43,7 +43,7 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   echo "the installed window started"
 fi
 run reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\gb18306' /v UninstallString \
-  | grep -q 'uninstall.exe' || { echo "no uninstaller registered"; exit 1; }
+  | grep 'uninstall.exe' >/dev/null || { echo "no uninstaller registered"; exit 1; }
 # _?= runs the uninstaller in place and waits for it; it cannot remove itself then.
 run "$unix/uninstall.exe" /S "_?=$folder"
 rm -f "$unix/uninstall.exe"
