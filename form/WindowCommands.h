@@ -35,6 +35,17 @@ inline constexpr WindowCommand kChartMenuCommands[] = {
     {"SaveImage1", "保存图像…"},
 };
 
+// The names a calculation sheet prints, asked for before it is exported or printed; UTF-8.
+struct SheetNamesDialogDesign {
+  const char* Caption;
+  const char* ProjectLabel;
+  const char* SiteLabel;
+  const char* Ok;
+  const char* Cancel;
+};
+inline constexpr SheetNamesDialogDesign kSheetNamesDialog{"计算书",
+                                                          "工程名称:", "场地名称:", "确定", "取消"};
+
 // Where a save dialog opens: beside the program (Save data, as designed), in the user's
 // documents, or beside the batch's input file.
 enum class DialogFolder { ProgramFolder, Documents, InputFolder };

@@ -5,10 +5,11 @@ Under LANG=zh_CN.UTF-8 (Wine's code page 936): the first focus and the tab cycle
 and calculated, the chart's site class changed, Save data by keyboard through the system's save
 dialog, the saved GBK report compared with gb18306-cli's bytes for the same inputs; the chart
 saved as PNG from its context menu (a right click); 文件 → 批量计算… with the window's factors,
-its results compared with gb18306-cli's batch; a rejected text and its error box captioned with
-the application title; the About box from the menu; Close and exit code 0; and under a decimal
-comma (de_DE) the start-up error box and exit code 0. Screenshots of the window, the error box and the About box are kept in the
-screenshot folder for review.
+its results compared with gb18306-cli's batch; Ctrl+P asking for the sheet's names and Escape
+printing nothing; a rejected text and its error box captioned with the application title; the
+About box from the menu; Close and exit code 0; and under a decimal comma (de_DE) the start-up
+error box and exit code 0. Screenshots of the window, the names dialog, the error box and the
+About box are kept in the screenshot folder for review.
 
 Usage: win32_window.py GB18306_EXE LINUX_CLI WINE_PREFIX SCREENSHOT_DIR
 Needs Xvfb, xdotool and ImageMagick's import; exits 77 (skipped) when one is missing.
@@ -27,6 +28,7 @@ from desktop_keyboard import (EDITS, ORDER, PGA_ITEMS, SITE_ITEMS, ZONE_ITEMS,  
 
 MAIN_TITLE = "RI 18306-2015《zezevire》 zidazov (by Varnelo)"
 BOX_TITLE = "gb18306"  # the application title, from the executable's name
+SHEET_NAMES_TITLE = "计算书"
 ABOUT_TITLE = "关于 RI 18306-2015《zezevire》 zidazov"
 WAIT = 60.0
 SKIP = 77
@@ -258,6 +260,48 @@ def run(program, cli, prefix, shots, work):
             if results != f.read():
                 raise Failure("the window's batch results differ from gb18306-cli's")
         log(f"ok: 文件 → 批量计算… wrote gb18306-cli's {len(results)} bytes")
+
+        # 文件 → 打印… (Ctrl+P) first asks for the names the sheet prints; Escape cancels it and
+        # nothing follows.
+        def sheet_names(last_key):
+            d.activate(d.main)
+            d.key("ctrl+p")
+            names = d.wait_window(SHEET_NAMES_TITLE)
+            d.activate(names)
+            d.type("Bridge 7")
+            d.key("Tab")
+            d.type("Site A")
+            time.sleep(0.5)
+            d.screenshot(shots, "sheet-names.png")
+            d.key(last_key)
+            d.wait_gone(names, "the names dialog")
+
+        sheet_names("Escape")
+        time.sleep(1)
+        others = [n for w, n in d.windows().items() if w != d.main]
+        if others:
+            raise Failure(f"after the names dialog was cancelled, windows remain: {others}")
+        # Confirmed, the names lead on to the system's print step: without a printer Wine's own
+        # box says so, and closing it leaves the window alone, with no error of ours.
+        sheet_names("Return")
+        # (Wine tells of the missing printer twice.)
+        d.wait_other_window("the system's print step")
+        for _ in range(4):
+            time.sleep(1)
+            others = {w: n for w, n in d.windows().items() if w != d.main}
+            if not others:
+                break
+            if BOX_TITLE in others.values():
+                raise Failure("the print step ended in an error box of ours")
+            printing = next(iter(others))
+            d.activate(printing)
+            d.key("Return")
+            d.wait_gone(printing, "the system's print step")
+        else:
+            raise Failure(f"after the print step, windows remain: {list(others.values())}")
+        d.activate(d.main)
+        log(f'ok: Ctrl+P asked for the names the sheet prints in "{SHEET_NAMES_TITLE}"; '
+            "Escape printed nothing, OK went on to the system's print step")
 
         s.enter("edt2", "abc")
         s.press("btn2")

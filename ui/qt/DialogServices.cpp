@@ -130,16 +130,16 @@ std::unique_ptr<TProgressDisplay> SystemProgressDisplay(QWidget* owner, const QS
 
 std::optional<TSheetNames> SystemSheetNames(QWidget* owner) {
   QDialog dialog(owner);
-  dialog.setWindowTitle(QStringLiteral("计算书"));
+  dialog.setWindowTitle(QString::fromUtf8(kSheetNamesDialog.Caption));
   auto* form = new QFormLayout(&dialog);
   auto* project = new QLineEdit(&dialog);
   auto* site = new QLineEdit(&dialog);
   project->setMinimumWidth(280);
-  form->addRow(QStringLiteral("工程名称:"), project);
-  form->addRow(QStringLiteral("场地名称:"), site);
+  form->addRow(QString::fromUtf8(kSheetNamesDialog.ProjectLabel), project);
+  form->addRow(QString::fromUtf8(kSheetNamesDialog.SiteLabel), site);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+  buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(kSheetNamesDialog.Ok));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(kSheetNamesDialog.Cancel));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   form->addRow(buttons);

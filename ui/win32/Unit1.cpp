@@ -31,6 +31,7 @@
 #include "ui/win32/Clipboard.h"
 #include "ui/win32/OwnWindow.h"
 #include "ui/win32/ProgressWindow.h"
+#include "ui/win32/SheetNamesDialog.h"
 #include "ui/win32/SheetPrinter.h"
 
 namespace gb {
@@ -604,13 +605,17 @@ void TForm1::ExportChart1Click(HWND Sender) {
   Application.ShowNotice(L"\u5B8C\u6210!");  // 完成!
 }
 
-// The last complete calculation's sheet, for the chart's site class, on a printer.
+// The last complete calculation's sheet, for the chart's site class, on a printer. The names are
+// asked for once there is a calculation to print: without one the error comes before any dialog.
 void TForm1::Print1Click(HWND Sender) {
   (void)Sender;
   const TCompletedCalculation& completed = FSession.CompletedForExport();
+  const std::optional<TSheetNames> names = AskSheetNames(Application, Form1);
+  if (!names) return;
   UseExtendedPrecision();
   PrintCalculationSheet(
-      Form1, MakeCalculationSheet(completed.Parameters, SiteClass(), completed.CalculatedAt));
+      Form1, MakeCalculationSheet(completed.Parameters, SiteClass(), completed.CalculatedAt,
+                                  names->Project, names->Site));
 }
 
 void TForm1::CopyImage1Click(HWND Sender) {
