@@ -1,6 +1,7 @@
 // The chart's display list carried out with GDI, checked pixel by pixel where the geometry has
 // a convention to keep: lines end on their last pixel, an outline is the rectangle plus the pen,
-// a clip holds until lifted, a gradient runs from its top colour to its bottom one.
+// a clip holds until lifted, curves are smooth, a gradient runs from its top colour to its bottom
+// one.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -39,7 +40,8 @@ class Canvas {
     DeleteObject(bitmap_);
   }
   void Paint(const DisplayList& list) {
-    PaintDisplayList(dc_, list, fonts_);
+    const PixelSurface pixels{bits_, kSize, kSize, kSize};
+    PaintDisplayList(dc_, list, fonts_, false, &pixels);
     GdiFlush();
   }
   COLORREF At(int x, int y) const {
@@ -102,6 +104,25 @@ TEST(GdiPainter, AClipHoldsUntilLifted) {
                         {15, 3, kPaper},
                         {0, 6, kInkRef},
                         {30, 6, kInkRef}});
+}
+
+TEST(GdiPainter, CurvesOnScreenHaveSmoothEdgesInsideTheClip) {
+  Canvas canvas;
+  ChartPen curve{kInk};
+  curve.hairline = true;
+  canvas.Paint({ClipCommand{{5, 0, 20, 40}}, PolylineCommand{curve, {{0, 10.5}, {30, 10.5}}},
+                PolylineCommand{curve, {{8, 20}, {12, 20}, {16, 20}}}, ClipCommand{{}, true}});
+  // Halfway between two rows each takes half the ink; none outside the clip.
+  const COLORREF half = canvas.At(10, 10);
+  EXPECT_NEAR(GetRValue(half), 228, 2);
+  EXPECT_NEAR(GetGValue(half), 128, 2);
+  EXPECT_EQ(canvas.At(10, 11), half);
+  ExpectPixels(canvas, {{4, 10, kPaper},
+                        {25, 10, kPaper},
+                        {8, 20, kInkRef},
+                        {12, 20, kInkRef},
+                        {16, 20, kInkRef},
+                        {17, 20, kPaper}});
 }
 
 TEST(GdiPainter, AGradientRunsFromTopToBottom) {

@@ -114,7 +114,9 @@ LRESULT CALLBACK AboutProcedure(HWND box, UINT message, WPARAM w, LPARAM l) {
   s->application.Dispatch([&] {
     switch (message) {
       case WM_PAINT:
-        PaintClient(box, [&](HDC buffer, const RECT& client) { Paint(*s, buffer, client); });
+        PaintClient(box, [&](HDC buffer, const RECT& client, const PixelSurface&) {
+          Paint(*s, buffer, client);
+        });
         break;
       case WM_ERASEBKGND:
         result = 1;

@@ -67,10 +67,10 @@ LRESULT TChart::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_PAINT:
       redrawPending_ = false;
-      PaintClient(handle_, [this](HDC buffer, const RECT&) {
+      PaintClient(handle_, [this](HDC buffer, const RECT&, const PixelSurface& pixels) {
         DisplayList list;
         view_.Paint(list);
-        PaintDisplayList(buffer, list, fonts_);
+        PaintDisplayList(buffer, list, fonts_, false, &pixels);
       });
       return 0;
     case WM_ERASEBKGND:

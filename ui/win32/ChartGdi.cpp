@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/SmoothPolyline.h"
 #include "platform/win32/WideText.h"
 #include "ui/win32/GdiDrawing.h"
 
@@ -42,6 +43,7 @@ struct CommandPainter {
   HDC dc;
   const GdiChartFonts& fonts;
   bool scaled;
+  const PixelSurface* pixels;
 
   // A pen for one command, put back and deleted after it.
   template <typename Draw>
@@ -80,6 +82,8 @@ struct CommandPainter {
   }
   void operator()(const PolylineCommand& c) const {
     if (c.points.empty()) return;
+    // The curves on screen with smooth edges: GDI's own lines have none.
+    if (!scaled && c.pen.hairline && c.pen.width <= 1 && !c.pen.dashed && DrawSmooth(c)) return;
     std::vector<POINT> points;
     points.reserve(c.points.size());
     for (const ChartPointF& p : c.points) points.push_back({Round(p.x), Round(p.y)});
@@ -89,6 +93,27 @@ struct CommandPainter {
         SetPixelV(dc, points.back().x, points.back().y, ToColorRef(c.pen.colour));
       }
     });
+  }
+  bool DrawSmooth(const PolylineCommand& c) const {
+    if (pixels == nullptr || pixels->pixels == nullptr || GetMapMode(dc) != MM_TEXT) return false;
+    RECT box{};
+    const int kind = GetClipBox(dc, &box);
+    if (kind == ERROR) return false;
+    if (kind == NULLREGION) return true;
+    // The buffer's logical coordinates are its pixels' moved by the window's origin.
+    POINT window{}, viewport{};
+    GetWindowOrgEx(dc, &window);
+    GetViewportOrgEx(dc, &viewport);
+    const double dx = viewport.x - window.x, dy = viewport.y - window.y;
+    std::vector<ChartPointF> points;
+    points.reserve(c.points.size());
+    for (const ChartPointF& p : c.points) points.push_back({p.x + dx, p.y + dy});
+    // GDI's pending steps reach the pixels before these do.
+    GdiFlush();
+    DrawSmoothPolyline(*pixels, points, c.pen.colour,
+                       {box.left + static_cast<int>(dx), box.top + static_cast<int>(dy),
+                        box.right - box.left, box.bottom - box.top});
+    return true;
   }
   void operator()(const RectCommand& c) const {
     // An outline through the pixel edges, as wide and high as the rectangle plus the pen.
@@ -173,8 +198,9 @@ HFONT GdiChartFonts::Font(ChartFont font, bool rising) const {
   return fonts_[font == ChartFont::Bold ? 1 : 0][rising ? 1 : 0];
 }
 
-void PaintDisplayList(HDC dc, const DisplayList& list, const GdiChartFonts& fonts, bool scaled) {
-  const CommandPainter painter{dc, fonts, scaled};
+void PaintDisplayList(HDC dc, const DisplayList& list, const GdiChartFonts& fonts, bool scaled,
+                      const PixelSurface* pixels) {
+  const CommandPainter painter{dc, fonts, scaled, pixels};
   for (const ChartCommand& command : list) std::visit(painter, command);
 }
 

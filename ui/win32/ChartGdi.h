@@ -6,6 +6,7 @@
 
 #include "chart/ChartFonts.h"
 #include "chart/DisplayList.h"
+#include "chart/SmoothPolyline.h"
 
 namespace gb {
 
@@ -40,8 +41,9 @@ class GdiChartFonts : public ChartFonts {
 };
 
 // Carries out `list` on `dc` in its current coordinates. On a `scaled` device (an image drawn
-// larger) hairlines keep their share of the chart like every other line.
+// larger) hairlines keep their share of the chart like every other line. Given the `pixels` `dc`
+// draws on (unscaled, unturned), the curves get smooth edges there.
 void PaintDisplayList(HDC dc, const DisplayList& list, const GdiChartFonts& fonts,
-                      bool scaled = false);
+                      bool scaled = false, const PixelSurface* pixels = nullptr);
 
 }  // namespace gb

@@ -1,5 +1,7 @@
 #include "ui/win32/GdiDrawing.h"
 
+#include <cstdint>
+
 namespace gb {
 
 void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
@@ -38,7 +40,8 @@ HBITMAP CreateTopDownBitmap(int width, int height, void** bits) {
   return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
-void PaintBuffered(HDC dc, const RECT& r, const std::function<void(HDC)>& paint) {
+void PaintBuffered(HDC dc, const RECT& r,
+                   const std::function<void(HDC, const PixelSurface&)>& paint) {
   const int width = r.right - r.left, height = r.bottom - r.top;
   if (width <= 0 || height <= 0) return;
   const HDC buffer = CreateCompatibleDC(dc);
@@ -48,7 +51,7 @@ void PaintBuffered(HDC dc, const RECT& r, const std::function<void(HDC)>& paint)
   const HBITMAP bitmap = CreateTopDownBitmap(width, height, &bits);
   const HGDIOBJ old = SelectObject(buffer, bitmap);
   SetWindowOrgEx(buffer, r.left, r.top, nullptr);
-  paint(buffer);
+  paint(buffer, {static_cast<std::uint32_t*>(bits), width, height, width});
   SetWindowOrgEx(buffer, 0, 0, nullptr);
   BitBlt(dc, r.left, r.top, width, height, buffer, 0, 0, SRCCOPY);
   SelectObject(buffer, old);

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "chart/SmoothPolyline.h"
+
 namespace gb {
 
 void FillSolid(HDC dc, const RECT& r, COLORREF colour);
@@ -17,6 +19,9 @@ void FrameRectangle(HDC dc, const RECT& r, COLORREF colour);
 HBITMAP CreateTopDownBitmap(int width, int height, void** bits);
 
 // Paints through an off-screen bitmap of the rectangle's size, copied in one step: no flicker.
-void PaintBuffered(HDC dc, const RECT& r, const std::function<void(HDC)>& paint);
+// `paint` gets the bitmap's device context (the rectangle's coordinates) and its pixels (none
+// where the bitmap could not be made).
+void PaintBuffered(HDC dc, const RECT& r,
+                   const std::function<void(HDC, const PixelSurface&)>& paint);
 
 }  // namespace gb

@@ -20,7 +20,8 @@ void RegisterOwnClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure
   RegisterClassExW(&wc);
 }
 
-void PaintClient(HWND window, const std::function<void(HDC, const RECT&)>& paint) {
+void PaintClient(HWND window,
+                 const std::function<void(HDC, const RECT&, const PixelSurface&)>& paint) {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(window, &ps);
   RECT client;
@@ -28,7 +29,8 @@ void PaintClient(HWND window, const std::function<void(HDC, const RECT&)>& paint
   // The area is validated even when the paint fails, or every later message would paint (and
   // fail) again.
   try {
-    PaintBuffered(dc, client, [&](HDC buffer) { paint(buffer, client); });
+    PaintBuffered(dc, client,
+                  [&](HDC buffer, const PixelSurface& pixels) { paint(buffer, client, pixels); });
   } catch (...) {
     EndPaint(window, &ps);
     throw;

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "chart/SmoothPolyline.h"
 #include "ui/win32/Application.h"
 
 namespace gb {
@@ -35,7 +36,9 @@ void AttachOwnControl(HWND window, Control* control) {
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnProcedure<Control>));
 }
 
-// Answers WM_PAINT: `paint` draws the client rectangle into a buffer copied in one step.
-void PaintClient(HWND window, const std::function<void(HDC, const RECT&)>& paint);
+// Answers WM_PAINT: `paint` draws the client rectangle into a buffer copied in one step, on its
+// device context or straight into its pixels.
+void PaintClient(HWND window,
+                 const std::function<void(HDC, const RECT&, const PixelSurface&)>& paint);
 
 }  // namespace gb

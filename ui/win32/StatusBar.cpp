@@ -129,7 +129,9 @@ void TRzStatusBar::Paint(HDC dc, const RECT& client) const {
 LRESULT TRzStatusBar::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_PAINT:
-      PaintClient(handle_, [this](HDC buffer, const RECT& client) { Paint(buffer, client); });
+      PaintClient(handle_, [this](HDC buffer, const RECT& client, const PixelSurface&) {
+        Paint(buffer, client);
+      });
       return 0;
     case WM_ERASEBKGND:
       return 1;

@@ -185,7 +185,9 @@ void TStringGrid::CopySelection() const { SetClipboardText(handle_, SelectedText
 LRESULT TStringGrid::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_PAINT:
-      PaintClient(handle_, [this](HDC buffer, const RECT& client) { Paint(buffer, client); });
+      PaintClient(handle_, [this](HDC buffer, const RECT& client, const PixelSurface&) {
+        Paint(buffer, client);
+      });
       return 0;
     case WM_ERASEBKGND:
       return 1;
