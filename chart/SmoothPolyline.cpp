@@ -2,58 +2,87 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 #include <vector>
+
+#include "chart/PlotMapping.h"
 
 namespace gb {
 
 namespace {
 
-// The coverage of the pixels inside the clip, 0 to 255, and the box of those touched.
+// The pixels a polyline may touch ([left, right) x [top, bottom)): the clip, cut down to the
+// points' bounds, so that a short curve does not cost a whole plot's worth of memory.
+struct PixelBox {
+  int left, top, right, bottom;
+  bool Empty() const { return right <= left || bottom <= top; }
+};
+
+PixelBox TouchedBox(const PixelSurface& surface, const ChartRect& clip,
+                    std::span<const ChartPointF> points) {
+  // In 64 bits: a caller's clip may reach to the end of int.
+  const long long clipRight = static_cast<long long>(clip.x) + clip.width;
+  const long long clipBottom = static_cast<long long>(clip.y) + clip.height;
+  PixelBox box{std::max(0, clip.x), std::max(0, clip.y),
+               static_cast<int>(std::min<long long>(surface.width, clipRight)),
+               static_cast<int>(std::min<long long>(surface.height, clipBottom))};
+  if (box.Empty()) return box;
+  double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
+  for (const ChartPointF& p : points) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+    minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+    minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+  }
+  if (!(minX <= maxX)) return {0, 0, 0, 0};
+  // A pixel takes ink from a line within a pixel of its centre.
+  const auto within = [](double v, int low, int high) {
+    return static_cast<int>(std::clamp(v, static_cast<double>(low), static_cast<double>(high)));
+  };
+  box = {within(std::floor(minX) - 1, box.left, box.right),
+         within(std::floor(minY) - 1, box.top, box.bottom),
+         within(std::ceil(maxX) + 2, box.left, box.right),
+         within(std::ceil(maxY) + 2, box.top, box.bottom)};
+  return box;
+}
+
+// The coverage of the pixels in the box, 0 to 255, and the box of those touched.
 class Coverage {
  public:
-  Coverage(int left, int top, int right, int bottom)
-      : left_(left),
-        top_(top),
-        right_(right),
-        bottom_(bottom),
-        cells_(static_cast<std::size_t>(right - left) * static_cast<std::size_t>(bottom - top)) {}
+  explicit Coverage(const PixelBox& box)
+      : box_(box),
+        cells_(static_cast<std::size_t>(box.right - box.left) *
+               static_cast<std::size_t>(box.bottom - box.top)) {}
+
+  const PixelBox& Box() const { return box_; }
 
   void Mark(int x, int y, double amount) {
-    if (x < left_ || x >= right_ || y < top_ || y >= bottom_ || !(amount > 0)) return;
+    if (x < box_.left || x >= box_.right || y < box_.top || y >= box_.bottom || !(amount > 0)) {
+      return;
+    }
     const auto level = static_cast<std::uint8_t>(std::lround(std::min(amount, 1.0) * 255));
     std::uint8_t& cell = cells_[Index(x, y)];
     cell = std::max(cell, level);
-    touched_ = true;
-    minX_ = std::min(minX_, x), maxX_ = std::max(maxX_, x);
-    minY_ = std::min(minY_, y), maxY_ = std::max(maxY_, y);
   }
 
   template <typename Blend>
-  void ForEachTouched(Blend blend) const {
-    if (!touched_) return;
-    for (int y = minY_; y <= maxY_; ++y) {
-      for (int x = minX_; x <= maxX_; ++x) {
+  void ForEachMarked(Blend blend) const {
+    for (int y = box_.top; y < box_.bottom; ++y) {
+      for (int x = box_.left; x < box_.right; ++x) {
         if (const std::uint8_t level = cells_[Index(x, y)]; level != 0) blend(x, y, level);
       }
     }
   }
 
-  int Left() const { return left_; }
-  int Top() const { return top_; }
-  int Right() const { return right_; }
-  int Bottom() const { return bottom_; }
-
  private:
   std::size_t Index(int x, int y) const {
-    return static_cast<std::size_t>(y - top_) * static_cast<std::size_t>(right_ - left_) +
-           static_cast<std::size_t>(x - left_);
+    return static_cast<std::size_t>(y - box_.top) *
+               static_cast<std::size_t>(box_.right - box_.left) +
+           static_cast<std::size_t>(x - box_.left);
   }
 
-  int left_, top_, right_, bottom_;
+  PixelBox box_;
   std::vector<std::uint8_t> cells_;
-  bool touched_ = false;
-  int minX_ = 0x7fffffff, maxX_ = -0x7fffffff, minY_ = 0x7fffffff, maxY_ = -0x7fffffff;
 };
 
 // Along the major axis one step per pixel, from the first end's pixel to the last's inclusive;
@@ -63,20 +92,28 @@ void MarkSegment(Coverage& coverage, ChartPointF a, ChartPointF b) {
   if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) {
     return;
   }
-  const bool steep = std::fabs(b.y - a.y) > std::fabs(b.x - a.x);
+  // First cut to the box (and a pixel around it), so that a far end neither costs steps nor
+  // loses the line's place to rounding.
+  const PixelBox& box = coverage.Box();
+  long double ax = a.x, ay = a.y, bx = b.x, by = b.y;
+  bool startMoved = false, endMoved = false;
+  if (!ClipSegment(ax, ay, bx, by,
+                   {box.left - 1.0L, box.top - 1.0L, box.right + 0.0L, box.bottom + 0.0L},
+                   startMoved, endMoved)) {
+    return;
+  }
+  const bool steep = std::fabs(by - ay) > std::fabs(bx - ax);
   // u along the major axis, v across it.
-  double u0 = steep ? a.y : a.x, v0 = steep ? a.x : a.y;
-  double u1 = steep ? b.y : b.x, v1 = steep ? b.x : b.y;
+  double u0 = static_cast<double>(steep ? ay : ax), v0 = static_cast<double>(steep ? ax : ay);
+  double u1 = static_cast<double>(steep ? by : bx), v1 = static_cast<double>(steep ? bx : by);
   if (u0 > u1) std::swap(u0, u1), std::swap(v0, v1);
   const double gradient = u1 > u0 ? (v1 - v0) / (u1 - u0) : 0.0;
-  // Only the steps inside the clip: far ends cost nothing and never overflow an int.
-  const double uMin = steep ? coverage.Top() : coverage.Left();
-  const double uMax = (steep ? coverage.Bottom() : coverage.Right()) - 1;
-  const double first = std::max(std::round(u0), uMin), last = std::min(std::round(u1), uMax);
-  for (double u = first; u <= last; ++u) {
-    const double v = v0 + gradient * (u - u0);
+  const double vLow = std::min(v0, v1), vHigh = std::max(v0, v1);
+  for (double u = std::round(u0); u <= std::round(u1); ++u) {
+    // Held to the segment's own span: the rounded first and last steps lie up to half a pixel
+    // beyond its ends.
+    const double v = std::clamp(v0 + gradient * (u - u0), vLow, vHigh);
     const double below = std::floor(v), share = v - below;
-    if (below < -1.0 || below > 2147483646.0) continue;
     const int iu = static_cast<int>(u), iv = static_cast<int>(below);
     if (steep) {
       coverage.Mark(iv, iu, 1 - share);
@@ -100,14 +137,13 @@ std::uint32_t Blend(std::uint32_t pixel, ChartColour colour, unsigned level) {
 
 void DrawSmoothPolyline(const PixelSurface& surface, std::span<const ChartPointF> points,
                         ChartColour colour, const ChartRect& clip) {
-  const int left = std::max(0, clip.x), top = std::max(0, clip.y);
-  const int right = std::min(surface.width, clip.x + clip.width);
-  const int bottom = std::min(surface.height, clip.y + clip.height);
-  if (surface.pixels == nullptr || right <= left || bottom <= top || points.empty()) return;
-  Coverage coverage(left, top, right, bottom);
+  if (surface.pixels == nullptr || points.empty()) return;
+  const PixelBox box = TouchedBox(surface, clip, points);
+  if (box.Empty()) return;
+  Coverage coverage(box);
   if (points.size() == 1) MarkSegment(coverage, points[0], points[0]);
   for (std::size_t i = 1; i < points.size(); ++i) MarkSegment(coverage, points[i - 1], points[i]);
-  coverage.ForEachTouched([&](int x, int y, unsigned level) {
+  coverage.ForEachMarked([&](int x, int y, unsigned level) {
     std::uint32_t& pixel = surface.pixels[y * surface.stride + x];
     pixel = Blend(pixel, colour, level);
   });

@@ -3,26 +3,18 @@
 // painter's aliased lines place them, so the smooth line lies where the jagged one would.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <span>
 
 #include "chart/ChartGeometry.h"
 #include "chart/DisplayList.h"
+#include "chart/PixelSurface.h"
 
 namespace gb {
 
-// 0x00RRGGBB pixels; a row is `stride` pixels after the one above it (negative for rows stored
-// bottom up).
-struct PixelSurface {
-  std::uint32_t* pixels = nullptr;  // row 0
-  int width = 0, height = 0;
-  std::ptrdiff_t stride = 0;
-};
-
 // Each pixel is blended once, with the largest coverage any segment gives it, so the joints of a
 // densely sampled curve are not darker than its runs. Nothing is drawn outside `clip` (in the
-// surface's pixels) or the surface; a segment with a non-finite end is left out.
+// surface's pixels) or the surface, nor further than half a pixel past a segment's ends; a
+// segment with a non-finite end is left out.
 void DrawSmoothPolyline(const PixelSurface& surface, std::span<const ChartPointF> points,
                         ChartColour colour, const ChartRect& clip);
 

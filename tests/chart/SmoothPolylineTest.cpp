@@ -109,6 +109,12 @@ TEST(SmoothPolyline, NothingOutsideTheClipOrTheSurface) {
     Pixels pixels(bottomUp);
     Draw(pixels, {{-5, 3}, {30, 3}, {30, 40}, {-far, far}, {nan, 4}, {4, 4}}, kAll);
     EXPECT_TRUE(pixels.GuardIntact()) << bottomUp;
+    // Row 3 alone: the segment to the far end runs nowhere near the surface.
+    int inked = 0;
+    for (int y = 0; y < Pixels::kSize; ++y) {
+      for (int x = 0; x < Pixels::kSize; ++x) inked += pixels.Ink(x, y) != 0;
+    }
+    EXPECT_EQ(inked, Pixels::kSize) << bottomUp;
     EXPECT_EQ(pixels.Ink(0, 3), 255);
     EXPECT_EQ(pixels.Ink(19, 3), 255);
 

@@ -44,6 +44,8 @@ class Canvas {
     PaintDisplayList(dc_, list, fonts_, false, &pixels);
     GdiFlush();
   }
+  // Logical (x, y) lands on the pixel at the origin.
+  void Origin(int x, int y) { SetWindowOrgEx(dc_, x, y, nullptr); }
   COLORREF At(int x, int y) const {
     const std::uint32_t p = bits_[y * kSize + x];
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
@@ -123,6 +125,14 @@ TEST(GdiPainter, CurvesOnScreenHaveSmoothEdgesInsideTheClip) {
                         {12, 20, kInkRef},
                         {16, 20, kInkRef},
                         {17, 20, kPaper}});
+
+  // With the window's origin moved (a buffer for part of a control), the curve and its clip move
+  // with the rest of the drawing.
+  Canvas moved;
+  moved.Origin(3, 2);
+  moved.Paint({ClipCommand{{8, 0, 10, 40}}, PolylineCommand{curve, {{0, 22}, {30, 22}}},
+               ClipCommand{{}, true}});
+  ExpectPixels(moved, {{4, 20, kPaper}, {5, 20, kInkRef}, {14, 20, kInkRef}, {15, 20, kPaper}});
 }
 
 TEST(GdiPainter, AGradientRunsFromTopToBottom) {

@@ -276,29 +276,39 @@ def run(program, cli, prefix, shots, work):
             d.key(last_key)
             d.wait_gone(names, "the names dialog")
 
+        def others():
+            return {w: n for w, n in d.windows().items() if w != d.main}
+
+        def quiet(seconds=3.0):
+            """No window but the main one, for `seconds` on end (a late box would break it)."""
+            end = time.monotonic() + seconds
+            while time.monotonic() < end:
+                if others():
+                    return False
+                time.sleep(0.25)
+            return True
+
         sheet_names("Escape")
-        time.sleep(1)
-        others = [n for w, n in d.windows().items() if w != d.main]
-        if others:
-            raise Failure(f"after the names dialog was cancelled, windows remain: {others}")
+        if not quiet():
+            raise Failure(f"the cancelled names dialog was followed by {list(others().values())}")
         # Confirmed, the names lead on to the system's print step: without a printer Wine's own
-        # box says so, and closing it leaves the window alone, with no error of ours.
+        # box says so (twice), and closing it leaves the window alone, with no error of ours.
         sheet_names("Return")
-        # (Wine tells of the missing printer twice.)
         d.wait_other_window("the system's print step")
         for _ in range(4):
-            time.sleep(1)
-            others = {w: n for w, n in d.windows().items() if w != d.main}
-            if not others:
+            if quiet():
                 break
-            if BOX_TITLE in others.values():
+            boxes = others()
+            if not boxes:
+                continue
+            if BOX_TITLE in boxes.values():
                 raise Failure("the print step ended in an error box of ours")
-            printing = next(iter(others))
+            printing = next(iter(boxes))
             d.activate(printing)
             d.key("Return")
             d.wait_gone(printing, "the system's print step")
         else:
-            raise Failure(f"after the print step, windows remain: {list(others.values())}")
+            raise Failure(f"after the print step, windows remain: {list(others().values())}")
         d.activate(d.main)
         log(f'ok: Ctrl+P asked for the names the sheet prints in "{SHEET_NAMES_TITLE}"; '
             "Escape printed nothing, OK went on to the system's print step")

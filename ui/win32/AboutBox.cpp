@@ -188,13 +188,7 @@ void ShowAboutBox(TApplication& Application, HWND Owner) {
   RECT outer{0, 0, kAboutClientWidth, kAboutClientHeight};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  RECT owner{};
-  GetWindowRect(Owner, &owner);
-  // Never left of or above the desktop, which spans every monitor.
-  const ChartPoint at = OwnerCentredPosition(
-      {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top}, {width, height},
-      {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-       GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+  const POINT at = PositionOverOwner(Owner, {width, height});
   const HWND box = CreateWindowExW(exStyle, kClassName, WideFromUtf8(kAboutCaption).c_str(), style,
                                    at.x, at.y, width, height, Owner, nullptr, instance, nullptr);
   if (box == nullptr) {

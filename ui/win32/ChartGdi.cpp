@@ -95,11 +95,15 @@ struct CommandPainter {
     });
   }
   bool DrawSmooth(const PolylineCommand& c) const {
-    if (pixels == nullptr || pixels->pixels == nullptr || GetMapMode(dc) != MM_TEXT) return false;
+    // Only where the logical pixels are the device's, moved, and the clip is a rectangle.
+    if (pixels == nullptr || pixels->pixels == nullptr || GetMapMode(dc) != MM_TEXT ||
+        GetGraphicsMode(dc) != GM_COMPATIBLE) {
+      return false;
+    }
     RECT box{};
     const int kind = GetClipBox(dc, &box);
-    if (kind == ERROR) return false;
     if (kind == NULLREGION) return true;
+    if (kind != SIMPLEREGION) return false;
     // The buffer's logical coordinates are its pixels' moved by the window's origin.
     POINT window{}, viewport{};
     GetWindowOrgEx(dc, &window);

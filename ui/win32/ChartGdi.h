@@ -6,7 +6,7 @@
 
 #include "chart/ChartFonts.h"
 #include "chart/DisplayList.h"
-#include "chart/SmoothPolyline.h"
+#include "chart/PixelSurface.h"
 
 namespace gb {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "chart/SmoothPolyline.h"
+#include "chart/PixelSurface.h"
 
 namespace gb {
 

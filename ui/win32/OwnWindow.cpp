@@ -1,5 +1,6 @@
 #include "ui/win32/OwnWindow.h"
 
+#include "form/WindowCommands.h"
 #include "ui/win32/GdiDrawing.h"
 
 namespace gb {
@@ -18,6 +19,17 @@ void RegisterOwnClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure
   wc.hIconSm = smallIcon;
   wc.lpszClassName = name;
   RegisterClassExW(&wc);
+}
+
+POINT PositionOverOwner(HWND owner, SIZE size) {
+  RECT frame{};
+  GetWindowRect(owner, &frame);
+  const ChartPoint at = OwnerCentredPosition(
+      {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top},
+      {size.cx, size.cy},
+      {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+       GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+  return {at.x, at.y};
 }
 
 void PaintClient(HWND window,

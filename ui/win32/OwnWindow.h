@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "chart/SmoothPolyline.h"
+#include "chart/PixelSurface.h"
 #include "ui/win32/Application.h"
 
 namespace gb {
@@ -35,6 +35,10 @@ void AttachOwnControl(HWND window, Control* control) {
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnProcedure<Control>));
 }
+
+// Where a box of `size` goes over `owner`: centred on its frame, never left of or above the
+// desktop, which spans every monitor.
+POINT PositionOverOwner(HWND owner, SIZE size);
 
 // Answers WM_PAINT: `paint` draws the client rectangle into a buffer copied in one step, on its
 // device context or straight into its pixels.

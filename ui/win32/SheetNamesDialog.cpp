@@ -6,6 +6,7 @@
 #include "platform/win32/WideText.h"
 #include "text/Errors.h"
 #include "ui/win32/Application.h"
+#include "ui/win32/OwnWindow.h"
 #include "ui/win32/resources/DialogIds.h"
 
 namespace gb {
@@ -26,14 +27,10 @@ std::wstring ItemText(HWND dialog, int id) {
 }
 
 void PlaceOverOwner(HWND dialog) {
-  RECT owner{}, box{};
-  GetWindowRect(GetWindow(dialog, GW_OWNER), &owner);
+  RECT box{};
   GetWindowRect(dialog, &box);
-  const ChartPoint at = OwnerCentredPosition(
-      {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top},
-      {box.right - box.left, box.bottom - box.top},
-      {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-       GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+  const POINT at =
+      PositionOverOwner(GetWindow(dialog, GW_OWNER), {box.right - box.left, box.bottom - box.top});
   SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -80,10 +77,12 @@ std::optional<TSheetNames> AskSheetNames(TApplication& Application, HWND Owner) 
   const INT_PTR chosen =
       DialogBoxParamW(Application.Instance(), MAKEINTRESOURCEW(GB_IDD_SHEET_NAMES), Owner,
                       &SheetNamesProcedure, reinterpret_cast<LPARAM>(&state));
-  if (chosen == -1 || chosen == 0) {
+  if (chosen == -1) {
     throw Exception("Cannot open the dialog " + std::string(kSheetNamesDialog.Caption) + ". " +
                     WindowsErrorText(GetLastError()));
   }
+  // Anything but OK (Cancel, Escape, the close box, or the program quitting meanwhile) prints
+  // nothing.
   if (chosen != IDOK) return std::nullopt;
   return state.names;
 }
