@@ -1,5 +1,8 @@
 #include "report/SaReadout.h"
 
+#include <iterator>
+#include <utility>
+
 #include "engine/ExtendedPrecision.h"
 #include "engine/SaAtPeriod.h"
 #include "text/DecimalFormats.h"
@@ -31,6 +34,14 @@ std::optional<SpectrumReadoutTexts> SpectrumReadoutAt(const ParameterSet& p, int
     // memory for the texts: no read-out rather than an error out of a paint.
     return std::nullopt;
   }
+}
+
+std::optional<ChartReading> SpectrumChartReading(const ParameterSet& p, int siteClass,
+                                                 double pointerPeriod) {
+  std::optional<SpectrumReadoutTexts> texts = SpectrumReadoutAt(p, siteClass, pointerPeriod);
+  if (!texts) return std::nullopt;
+  return ChartReading{std::move(texts->period),
+                      {std::begin(texts->values), std::end(texts->values)}};
 }
 
 }  // namespace gb

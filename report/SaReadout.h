@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/ChartView.h"
 #include "engine/ParameterSet.h"
 
 namespace gb {
@@ -20,5 +21,9 @@ struct SpectrumReadoutTexts {
 // read back; never throws.
 std::optional<SpectrumReadoutTexts> SpectrumReadoutAt(const ParameterSet& p, int siteClass,
                                                       double pointerPeriod) noexcept;
+
+// The same as the chart reads it: the period's text and one value text per curve in level order.
+std::optional<ChartReading> SpectrumChartReading(const ParameterSet& p, int siteClass,
+                                                 double pointerPeriod);
 
 }  // namespace gb

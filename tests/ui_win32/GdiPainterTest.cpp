@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "ui/win32/ChartGdi.h"
+#include "ui/win32/GdiDrawing.h"
 
 namespace gb {
 namespace {
@@ -20,15 +21,7 @@ constexpr COLORREF kPaper = RGB(255, 255, 255);
 class Canvas {
  public:
   Canvas() {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kSize;
-    info.bmiHeader.biHeight = -kSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                               nullptr, 0);
+    bitmap_ = CreateTopDownBitmap(kSize, kSize, reinterpret_cast<void**>(&bits_));
     dc_ = CreateCompatibleDC(nullptr);
     old_ = SelectObject(dc_, bitmap_);
     const RECT all{0, 0, kSize, kSize};

@@ -12,6 +12,7 @@
 
 #include "chart/ChartPlot.h"
 #include "tests/support/DesignedParameters.h"
+#include "ui/win32/GdiDrawing.h"
 #include "ui/win32/SheetPrinter.h"
 
 namespace gb {
@@ -26,15 +27,7 @@ class Page {
         static_cast<int>((kSheetPageWidth - kSheetMarginLeft - kSheetMarginRight) * kDpi / 25.4);
     height_ =
         static_cast<int>((kSheetPageHeight - kSheetMarginTop - kSheetMarginBottom) * kDpi / 25.4);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                               nullptr, 0);
+    bitmap_ = CreateTopDownBitmap(width_, height_, reinterpret_cast<void**>(&bits_));
     std::fill(bits_, bits_ + static_cast<std::size_t>(width_) * height_, 0xFFFFFFFFu);
     dc_ = CreateCompatibleDC(nullptr);
     old_ = SelectObject(dc_, bitmap_);

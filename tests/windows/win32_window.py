@@ -23,8 +23,9 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from desktop_keyboard import (EDITS, ORDER, PGA_ITEMS, SITE_ITEMS, ZONE_ITEMS,  # noqa: E402
-                              Failure, XServer, log, wait_until)
+from desktop_keyboard import (EDITS, FIRST_INPUTS, ORDER, Desktop, Failure,  # noqa: E402
+                              XServer, calculate_first_inputs, cli_report, log,
+                              wait_until)
 
 MAIN_TITLE = "RI 18306-2015《zezevire》 zidazov (by Varnelo)"
 BOX_TITLE = "gb18306"  # the application title, from the executable's name
@@ -34,7 +35,12 @@ WAIT = 60.0
 SKIP = 77
 
 
-class WineDesktop:
+class WineDesktop(Desktop):
+    """The Linux test's driver, with the program started by Wine. Wine's windows belong to its
+    own processes, so they are found by their titles rather than by the program's process."""
+
+    timeout = WAIT
+
     def __init__(self, program, display, prefix, work, locale="zh_CN.UTF-8"):
         self.env = dict(os.environ, DISPLAY=display, WINEPREFIX=prefix, WINEDEBUG="-all",
                         LANG=locale, LC_ALL=locale)
@@ -43,18 +49,6 @@ class WineDesktop:
             self.process = subprocess.Popen(["wine", program], env=self.env, stdout=output,
                                             stderr=subprocess.STDOUT, cwd=work)
         self.main = None
-
-    def xdotool(self, *args, check=True):
-        result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
-                                timeout=WAIT)
-        if check and result.returncode != 0:
-            raise Failure(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
-        return result.stdout.strip()
-
-    def alive(self):
-        if self.process.poll() is not None:
-            raise Failure(f"the program ended with status {self.process.returncode}")
-        return True
 
     def windows(self):
         """Visible top-level windows with a title, as {id: title}."""
@@ -66,17 +60,9 @@ class WineDesktop:
                 found[int(wid)] = name
         return found
 
-    def wait_window(self, title):
-        return wait_until(f'a window titled "{title}"',
-                          lambda: next((w for w, n in self.windows().items()
-                                        if n == title and w != self.main), None), WAIT)
-
     def wait_other_window(self, what):
         return wait_until(what, lambda: next((w for w in self.windows() if w != self.main), None),
                           WAIT)
-
-    def wait_gone(self, wid, what):
-        wait_until(f"{what} to close", lambda: wid not in self.windows(), WAIT)
 
     def key(self, *keys):
         self.alive()
@@ -128,20 +114,6 @@ class Session:
         self.d.key(key)
 
 
-def cli_report(cli, work, inputs, site, name):
-    path = os.path.join(work, name)
-    args = [cli, "--pga", inputs["pga"], "--zone", inputs["zone"], "--site", site,
-            "--encoding", "GBK", "--report", path]
-    for edit, option in EDITS.items():
-        args.append(f"{option}={inputs[edit]}")
-    result = subprocess.run(args, env=dict(os.environ, LC_ALL="C.UTF-8"), capture_output=True,
-                            text=True, timeout=WAIT)
-    if result.returncode != 0:
-        raise Failure(f"gb18306-cli failed ({result.returncode}): {result.stderr}")
-    with open(path, "rb") as f:
-        return f.read()
-
-
 def windows_path(work, name):
     return "Z:" + os.path.join(work, name).replace("/", "\\")
 
@@ -188,6 +160,27 @@ def stop_wine(prefix):
     subprocess.run(["wineserver", "-w"], env=env, capture_output=True, timeout=WAIT)
 
 
+def answer_box(d, shots, title, shot, what):
+    """The box titled `title` appears, is kept as `shot` and closed with Return."""
+    box = d.wait_window(title)
+    time.sleep(0.5)
+    d.screenshot(shots, shot)
+    d.activate(box)
+    d.key("Return")
+    d.wait_gone(box, what)
+    d.activate(d.main)
+
+
+def expect_exit(d, after):
+    """The program ends, with status 0, after `after`."""
+    try:
+        status = d.process.wait(WAIT)
+    except subprocess.TimeoutExpired:
+        raise Failure(f"the program did not end after {after}") from None
+    if status != 0:
+        raise Failure(f"{after} ended the program with status {status}")
+
+
 def run(program, cli, prefix, shots, work):
     stop_wine(prefix)
     server = XServer(work)
@@ -202,16 +195,10 @@ def run(program, cli, prefix, shots, work):
         log("ok: the main window is shown")
 
         s = Session(d)
-        inputs = {"pga": "0.20", "zone": "0.40", "edt1": "3.1", "edt2": "2.0", "edt3": "0.35",
-                  "edt4": "0.1", "edt5": "-0.02", "edt6": "2.25"}
-        s.choose("cbb1", PGA_ITEMS.index(inputs["pga"]))
-        s.choose("cbb2", ZONE_ITEMS.index(inputs["zone"]))
-        for edit in EDITS:
-            s.enter(edit, inputs[edit])
-        s.press("btn2")
-        s.choose("cbb3", SITE_ITEMS.index("III") - SITE_ITEMS.index("II"))
+        inputs = FIRST_INPUTS
+        calculate_first_inputs(s)
         save_as(s, work, "first.csv")
-        expected = cli_report(cli, work, inputs, "III", "cli-first.csv")
+        expected = cli_report(cli, work, inputs, "III", "cli-first.csv", ["--encoding", "GBK"])
         with open(os.path.join(work, "first.csv"), "rb") as f:
             saved = f.read()
         if saved != expected:
@@ -315,33 +302,16 @@ def run(program, cli, prefix, shots, work):
 
         s.enter("edt2", "abc")
         s.press("btn2")
-        box = d.wait_window(BOX_TITLE)
-        time.sleep(0.5)
-        d.screenshot(shots, "error-box.png")
-        d.activate(box)
-        d.key("Return")
-        d.wait_gone(box, "the error box")
-        d.activate(d.main)
+        answer_box(d, shots, BOX_TITLE, "error-box.png", "the error box")
         log(f'ok: K2 "abc" showed the "{BOX_TITLE}" box')
 
         # 帮助 → 关于 from the keyboard: F10 opens the menu bar at 文件.
         d.key("F10", "Right", "Down", "Return")
-        about = d.wait_window(ABOUT_TITLE)
-        time.sleep(0.5)
-        d.screenshot(shots, "about-box.png")
-        d.activate(about)
-        d.key("Return")
-        d.wait_gone(about, "the About box")
-        d.activate(d.main)
+        answer_box(d, shots, ABOUT_TITLE, "about-box.png", "the About box")
         log("ok: the About box opened from the menu and closed with Return")
 
         s.press("btn4")
-        try:
-            status = d.process.wait(WAIT)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program did not end after Close") from None
-        if status != 0:
-            raise Failure(f"the program ended with status {status}")
+        expect_exit(d, "Close")
         log("ok: Close ended the program with status 0")
 
         # Regional settings with a decimal comma reject the designed texts: the error box at
@@ -357,12 +327,7 @@ def run(program, cli, prefix, shots, work):
             raise Failure("the start-up error box closed by itself")
         d.activate(box)
         d.key("Return")
-        try:
-            status = d.process.wait(WAIT)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program did not end after the start-up error") from None
-        if status != 0:
-            raise Failure(f"the start-up error ended the program with status {status}")
+        expect_exit(d, "the start-up error")
         log("ok: under a decimal comma the start-up error box, then exit code 0")
         d = None
     finally:

@@ -25,6 +25,7 @@
 #include "export/ChartImage.h"
 #include "form/CalculateSequence.h"
 #include "form/MainFormLayout.h"
+#include "form/SpectrumSeries.h"
 #include "form/WindowCommands.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
@@ -51,14 +52,6 @@ constexpr int kHeaderColumnWidth = 100;
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// The chart's read-out at the pointer's period, one value text per curve in level order.
-std::optional<TChartReading> ReadingAt(const ParameterSet& p, int siteClass, double period) {
-  std::optional<SpectrumReadoutTexts> texts = SpectrumReadoutAt(p, siteClass, period);
-  if (!texts) return std::nullopt;
-  return TChartReading{std::move(texts->period),
-                       {std::begin(texts->values), std::end(texts->values)}};
 }
 
 // Labelling order: column count, site-class headers, header column width, level headers.
@@ -238,7 +231,7 @@ void TForm1::CreateChartSeries() {
   hrzlnsrsSeries3 = addCurve(lvRare);
   hrzlnsrsSeries4 = addCurve(lvVeryRare);
   cht2->SetReader([this](double period) {
-    return ReadingAt(FSession.Plotted(), FSession.PlottedSiteClass(), period);
+    return SpectrumChartReading(FSession.Plotted(), FSession.PlottedSiteClass(), period);
   });
 }
 
@@ -524,11 +517,7 @@ void TForm1::PlotSpectra() {
   FSession.RecordPlot(siteClass);
   TSpectrumSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
                                                 hrzlnsrsSeries4};
-  for (int level = 0; level < kLevelCount; ++level) {
-    for (int i = 0; i < SpectrumPointCount; ++i) {
-      series[level]->AddXY(SamplePeriod(i), SpectrumOrdinate(Parameters(), level, siteClass, i));
-    }
-  }
+  AddSpectrumPoints(series, Parameters(), siteClass);
 }
 
 }  // namespace gb

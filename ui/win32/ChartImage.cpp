@@ -8,6 +8,7 @@
 #include "platform/win32/WideText.h"
 #include "text/Errors.h"
 #include "ui/win32/ChartGdi.h"
+#include "ui/win32/Clipboard.h"
 #include "ui/win32/ComPointer.h"
 #include "ui/win32/GdiDrawing.h"
 
@@ -120,13 +121,7 @@ void CopyChartImage(HWND owner, const ChartPlot& plot, ChartSize pixels, int sca
   }
   GlobalUnlock(memory);
   DeleteObject(bitmap);
-  if (!OpenClipboard(owner)) {
-    GlobalFree(memory);
-    throw Exception("Cannot open the clipboard. " + WindowsErrorText(GetLastError()));
-  }
-  EmptyClipboard();
-  if (SetClipboardData(CF_DIB, memory) == nullptr) GlobalFree(memory);
-  CloseClipboard();
+  PutOnClipboard(owner, CF_DIB, memory);
 }
 
 }  // namespace gb

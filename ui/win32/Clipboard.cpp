@@ -15,12 +15,16 @@ void SetClipboardText(HWND owner, std::string_view utf8) {
   if (memory == nullptr) throw EOutOfMemory();
   std::memcpy(GlobalLock(memory), text.c_str(), bytes);
   GlobalUnlock(memory);
+  PutOnClipboard(owner, CF_UNICODETEXT, memory);
+}
+
+void PutOnClipboard(HWND owner, UINT format, HGLOBAL memory) {
   if (!OpenClipboard(owner)) {
     GlobalFree(memory);
     throw Exception("Cannot open the clipboard. " + WindowsErrorText(GetLastError()));
   }
   EmptyClipboard();
-  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+  if (SetClipboardData(format, memory) == nullptr) GlobalFree(memory);
   CloseClipboard();
 }
 

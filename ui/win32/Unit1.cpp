@@ -17,6 +17,7 @@
 #include "engine/ZoningTables.h"
 #include "form/Author.h"
 #include "form/CalculateSequence.h"
+#include "form/SpectrumSeries.h"
 #include "platform/LocaleSeparators.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
@@ -78,14 +79,6 @@ std::string LocalTimeText() {
   std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay,
                 t.wHour, t.wMinute, t.wSecond);
   return text;
-}
-
-// The chart's read-out at the pointer's period, one value text per curve in level order.
-std::optional<ChartReading> ReadingAt(const ParameterSet& p, int siteClass, double period) {
-  std::optional<SpectrumReadoutTexts> texts = SpectrumReadoutAt(p, siteClass, period);
-  if (!texts) return std::nullopt;
-  return ChartReading{std::move(texts->period),
-                      {std::begin(texts->values), std::end(texts->values)}};
 }
 
 // Labelling order: column count, site-class headers, header column width, level headers.
@@ -362,7 +355,7 @@ void TForm1::CreateChartSeries() {
   hrzlnsrsSeries3 = addCurve(lvRare);
   hrzlnsrsSeries4 = addCurve(lvVeryRare);
   cht2->SetReader([this](double period) {
-    return ReadingAt(FSession.Plotted(), FSession.PlottedSiteClass(), period);
+    return SpectrumChartReading(FSession.Plotted(), FSession.PlottedSiteClass(), period);
   });
 }
 
@@ -667,11 +660,7 @@ void TForm1::PlotSpectra() {
   FSession.RecordPlot(siteClass);
   TChartSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
                                              hrzlnsrsSeries4};
-  for (int level = 0; level < kLevelCount; ++level) {
-    for (int i = 0; i < SpectrumPointCount; ++i) {
-      series[level]->AddXY(SamplePeriod(i), SpectrumOrdinate(Parameters(), level, siteClass, i));
-    }
-  }
+  AddSpectrumPoints(series, Parameters(), siteClass);
 }
 
 }  // namespace gb
