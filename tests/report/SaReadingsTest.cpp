@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "engine/DesignResponse.h"
@@ -88,6 +90,17 @@ TEST(SpectrumReadoutAt, EdgesFaultsAndSeparators) {
   EXPECT_EQ(texts->period, "1,2340");
   EXPECT_EQ(texts->values[lvBasic], "0,0402");
   EXPECT_EQ(texts->values[lvRare], "Invalid floating point operation");
+}
+
+TEST(SpectrumChartReading, TheReadOutInLevelOrderOrNothing) {
+  const ParameterSet p = DefaultParameters();
+  const std::optional<SpectrumReadoutTexts> texts = SpectrumReadoutAt(p, scIII, 0.7);
+  const std::optional<ChartReading> reading = SpectrumChartReading(p, scIII, 0.7);
+  ASSERT_TRUE(texts && reading);
+  EXPECT_EQ(reading->period, texts->period);
+  EXPECT_EQ(reading->values,
+            std::vector<std::string>(std::begin(texts->values), std::end(texts->values)));
+  EXPECT_FALSE(SpectrumChartReading(p, scII, -0.00005));
 }
 
 }  // namespace
