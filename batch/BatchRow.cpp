@@ -15,9 +15,10 @@ namespace gb {
 
 namespace {
 
-RowOutcome Failed(std::string_view message) {
+RowOutcome Failed(std::string_view message, std::string context = {}) {
   RowOutcome outcome;
   outcome.error = ErrorBoxText(message);
+  outcome.context = std::move(context);
   return outcome;
 }
 
@@ -37,7 +38,7 @@ RowOutcome CalculateRow(const std::string_view (&texts)[kBatchInputCount], int s
                                     texts[biBetaMax]});
     CheckPlottedSpectra(outcome.p, siteClass);
   } catch (const Exception& e) {
-    return Failed(e.Message());
+    return Failed(e.Message(), e.Context());
   }
   outcome.ok = true;
   return outcome;
@@ -55,7 +56,7 @@ RowOutcome CalculateRow(const std::string_view (&texts)[kBatchInputCount],
   try {
     outcome.reading = ReadSpectrum(outcome.p, siteClass, ParsePeriodText(*spectrum.period));
   } catch (const Exception& e) {
-    return Failed(e.Message());
+    return Failed(e.Message(), "period");
   }
   return outcome;
 }

@@ -14,6 +14,7 @@ namespace gb {
 struct RowOutcome {
   bool ok = false;
   std::string error;                       // as the window's error box shows it; empty when ok
+  std::string context;                     // the column of the rejected text, where known
   ParameterSet p;                          // complete when ok
   std::optional<SpectrumReading> reading;  // Sa at the row's period, when it names one
 };

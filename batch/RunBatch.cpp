@@ -1,5 +1,6 @@
 #include "batch/RunBatch.h"
 
+#include <optional>
 #include <vector>
 
 #include "batch/BatchErrors.h"
@@ -27,6 +28,24 @@ bool ReadsAsUtf8(std::string_view bytes) {
 
 // Makes the cells UTF-8, refusing bytes that are not text of the code page: passed through they
 // would garble the output, or turn two different names into one.
+// Follows whether every cell read so far is UTF-8 too, and whether any went beyond ASCII.
+struct Utf8Evidence {
+  bool valid = true;
+  bool beyondAscii = false;
+  void Look(const std::vector<std::string>& cells) {
+    for (const std::string& cell : cells) {
+      if (!valid) return;
+      for (const char c : cell) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+          beyondAscii = true;
+          valid = IsValidUtf8(cell);
+          break;
+        }
+      }
+    }
+  }
+};
+
 void DecodeCells(std::vector<std::string>& cells, const std::string& codePage, long long line) {
   if (codePage == "UTF-8") {
     for (const std::string& cell : cells) {
@@ -71,10 +90,23 @@ std::string TooManyCells(std::size_t cells, std::size_t headerCells) {
 BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
                       const std::function<void(std::string_view)>& write, BatchObserver& observer) {
   UseExtendedPrecision();
+  // Released only while the observer hears of progress, when a window handles its messages.
+  std::optional<SeparatorsInForce> separators(std::in_place, settings.separators);
+  const auto progress = [&](long long rows, long long bytes) {
+    separators.reset();
+    const bool goOn = observer.Progress(rows, bytes);
+    separators.emplace(settings.separators);
+    return goOn;
+  };
   CsvReader reader(in);
   reader.ReadAs(settings.inputCodePage);
+  const bool otherCodePage = settings.inputCodePage != "UTF-8";
+  Utf8Evidence utf8;
   std::vector<std::string> header;
-  if (reader.Next(header)) DecodeCells(header, settings.inputCodePage, reader.RecordLine());
+  if (reader.Next(header)) {
+    if (otherCodePage) utf8.Look(header);
+    DecodeCells(header, settings.inputCodePage, reader.RecordLine());
+  }
   const BatchColumns columns = MapBatchColumns(header);
 
   BatchRowWriter writer(settings.format, settings.outputCodePage);
@@ -94,6 +126,7 @@ BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
     if (cells.size() > header.size()) {
       throw EBatchFormat(reader.RecordLine(), TooManyCells(cells.size(), header.size()));
     }
+    if (otherCodePage) utf8.Look(cells);
     DecodeCells(cells, settings.inputCodePage, reader.RecordLine());
     std::string_view texts[kBatchInputCount];
     for (int i = 0; i < kBatchInputCount; ++i) {
@@ -115,19 +148,20 @@ BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
         summary.firstFailedLine = reader.RecordLine();
         summary.firstError = outcome.error;
       }
-      observer.RowFailed(reader.RecordLine(), outcome.error);
+      observer.RowFailed(reader.RecordLine(), outcome.error, outcome.context);
     }
     if (out.size() >= kFlushSize) {
       write(out);
       out.clear();
     }
-    if (summary.rows % kProgressRows == 0 && !observer.Progress(summary.rows, reader.BytesRead())) {
+    if (summary.rows % kProgressRows == 0 && !progress(summary.rows, reader.BytesRead())) {
       summary.cancelled = true;
       break;
     }
   }
   if (!out.empty()) write(out);
-  if (!summary.cancelled) observer.Progress(summary.rows, reader.BytesRead());
+  if (!summary.cancelled) progress(summary.rows, reader.BytesRead());
+  summary.alsoUtf8 = otherCodePage && !summary.cancelled && utf8.valid && utf8.beyondAscii;
   return summary;
 }
 

@@ -8,6 +8,7 @@
 
 #include "batch/BatchColumns.h"
 #include "batch/BatchRowWriter.h"
+#include "text/NumberSeparators.h"
 
 namespace gb {
 
@@ -19,14 +20,19 @@ struct BatchSettings {
   // empty cell); the entries for pga and zone are not used, those columns are required.
   std::string defaults[kBatchInputCount];
   int siteClass = 2;  // whose spectra each row must be able to draw
+  // Every row is read and written with these, the ones in force when the settings were made,
+  // whatever the process-wide ones become while the batch runs.
+  NumberSeparators separators = CurrentNumberSeparators();
 };
 
 // What the caller hears while the batch runs. Called on the batch's own thread.
 class BatchObserver {
  public:
   virtual ~BatchObserver() = default;
-  // A row failed; `message` is as the error box shows it, UTF-8.
-  virtual void RowFailed(long long line, const std::string& message) = 0;
+  // A row failed; `message` is as the error box shows it, UTF-8, `context` the column of the
+  // rejected text ("k1"), where known.
+  virtual void RowFailed(long long line, const std::string& message,
+                         const std::string& context) = 0;
   // Every few hundred rows and once at the end, with the input's bytes read so far (a share of
   // the file's size); false stops the batch before the next row.
   virtual bool Progress(long long rowsDone, long long bytesRead) = 0;
@@ -44,6 +50,9 @@ struct BatchSummary {
   long long firstLostLine = 0;     // 0 while no text was lost
   std::string firstLost;           // its LostTextMessage
   bool cancelled = false;
+  // Read as another code page, the whole input was valid UTF-8 too and held characters beyond
+  // ASCII: most likely a UTF-8 file given the wrong --input-encoding.
+  bool alsoUtf8 = false;
 };
 
 // Reads the header and then row after row from `in`, calculates each row (CalculateRow) and

@@ -21,7 +21,7 @@ class ProgressObserver : public BatchObserver {
  public:
   ProgressObserver(const WindowBatchProgress& progress, long long totalBytes)
       : progress_(progress), totalBytes_(totalBytes) {}
-  void RowFailed(long long, const std::string&) override {}
+  void RowFailed(long long, const std::string&, const std::string&) override {}
   void TextLost(long long, const std::string&) override {}
   bool Progress(long long rows, long long bytesRead) override {
     return progress_(BatchProgressText(rows, bytesRead, totalBytes_));

@@ -45,7 +45,7 @@ std::string SitesCsv(bool ownFactors, bool withSa) {
 }
 
 struct Quiet : BatchObserver {
-  void RowFailed(long long, const std::string&) override {}
+  void RowFailed(long long, const std::string&, const std::string&) override {}
   bool Progress(long long, long long) override { return true; }
   void TextLost(long long, const std::string&) override {}
 };

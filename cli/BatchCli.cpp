@@ -26,17 +26,25 @@ using Clock = std::chrono::steady_clock;
 // Failed rows on standard error; the progress line there once the run has taken a second.
 class TerminalObserver : public BatchObserver {
  public:
-  TerminalObserver(std::ostream& err, const BatchCliContext& context)
-      : err_(err), context_(context), start_(Clock::now()), lastShown_(start_) {}
+  TerminalObserver(CliMessages& messages, const BatchCliContext& context)
+      : messages_(messages),
+        err_(messages.Stream()),
+        context_(context),
+        start_(Clock::now()),
+        lastShown_(start_) {}
 
-  void RowFailed(long long line, const std::string& message) override {
-    ClearProgress();
-    std::string text = "line ";
-    text.append(std::to_string(line)).append(": ").append(message);
-    err_ << EncodeText(text, context_.terminalCodePage) << '\n';
+  void RowFailed(long long line, const std::string& message, const std::string& column) override {
+    std::string text = message;
+    if (!column.empty()) text.append(" (column ").append(column).append(")");
+    Line(line, text);
   }
 
-  void TextLost(long long line, const std::string& message) override { RowFailed(line, message); }
+  void TextLost(long long line, const std::string& message) override { Line(line, message); }
+
+  void Line(long long line, const std::string& message) {
+    ClearProgress();
+    messages_.Line("line " + std::to_string(line) + ": " + message);
+  }
 
   bool Progress(long long rows, long long) override {
     if (!context_.progressLine) return true;
@@ -60,6 +68,7 @@ class TerminalObserver : public BatchObserver {
   }
 
  private:
+  CliMessages& messages_;
   std::ostream& err_;
   const BatchCliContext& context_;
   Clock::time_point start_;
@@ -85,32 +94,27 @@ BatchSettings SettingsOf(const CliOptions& options, const BatchCliContext& conte
   return settings;
 }
 
-int UsageFailure(std::ostream& err, const std::string& message, const std::string& codePage) {
-  err << "gb18306-cli: " << EncodeText(message, codePage)
-      << "\nTry 'gb18306-cli --help' for more information.\n";
-  return 2;
-}
-
 }  // namespace
 
-std::string BatchUsageProblem(const CliOptions& options) {
+std::string BatchUsageProblem(const CliOptions& options, std::string_view argumentCodePage) {
   if (!options.inputEncoding) return {};
   const std::string& name = *options.inputEncoding;
-  if (!IsKnownCodePage(name)) return "unknown input encoding '" + name + "'";
+  if (!IsKnownCodePage(name)) {
+    return "unknown input encoding '" + EchoOf(name, argumentCodePage) + "'";
+  }
   // Records are split on these bytes before their texts are decoded.
   if (!IsAsciiCompatible(name) || EncodeText("\"", name) != "\"") {
-    return "input encoding '" + name + "' is not ASCII-compatible";
+    return "input encoding '" + EchoOf(name, argumentCodePage) + "' is not ASCII-compatible";
   }
   return {};
 }
 
 int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::ostream& out,
-                std::ostream& err) {
-  const std::string& terminal = context.terminalCodePage;
+                CliMessages& messages) {
   std::ifstream file;
   std::istream* in = &std::cin;
   const auto cannotRead = [&](const std::string& message) {
-    err << EncodeText(ErrorBoxText(message), terminal) << '\n';
+    messages.Line(ErrorBoxText(message));
     return 1;
   };
   if (*options.batch != "-") {
@@ -127,37 +131,45 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
     return cannotRead("Cannot read the standard input. " + SystemErrorText(error));
   }
   const BatchSettings settings = SettingsOf(options, context);
-  TerminalObserver observer(err, context);
+  TerminalObserver observer(messages, context);
   BatchSummary summary;
   try {
     const auto run = [&](const std::function<void(std::string_view)>& write) {
       summary = RunBatch(*in, settings, write, observer);
     };
     if (!options.output || *options.output == "-") {
+      const auto failed = [] {
+        EWriteError error(errno);
+        std::string where = "the standard output";
+        if (errno != 0) where.append(": ").append(SystemErrorText(errno));
+        error.SetContext(std::move(where));
+        return error;
+      };
       run([&](std::string_view bytes) {
-        if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-          throw EWriteError();
-        }
+        errno = 0;
+        if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) throw failed();
       });
-      if (!out.flush()) throw EWriteError();
+      errno = 0;
+      if (!out.flush()) throw failed();
     } else {
       WriteFileSafelyFrom(PathFromText(*options.output), run);
     }
   } catch (const EBatchHeader& e) {
     observer.ClearProgress();
-    return UsageFailure(err, e.Message(), terminal);
+    return messages.Usage(e.Message());
   } catch (const EBatchFormat& e) {
-    observer.ClearProgress();
-    std::string text = "line ";
-    text.append(std::to_string(e.Line())).append(": ").append(e.Message());
-    err << EncodeText(text, terminal) << '\n';
+    observer.Line(e.Line(), e.Message());
     return 1;
   } catch (...) {
     observer.ClearProgress();
-    err << EncodeText(ErrorBoxText(CurrentError(true).Message()), terminal) << '\n';
-    return 1;
+    return messages.Failure(CurrentError(true));
   }
   observer.ClearProgress();
+  if (summary.alsoUtf8) {
+    messages.Line("warning: the input, read as " + CanonicalCodePageName(*options.inputEncoding) +
+                  ", is valid UTF-8 as well and holds text beyond ASCII; if it is UTF-8, leave "
+                  "out --input-encoding");
+  }
   // Scripts must notice a row that failed or lost characters of its texts.
   return summary.failedRows > 0 || summary.rowsWithLostText > 0 ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
 
 namespace gb {
@@ -17,13 +18,15 @@ struct BatchCliContext {
 };
 
 // A usage problem of the batch options that is known before any input is read (an unknown or
-// unfit input code page); empty when there is none.
-std::string BatchUsageProblem(const CliOptions& options);
+// unfit input code page); empty when there is none. `argumentCodePage`: the one the options
+// were typed in.
+std::string BatchUsageProblem(const CliOptions& options, std::string_view argumentCodePage);
 
 // Runs the batch of `options` (factor texts in UTF-8) and returns the exit status: 0, 1 when a
 // row failed, the input is malformed or a file cannot be read or written, 2 when the header
-// cannot be used (nothing is written then). `err` gets "line N: message" for each failed row.
+// cannot be used (nothing is written then). `messages` get "line N: message" for each failed
+// row.
 int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::ostream& out,
-                std::ostream& err);
+                CliMessages& messages);
 
 }  // namespace gb

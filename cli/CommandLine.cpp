@@ -3,6 +3,7 @@
 #include <set>
 
 #include "chart/ImageFormat.h"
+#include "cli/CliMessages.h"
 #include "report/ListItemIndex.h"
 
 namespace gb {
@@ -82,12 +83,19 @@ bool ParseChartSize(std::string_view text, int& width, int& height) {
   return side(text.substr(0, x), width) && side(text.substr(x + 1), height);
 }
 
+// 'text', built by appending: GCC 12 warns of an overlap (-Wrestrict) in "'" + a temporary.
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  return quoted.append(text).append("'");
+}
+
 // Whether an option was on the command line.
 using GivenOptions = std::set<std::string, std::less<>>;
 
 // Options each mode takes; an option a mode would silently drop is a usage error instead, so a
 // script never believes it asked for something it did not get. Empty when they fit.
-std::string BatchOptionsProblem(const CliOptions& options, const GivenOptions& given) {
+std::string BatchOptionsProblem(const CliOptions& options, const GivenOptions& given,
+                                std::string_view codePage) {
   const bool json = options.format == "json" || options.format == "jsonl";
   if (given.contains("--chart-size") && !options.chart) return "--chart-size needs --chart";
   if ((given.contains("--project") || given.contains("--site-name")) && !options.pdf) {
@@ -100,7 +108,8 @@ std::string BatchOptionsProblem(const CliOptions& options, const GivenOptions& g
     if (options.output || options.inputEncoding)
       return "--output and --input-encoding need --batch";
     if (options.format && *options.format != "json") {
-      return "'" + *options.format + "' is not a format of a single site; write --format json";
+      return Quoted(EchoOf(*options.format, codePage))
+          .append(" is not a format of a single site; write --format json");
     }
     if (options.format && (options.report || options.pdf || options.chart)) {
       return "--format json prints the site's results; it does not go with --report, --pdf or "
@@ -130,7 +139,8 @@ std::string BatchOptionsProblem(const CliOptions& options, const GivenOptions& g
     return "--period does not go with --batch: give the rows a period column";
   }
   if (options.format && *options.format != "csv" && *options.format != "jsonl") {
-    return "'" + *options.format + "' is not a format of a batch; write --format csv or jsonl";
+    return Quoted(EchoOf(*options.format, codePage))
+        .append(" is not a format of a batch; write --format csv or jsonl");
   }
   return {};
 }
@@ -144,24 +154,26 @@ ParsedCommandLine Usage(std::string message) {
 
 }  // namespace
 
-ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args,
+                                   std::string_view codePage) {
+  const auto echo = [codePage](std::string_view text) { return EchoOf(text, codePage); };
   ParsedCommandLine result;
   ItemTexts items;
   GivenOptions given;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    if (!arg.starts_with("--")) return Usage("unexpected argument '" + std::string(arg) + "'");
+    if (!arg.starts_with("--")) return Usage("unexpected argument '" + echo(arg) + "'");
     const std::size_t equals = arg.find('=');
     const std::string_view name = arg.substr(0, equals);
     if (name == "--help" || name == "--version") {
       if (equals != std::string_view::npos) {
-        return Usage("option '" + std::string(name) + "' takes no value");
+        return Usage("option '" + echo(name) + "' takes no value");
       }
       result.action = name == "--help" ? CliAction::Help : CliAction::Version;
       return result;
     }
     std::string* slot = SlotFor(name, result.options, items);
-    if (slot == nullptr) return Usage("unknown option '" + std::string(name) + "'");
+    if (slot == nullptr) return Usage("unknown option '" + echo(name) + "'");
     // Which of two values was meant cannot be known; only --period adds one each time.
     if (!given.emplace(name).second && name != "--period") {
       return Usage("option '" + std::string(name) + "' is given more than once");
@@ -176,26 +188,30 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     }
   }
   result.options.pgaIndex = ListItemIndex(kPgaZoneItems, items.pga);
-  if (result.options.pgaIndex < 0) return Usage(NotAnItemText("--pga", items.pga, kPgaZoneItems));
+  if (result.options.pgaIndex < 0) {
+    return Usage(NotAnItemText("--pga", echo(items.pga), kPgaZoneItems));
+  }
   result.options.tgZoneIndex = ListItemIndex(kTgZoneItems, items.zone);
-  if (result.options.tgZoneIndex < 0)
-    return Usage(NotAnItemText("--zone", items.zone, kTgZoneItems));
+  if (result.options.tgZoneIndex < 0) {
+    return Usage(NotAnItemText("--zone", echo(items.zone), kTgZoneItems));
+  }
   result.options.siteClass = IndexOf(kSiteClassLabels, items.site);
   if (result.options.siteClass < 0) {
-    return Usage(NotAnItemText("--site", items.site, kSiteClassLabels));
+    return Usage(NotAnItemText("--site", echo(items.site), kSiteClassLabels));
   }
   CliOptions& options = result.options;
   if (!ParseChartSize(items.chartSize, options.chartWidth, options.chartHeight)) {
-    return Usage("'" + items.chartSize + "' is not a chart size; write WIDTHxHEIGHT in pixels, " +
+    return Usage(Quoted(echo(items.chartSize)) +
+                 " is not a chart size; write WIDTHxHEIGHT in pixels, " +
                  std::to_string(kMinChartSide) + " to " + std::to_string(kMaxChartSide) +
                  " each, e.g. 1200x800");
   }
   if (options.chart && !ChartImageFormatOf(*options.chart)) {
-    return Usage("the chart file '" + *options.chart + "' must end in .png or .svg");
+    return Usage("the chart file '" + echo(*options.chart) + "' must end in .png or .svg");
   }
   const int toStdout = (options.report == "-") + (options.pdf == "-");
   if (toStdout > 1) return Usage("only one of --report and --pdf can write to the standard output");
-  if (const std::string problem = BatchOptionsProblem(options, given); !problem.empty()) {
+  if (const std::string problem = BatchOptionsProblem(options, given, codePage); !problem.empty()) {
     return Usage(problem);
   }
   return result;

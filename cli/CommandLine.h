@@ -55,8 +55,10 @@ struct ParsedCommandLine {
 // separate value may not begin with "-" (other than "-" itself, the standard output), so a
 // forgotten value is not silently taken from the next option. An option given twice is a usage
 // error, except --period, which adds a period each time, and so is an option the chosen mode
-// would not use; --help and --version win as soon as they are met.
-ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args);
+// would not use; --help and --version win as soon as they are met. Messages are UTF-8: the
+// arguments they repeat are read from `codePage`, the one they were typed in.
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args,
+                                   std::string_view codePage = "UTF-8");
 
 // The --help text, ending with a line break.
 std::string UsageText();

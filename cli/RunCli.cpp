@@ -1,5 +1,6 @@
 #include "cli/RunCli.h"
 
+#include <cerrno>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -9,17 +10,21 @@
 #include "batch/ResultJson.h"
 #include "cli/BatchCli.h"
 #include "cli/CliCalculation.h"
+#include "cli/CliMessages.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
 #include "cli/SaReadingTable.h"
 #include "engine/ExtendedPrecision.h"
 #include "form/CurrentError.h"
 #include "platform/FilePaths.h"
+#include "platform/ProcessStart.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
 #include "platform/SystemTexts.h"
 #include "platform/Terminal.h"
 #include "platform/TextEncoding.h"
+#include "report/LostLines.h"
+#include "report/ReportLines.h"
 #include "report/SaReadings.h"
 #include "report/SaveReport.h"
 #include "text/ErrorText.h"
@@ -37,27 +42,37 @@ namespace {
 
 constexpr const char* kProgramName = "gb18306-cli";
 
-// Usage messages are ASCII around the user's own argument bytes, so they go out as they are.
-int UsageError(std::ostream& err, const std::string& message) {
-  err << kProgramName << ": " << message << "\nTry '" << kProgramName
-      << " --help' for more information.\n";
-  return kExitUsage;
+// The standard output's failure, as a message says it: which stream, and the system's reason
+// where the failed write left one.
+EWriteError StandardOutputError(int systemError) {
+  EWriteError error(systemError);
+  std::string context = "the standard output";
+  if (systemError != 0) context.append(": ").append(SystemErrorText(systemError));
+  error.SetContext(std::move(context));
+  return error;
 }
 
-// Shown exactly as the window's error box would show it, in the terminal's character set.
-int Failure(std::ostream& err, const std::string& message, const std::string& terminalCodePage) {
-  err << EncodeText(ErrorBoxText(message), terminalCodePage) << '\n';
-  return kExitFailure;
-}
-
+// errno is cleared first, so that a failed write leaves its own reason there for the message.
 void Write(std::ostream& out, const std::string& bytes) {
+  errno = 0;
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The text in the code page; where characters became "?", the message that names the lines.
+std::string EncodeNaming(std::string_view text, const std::string& codePage, std::string_view what,
+                         std::vector<std::string>& lost) {
+  bool anyLost = false;
+  std::string bytes = TextEncoder(codePage).Encode(text, &anyLost);
+  if (anyLost) lost.push_back(LostLinesMessage(what, codePage, LostLines(text, codePage)));
+  return bytes;
 }
 
 // Everything asked for is computed before the first byte goes out or the first file is touched,
 // so a fault in the calculation or the spectra prints nothing and leaves every file as it was.
-void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
-                         std::ostream& out) {
+// Returns the messages of texts the code page could not hold, which went out with "?".
+std::vector<std::string> WriteReportOrTables(const CliOptions& options, const std::string& codePage,
+                                             std::ostream& out) {
+  std::vector<std::string> lost;
   const ParameterSet p = CalculateParameters(options);
   // Read in every mode, so a wrong period is reported whatever else is asked for.
   const std::vector<SpectrumReading> readings =
@@ -67,15 +82,15 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
                                  options.k1, options.k2, options.k3, options.rareTgIncrement,
                                  options.veryRareTgIncrement, options.betaMax},
                                 p, options.siteClass, readings));
-    return;
+    return lost;
   }
   if (!options.report && !options.pdf && !options.chart) {
     std::string tables = FormatResultTables(p);
     if (!readings.empty()) {
       tables.append("\n").append(FormatSpectrumReadingTable(options.siteClass, readings));
     }
-    Write(out, EncodeText(tables, codePage));
-    return;
+    Write(out, EncodeNaming(tables, codePage, "the result tables", lost));
+    return lost;
   }
   const GridTexts pga = MakeResultGrid(ResultGrid::Pga, p);
   const GridTexts period = MakeResultGrid(ResultGrid::Period, p);
@@ -84,8 +99,12 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   const char* tgZoneItem = kTgZoneItems[options.tgZoneIndex];
   std::string report;
   if (options.report) {
-    report =
-        ReportBytes(codePage, pgaItem, tgZoneItem, p, pga, period, platform, options.siteClass);
+    const std::string name = *options.report == "-"
+                                 ? "the report"
+                                 : "the report \"" + FileNameText(*options.report) + "\"";
+    report = EncodeNaming(JoinReportLines(BuildReportLines(pgaItem, tgZoneItem, p, pga, period,
+                                                           platform, options.siteClass)),
+                          codePage, name, lost);
   }
   std::string pdf, chart;
 #ifdef GB_HAVE_EXPORT
@@ -112,14 +131,18 @@ void WriteReportOrTables(const CliOptions& options, const std::string& codePage,
   WriteFilesSafely(files, [&] {
     if (toStdout == nullptr) return;
     Write(out, *toStdout);
-    if (!out.flush()) throw EWriteError();
+    if (!out.flush()) throw StandardOutputError(errno);
   });
+  return lost;
 }
 
 // Two outputs of one run that are one file would leave only the last one written: a usage error
 // naming them, empty where every output has a file of its own. `realStandardOutput`: the run
 // writes to the process's own standard output, whose file is compared too.
 std::string SameOutputProblem(const CliOptions& options, bool realStandardOutput) {
+  const auto sameFile = [](const std::filesystem::path& a, const std::filesystem::path& b) {
+    return a == b || AreOneFile(a, b);
+  };
   struct Output {
     const char* option;
     const std::string* name;
@@ -139,12 +162,13 @@ std::string SameOutputProblem(const CliOptions& options, bool realStandardOutput
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
     for (std::size_t j = i + 1; j < files.size(); ++j) {
-      if (files[i].place == files[j].place) {
+      if (sameFile(files[i].place, files[j].place)) {
         return std::string(files[i].option) + " and " + files[j].option + " name the same file '" +
-               *files[j].name + "'";
+               FileNameText(*files[j].name) + "'";
       }
     }
-    if (toStandardOutput != nullptr && realStandardOutput && IsStandardOutputFile(files[i].place)) {
+    if (toStandardOutput != nullptr && realStandardOutput &&
+        IsStandardStreamFile(StandardStream::Output, files[i].place)) {
       return std::string(files[i].option) + " names the file the standard output goes to, where " +
              toStandardOutput + " - writes";
     }
@@ -152,87 +176,155 @@ std::string SameOutputProblem(const CliOptions& options, bool realStandardOutput
   return {};
 }
 
+// The batch's output replacing its own input would lose the sites before they are read: a usage
+// error naming them, empty where they are different files. `realStreams`: the run reads and
+// writes the process's own standard streams, whose files are compared too.
+std::string BatchOverwritesInputProblem(const CliOptions& options, bool realStreams) {
+  const bool fromStandardInput = *options.batch == "-";
+  const bool toStandardOutput = !options.output || *options.output == "-";
+  if (fromStandardInput && toStandardOutput) {
+    return realStreams && StandardStreamsAreOneFile()
+               ? "the standard output goes to the file the standard input comes from, where "
+                 "--batch - reads"
+               : "";
+  }
+  if (toStandardOutput) {
+    return realStreams && IsStandardStreamFile(StandardStream::Output, PathFromText(*options.batch))
+               ? "the standard output goes to the file --batch reads, '" +
+                     FileNameText(*options.batch) + "'"
+               : "";
+  }
+  const std::filesystem::path output = WriteTargetOf(PathFromText(*options.output));
+  if (fromStandardInput) {
+    return IsStandardStreamFile(StandardStream::Input, output)
+               ? "--output names the file the standard input comes from, where --batch - reads"
+               : "";
+  }
+  const std::filesystem::path input = PathFromText(*options.batch);
+  if (output == WriteTargetOf(input) || AreOneFile(input, output)) {
+    return "--batch and --output name the same file '" + FileNameText(*options.output) + "'";
+  }
+  return {};
+}
+
 // The one message of a failed or short write to the standard output.
-int Flushed(std::ostream& out, std::ostream& err, const std::string& terminalCodePage) {
+// The caller clears errno before its first write, so that a failed one leaves its reason there.
+int Flushed(std::ostream& out, CliMessages& messages) {
   if (out.flush()) return kExitSuccess;
-  return Failure(err, EWriteError().Message(), terminalCodePage);
+  return messages.Failure(StandardOutputError(errno));
+}
+
+// The option texts a message may repeat, so that a long one is cut there.
+std::vector<const std::string*> TypedTexts(const CliOptions& options) {
+  std::vector<const std::string*> texts = {&options.k1,
+                                           &options.k2,
+                                           &options.k3,
+                                           &options.rareTgIncrement,
+                                           &options.veryRareTgIncrement,
+                                           &options.betaMax};
+  for (const std::string& period : options.periods) texts.push_back(&period);
+  return texts;
 }
 
 }  // namespace
 
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   UseExtendedPrecision();
-  // Names, texts and messages of the terminal are in the locale's character set.
+  // Messages go out in the stream's character set; the arguments they repeat and the file names
+  // come in the command line's.
   const std::string terminalCodePage = SystemCodePage();
-  SetFileNameCodePage(terminalCodePage);
+  const std::string argumentCodePage = CommandLineCodePage();
+  SetFileNameCodePage(argumentCodePage);
+  CliMessages messages(err, terminalCodePage);
   // Set before the arguments are read: list items are matched by their numbers too.
   DecimalSeparator = u'.';
   ThousandSeparator = u',';
-  const ParsedCommandLine parsed = ParseCommandLine(args);
+  const ParsedCommandLine parsed = ParseCommandLine(args, argumentCodePage);
   switch (parsed.action) {
     case CliAction::Help:
+      errno = 0;
       out << UsageText();
-      return Flushed(out, err, terminalCodePage);
+      return Flushed(out, messages);
     case CliAction::Version:
+      errno = 0;
       out << kProgramName << ' ' << GB18306_VERSION << '\n';
-      return Flushed(out, err, terminalCodePage);
+      return Flushed(out, messages);
     case CliAction::UsageError:
-      return UsageError(err, parsed.error);
+      return messages.Usage(parsed.error);
     case CliAction::Run:
       break;
   }
   const std::string codePage =
       parsed.options.encoding ? CanonicalCodePageName(*parsed.options.encoding) : terminalCodePage;
-  if (!IsKnownCodePage(codePage)) return UsageError(err, "unknown encoding '" + codePage + "'");
+  if (!IsKnownCodePage(codePage)) {
+    return messages.Usage("unknown encoding '" + EchoOf(codePage, argumentCodePage) + "'");
+  }
   if (!IsAsciiCompatible(codePage)) {
-    return UsageError(err, "encoding '" + codePage +
-                               "' is not ASCII-compatible: CR, LF, the digits, ',' and '.' must "
-                               "be the single bytes they are in ASCII");
+    return messages.Usage("encoding '" + EchoOf(codePage, argumentCodePage) +
+                          "' is not ASCII-compatible: CR, LF, the digits, ',' and '.' must "
+                          "be the single bytes they are in ASCII");
   }
   if (&out == &std::cout) SetStandardStreamCodePage(StandardStream::Output, codePage);
 #ifndef GB_HAVE_EXPORT
   if (parsed.options.pdf || parsed.options.chart) {
-    return UsageError(err, "this build writes no PDF or chart images (built without Qt)");
+    return messages.Usage("this build writes no PDF or chart images (built without Qt)");
   }
 #endif
 
   // Binary PDF bytes would garble the terminal rather than land anywhere useful.
   if (parsed.options.pdf == "-" && &out == &std::cout && IsTerminal(StandardStream::Output)) {
-    return UsageError(err,
-                      "--pdf - would write binary PDF onto the terminal; redirect the standard "
-                      "output to a file or a program, or name a file");
+    return messages.Usage(
+        "--pdf - would write binary PDF onto the terminal; redirect the standard "
+        "output to a file or a program, or name a file");
   }
 
   if (const std::string problem = SameOutputProblem(parsed.options, &out == &std::cout);
       !problem.empty()) {
-    return UsageError(err, problem);
+    return messages.Usage(problem);
   }
 
+  const CliOptions utf8 = WithUtf8Texts(parsed.options, argumentCodePage);
+  const std::vector<const std::string*> typed = TypedTexts(utf8);
   if (parsed.options.batch) {
-    if (const std::string problem = BatchUsageProblem(parsed.options); !problem.empty()) {
-      return UsageError(err, problem);
+    if (const std::string problem = BatchUsageProblem(parsed.options, argumentCodePage);
+        !problem.empty()) {
+      return messages.Usage(problem);
+    }
+    if (const std::string problem = BatchOverwritesInputProblem(parsed.options, &out == &std::cout);
+        !problem.empty()) {
+      return messages.Usage(problem);
     }
     // The factor options are the rows' defaults: a rejected one fails at once, as in every mode,
     // not only in rows that happen to leave the cell empty.
-    const CliOptions utf8 = WithUtf8Texts(parsed.options, terminalCodePage);
-    for (const std::string* text : {&utf8.k1, &utf8.k2, &utf8.k3, &utf8.rareTgIncrement,
-                                    &utf8.veryRareTgIncrement, &utf8.betaMax}) {
+    const std::pair<const char*, const std::string*> defaults[] = {
+        {"k1", &utf8.k1},
+        {"k2", &utf8.k2},
+        {"k3", &utf8.k3},
+        {"rare_tg_increment", &utf8.rareTgIncrement},
+        {"very_rare_tg_increment", &utf8.veryRareTgIncrement},
+        {"beta_max", &utf8.betaMax}};
+    for (const auto& [input, text] : defaults) {
       try {
         ParseDecimalText(*text);
-      } catch (const Exception& e) {
-        return Failure(err, e.Message(), terminalCodePage);
+      } catch (Exception& e) {
+        e.SetContext(input);
+        return messages.Failure(e, typed);
       }
     }
     // The progress line only where a person watches the program's own standard error.
     const bool progressLine = &err == &std::cerr && IsTerminal(StandardStream::Error);
-    return RunBatchCli(utf8, {codePage, terminalCodePage, progressLine}, out, err);
+    return RunBatchCli(utf8, {codePage, terminalCodePage, progressLine}, out, messages);
   }
+  std::vector<std::string> lost;
   try {
-    WriteReportOrTables(WithUtf8Texts(parsed.options, terminalCodePage), codePage, out);
+    lost = WriteReportOrTables(utf8, codePage, out);
   } catch (...) {
-    return Failure(err, CurrentError(true).Message(), terminalCodePage);
+    return messages.Failure(CurrentError(true), typed);
   }
-  return Flushed(out, err, terminalCodePage);
+  const int status = Flushed(out, messages);
+  // Written all the same, as the batch does; but a script must notice the "?".
+  for (const std::string& message : lost) messages.Line(message);
+  return status != kExitSuccess || lost.empty() ? status : kExitFailure;
 }
 
 }  // namespace gb

@@ -14,4 +14,7 @@ void PrepareCommandLineProcess();
 // bytes), in UTF-8 on Windows, whatever the code page.
 std::vector<std::string> CommandLineArguments(int argc, char** argv);
 
+// The code page of those arguments: the locale's character set on POSIX, UTF-8 on Windows.
+std::string CommandLineCodePage();
+
 }  // namespace gb

@@ -15,9 +15,12 @@ bool IsTerminal(StandardStream stream);
 // writing only, a folder), so that such an input is not taken for an empty one.
 int StandardInputError();
 
-// Whether the standard output is the file at `path` (redirected into it), so that writing both
-// would lose one of the two.
-bool IsStandardOutputFile(const std::filesystem::path& path);
+// Whether the stream is the file at `path` (redirected into or from it), so that writing both
+// would lose one of the two, or reading one while replacing the other would lose the input.
+bool IsStandardStreamFile(StandardStream stream, const std::filesystem::path& path);
+
+// Whether the standard input and output are one file (read from and appended to it).
+bool StandardStreamsAreOneFile();
 
 // The code page of the bytes the program writes to the stream from now on. A Windows console
 // shows them through the system's UTF-16 text output, so they read right whatever the console's

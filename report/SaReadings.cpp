@@ -32,7 +32,14 @@ std::vector<SpectrumReading> ReadSpectrumAtTexts(const ParameterSet& p, int site
   std::vector<SpectrumReading> readings;
   readings.reserve(periodTexts.size());
   for (const std::string& text : periodTexts) {
-    readings.push_back(ReadSpectrum(p, siteClass, ParsePeriodText(text)));
+    double period;
+    try {
+      period = ParsePeriodText(text);
+    } catch (Exception& e) {
+      e.SetContext("period");
+      throw;
+    }
+    readings.push_back(ReadSpectrum(p, siteClass, period));
   }
   return readings;
 }

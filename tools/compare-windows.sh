@@ -30,6 +30,11 @@ cases=(
   "--period 0.1 --period 0.2 --site I0 --encoding GBK"
   "--encoding NO-SUCH"
   "--encoding UTF-16"
+  # Messages repeat Chinese and full-width arguments in the stream's code page, long ones cut.
+  "--pga 北京"
+  "--k1 ２．９"
+  "--site 三类 --report -"
+  "--k3 x$(printf '7%.0s' {1..200})"
 )
 # Random factors: the same seed gives the same cases on every run.
 RANDOM=18306

@@ -1,5 +1,7 @@
 #include "platform/FilePaths.h"
 
+#include <sys/stat.h>
+
 namespace gb {
 
 std::filesystem::path PathFromText(std::string_view text) {
@@ -7,5 +9,11 @@ std::filesystem::path PathFromText(std::string_view text) {
 }
 
 std::string TextOfPath(const std::filesystem::path& path) { return path.string(); }
+
+bool AreOneFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  struct stat first, second;
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
 
 }  // namespace gb

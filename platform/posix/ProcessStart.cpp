@@ -2,6 +2,8 @@
 
 #include <csignal>
 
+#include "platform/SystemCodePage.h"
+
 namespace gb {
 
 void PrepareCommandLineProcess() {
@@ -12,5 +14,7 @@ void PrepareCommandLineProcess() {
 std::vector<std::string> CommandLineArguments(int argc, char** argv) {
   return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
+
+std::string CommandLineCodePage() { return SystemCodePage(); }
 
 }  // namespace gb

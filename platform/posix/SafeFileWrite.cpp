@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/SystemTexts.h"
+#include "platform/common/WriteErrorContext.h"
 #include "platform/posix/FileLock.h"
 #include "platform/posix/LinkIntoPlace.h"
 #include "platform/posix/SaveContent.h"
@@ -225,7 +226,7 @@ int OpenLocked(const std::string& file, bool create, FileDescriptor& out, bool& 
 
 // Pipes and terminals cannot be flushed to a disk (EINVAL); for them that is no failure.
 void Flush(int fd, bool regularFile) {
-  if (::fsync(fd) != 0 && (regularFile || errno != EINVAL)) throw EWriteError();
+  if (::fsync(fd) != 0 && (regularFile || errno != EINVAL)) throw EWriteError(errno);
 }
 
 // Claims the disk space of the new length before any former byte is overwritten, so a full
@@ -233,14 +234,15 @@ void Flush(int fd, bool regularFile) {
 // reserve space are written without.
 void ReserveLength(int fd, std::size_t length, off_t formerLength) {
   if (length == 0 || ::fallocate(fd, 0, 0, static_cast<off_t>(length)) == 0) return;
-  if (errno == EOPNOTSUPP) return;
+  const int error = errno;
+  if (error == EOPNOTSUPP) return;
   struct stat status;
   if (::fstat(fd, &status) == 0 && status.st_size != formerLength) {
     if (::ftruncate(fd, formerLength) != 0) {
       // the error below says the save failed either way
     }
   }
-  throw EWriteError();
+  throw EWriteError(error);
 }
 
 // Best effort: only root may hand a file to its former owner, and some file systems keep no
@@ -276,10 +278,10 @@ void WriteInPlace(FileDescriptor fd, const std::string& file, bool created, Save
     }
     content.WriteTo(fd.Get(), write);
     if (regularFile && ::ftruncate(fd.Get(), static_cast<off_t>(length)) != 0) {
-      throw EWriteError();
+      throw EWriteError(errno);
     }
     Flush(fd.Get(), regularFile);
-    if (!fd.Close()) throw EWriteError();
+    if (!fd.Close()) throw EWriteError(errno);
   } catch (...) {
     if (created) ::unlink(file.c_str());
     throw;
@@ -401,9 +403,11 @@ void Commit(PreparedFile& file, WriteCall write) {
 // Both public forms: the content, at hand or produced, goes the same way.
 void WriteContentSafely(const std::filesystem::path& path, SaveContent& content, WriteCall write,
                         TemporaryKind kind) {
-  PreparedFile file;
-  Prepare(file, path, content, write, kind);
-  Commit(file, write);
+  NamingTheFile(path, [&] {
+    PreparedFile file;
+    Prepare(file, path, content, write, kind);
+    Commit(file, write);
+  });
 }
 
 // The whole former content of a prepared file's target, to put back should a later file of its
@@ -473,7 +477,8 @@ void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<vo
   for (std::size_t i = 0; i < files.size(); ++i) {
     Entry& entry = entries[i];
     entry.content = std::make_unique<SaveContent>(files[i].bytes);
-    Prepare(entry.file, files[i].path, *entry.content, write, kind);
+    NamingTheFile(files[i].path,
+                  [&] { Prepare(entry.file, files[i].path, *entry.content, write, kind); });
     if (files.size() > 1) entry.former = FormerContent(entry.file);
   }
   if (beforeCommit) beforeCommit();
@@ -485,7 +490,10 @@ void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<vo
   }
   std::size_t committed = 0;
   try {
-    for (; committed < order.size(); ++committed) Commit(entries[order[committed]].file, write);
+    for (; committed < order.size(); ++committed) {
+      const std::size_t i = order[committed];
+      NamingTheFile(files[i].path, [&] { Commit(entries[i].file, write); });
+    }
   } catch (...) {
     // Rare (a rename refused after every new file was complete, a write in place that failed):
     // the files already in place, and one that failed while written in place, get their former
@@ -509,5 +517,7 @@ void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<vo
     throw;
   }
 }
+
+std::string WriteErrorReason(int systemError) { return SystemErrorText(systemError); }
 
 }  // namespace gb

@@ -32,7 +32,7 @@ int OpenScratchFile() {
 
 std::size_t LengthOf(int fd) {
   struct stat status;
-  if (::fstat(fd, &status) != 0) throw EWriteError();
+  if (::fstat(fd, &status) != 0) throw EWriteError(errno);
   return static_cast<std::size_t>(status.st_size);
 }
 
@@ -46,7 +46,9 @@ void WriteAll(int fd, std::string_view bytes, WriteCall write) {
   while (!bytes.empty()) {
     const std::ptrdiff_t written = write(fd, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0 || static_cast<std::size_t>(written) > bytes.size()) throw EWriteError();
+    if (written <= 0 || static_cast<std::size_t>(written) > bytes.size()) {
+      throw EWriteError(written < 0 ? errno : 0);
+    }
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
 }
@@ -63,7 +65,7 @@ void SaveContent::WriteTo(int fd, WriteCall write) {
     for (std::size_t offset = 0; offset < copyLength_;) {
       const ssize_t got = ::pread(copy_, chunk.data(), chunk.size(), static_cast<off_t>(offset));
       if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) throw EWriteError();
+      if (got <= 0) throw EWriteError(got < 0 ? errno : 0);
       WriteAll(fd, std::string_view(chunk.data(), static_cast<std::size_t>(got)), write);
       offset += static_cast<std::size_t>(got);
     }
@@ -75,7 +77,7 @@ void SaveContent::WriteTo(int fd, WriteCall write) {
 void SaveContent::WrittenTo(int fd) {
   if (bytesAtHand_ || copy_ >= 0) return;
   copy_ = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-  if (copy_ < 0) throw EWriteError();
+  if (copy_ < 0) throw EWriteError(errno);
   copyLength_ = LengthOf(copy_);
 }
 
@@ -83,7 +85,7 @@ std::size_t SaveContent::Length() {
   if (bytesAtHand_) return bytes_.size();
   if (copy_ < 0) {
     const int scratch = OpenScratchFile();
-    if (scratch < 0) throw EWriteError();
+    if (scratch < 0) throw EWriteError(errno);
     copy_ = scratch;
     (*produce_)([&](std::string_view piece) { WriteAll(scratch, piece, SystemWrite); });
     copyLength_ = LengthOf(copy_);

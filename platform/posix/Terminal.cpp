@@ -26,10 +26,19 @@ int StandardInputError() {
   return 0;
 }
 
-bool IsStandardOutputFile(const std::filesystem::path& path) {
-  struct stat output, file;
-  return ::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.c_str(), &file) == 0 &&
-         output.st_dev == file.st_dev && output.st_ino == file.st_ino;
+bool IsStandardStreamFile(StandardStream stream, const std::filesystem::path& path) {
+  const int fd = stream == StandardStream::Input    ? STDIN_FILENO
+                 : stream == StandardStream::Output ? STDOUT_FILENO
+                                                    : STDERR_FILENO;
+  struct stat open, file;
+  return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &file) == 0 &&
+         open.st_dev == file.st_dev && open.st_ino == file.st_ino;
+}
+
+bool StandardStreamsAreOneFile() {
+  struct stat input, output;
+  return ::fstat(STDIN_FILENO, &input) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
+         S_ISREG(input.st_mode) && input.st_dev == output.st_dev && input.st_ino == output.st_ino;
 }
 
 void SetStandardStreamCodePage(StandardStream, const std::string&) {}

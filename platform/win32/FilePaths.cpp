@@ -1,5 +1,6 @@
 #include "platform/FilePaths.h"
 
+#include "platform/win32/FileIdentity.h"
 #include "platform/win32/WideText.h"
 
 namespace gb {
@@ -9,5 +10,10 @@ std::filesystem::path PathFromText(std::string_view text) {
 }
 
 std::string TextOfPath(const std::filesystem::path& path) { return Utf8FromWide(path.wstring()); }
+
+bool AreOneFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  const std::optional<FileIdentity> first = IdentityOfFile(a);
+  return first && first == IdentityOfFile(b);
+}
 
 }  // namespace gb

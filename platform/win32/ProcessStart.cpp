@@ -36,4 +36,6 @@ std::vector<std::string> CommandLineArguments(int, char**) {
   return args;
 }
 
+std::string CommandLineCodePage() { return "UTF-8"; }
+
 }  // namespace gb

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/common/WriteErrorContext.h"
 #include "platform/win32/WideText.h"
 #include "text/Errors.h"
 
@@ -53,7 +54,7 @@ void WriteAll(HANDLE file, std::string_view bytes, WriteCall write) {
   while (!bytes.empty()) {
     const std::ptrdiff_t written =
         write(reinterpret_cast<FileHandle>(file), bytes.data(), bytes.size());
-    if (written <= 0) throw EWriteError();
+    if (written <= 0) throw EWriteError(written < 0 ? static_cast<int>(GetLastError()) : 0);
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
 }
@@ -156,10 +157,12 @@ class NewFile {
   // Flushed to disk and renamed over the target with write-through; the target is let go just
   // before. Throws EWriteError when the flush fails, EFCreateError when the rename does.
   void PutInPlace(Target& target) {
-    if (!FlushFileBuffers(file_.Get())) throw EWriteError();
-    if (deleteOnClose_ && !SetDeleteOnClose(false)) throw EWriteError();
+    if (!FlushFileBuffers(file_.Get())) throw EWriteError(static_cast<int>(GetLastError()));
+    if (deleteOnClose_ && !SetDeleteOnClose(false)) {
+      throw EWriteError(static_cast<int>(GetLastError()));
+    }
     deleteOnClose_ = false;
-    if (!file_.Close()) throw EWriteError();
+    if (!file_.Close()) throw EWriteError(static_cast<int>(GetLastError()));
     target.held.Close();
     if (!MoveFileExW(name_.c_str(), target.path.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -204,7 +207,8 @@ void PutAllInPlace(std::vector<Pending>& pending, WriteCall write) {
   for (std::size_t i = 0; i < pending.size(); ++i) {
     if (!pending[i].file) continue;
     try {
-      pending[i].file->PutInPlace(pending[i].target);
+      NamingTheFile(pending[i].target.path,
+                    [&] { pending[i].file->PutInPlace(pending[i].target); });
     } catch (...) {
       for (std::size_t j = 0; j < i; ++j) {
         if (!pending[j].file) continue;
@@ -234,12 +238,16 @@ void WriteFilesSafely(std::span<const FileToWrite> files, const std::function<vo
   for (const FileToWrite& f : files) pending.push_back({OpenTarget(f.path), nullptr, {}});
   // Devices and pipes first: their bytes cannot be called back.
   for (std::size_t i = 0; i < files.size(); ++i) {
-    if (pending[i].target.inPlace) WriteAll(pending[i].target.held.Get(), files[i].bytes, write);
+    if (!pending[i].target.inPlace) continue;
+    NamingTheFile(files[i].path,
+                  [&] { WriteAll(pending[i].target.held.Get(), files[i].bytes, write); });
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (pending[i].target.inPlace) continue;
-    pending[i].file = std::make_unique<NewFile>(pending[i].target.path, kind);
-    WriteAll(pending[i].file->Get(), files[i].bytes, write);
+    NamingTheFile(files[i].path, [&] {
+      pending[i].file = std::make_unique<NewFile>(pending[i].target.path, kind);
+      WriteAll(pending[i].file->Get(), files[i].bytes, write);
+    });
   }
   if (beforeCommit) beforeCommit();
   PutAllInPlace(pending, write);
@@ -253,14 +261,17 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes, 
 
 void WriteFileSafelyFrom(const std::filesystem::path& path, const ContentProducer& produce,
                          WriteCall write, TemporaryKind kind) {
-  std::vector<Pending> pending;
-  pending.push_back({OpenTarget(path), nullptr, {}});
-  Target& target = pending.front().target;
-  const HANDLE into =
-      target.inPlace ? target.held.Get()
-                     : (pending.front().file = std::make_unique<NewFile>(target.path, kind))->Get();
-  produce([&](std::string_view piece) { WriteAll(into, piece, write); });
-  if (!target.inPlace) PutAllInPlace(pending, write);
+  NamingTheFile(path, [&] {
+    std::vector<Pending> pending;
+    pending.push_back({OpenTarget(path), nullptr, {}});
+    Target& target = pending.front().target;
+    const HANDLE into =
+        target.inPlace
+            ? target.held.Get()
+            : (pending.front().file = std::make_unique<NewFile>(target.path, kind))->Get();
+    produce([&](std::string_view piece) { WriteAll(into, piece, write); });
+    if (!target.inPlace) PutAllInPlace(pending, write);
+  });
 }
 
 std::filesystem::path WriteTargetOf(const std::filesystem::path& path) {
@@ -269,6 +280,10 @@ std::filesystem::path WriteTargetOf(const std::filesystem::path& path) {
   if (error) return path;
   std::filesystem::path landing = std::filesystem::weakly_canonical(absolute, error);
   return error ? absolute : landing;
+}
+
+std::string WriteErrorReason(int systemError) {
+  return WindowsErrorText(static_cast<DWORD>(systemError));
 }
 
 }  // namespace gb

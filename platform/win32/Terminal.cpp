@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/win32/ConsoleText.h"
+#include "platform/win32/FileIdentity.h"
 
 namespace gb {
 
@@ -72,17 +73,14 @@ int StandardInputError() {
   return 0;
 }
 
-bool IsStandardOutputFile(const std::filesystem::path& path) {
-  BY_HANDLE_FILE_INFORMATION output{}, file{};
-  if (!GetFileInformationByHandle(StandardHandle(StandardStream::Output), &output)) return false;
-  const HANDLE handle =
-      CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
-  const bool known = GetFileInformationByHandle(handle, &file) != 0;
-  CloseHandle(handle);
-  return known && output.dwVolumeSerialNumber == file.dwVolumeSerialNumber &&
-         output.nFileIndexHigh == file.nFileIndexHigh && output.nFileIndexLow == file.nFileIndexLow;
+bool IsStandardStreamFile(StandardStream stream, const std::filesystem::path& path) {
+  const std::optional<FileIdentity> open = IdentityOfHandle(StandardHandle(stream));
+  return open && open == IdentityOfFile(path);
+}
+
+bool StandardStreamsAreOneFile() {
+  const std::optional<FileIdentity> input = IdentityOfHandle(StandardHandle(StandardStream::Input));
+  return input && input == IdentityOfHandle(StandardHandle(StandardStream::Output));
 }
 
 }  // namespace gb

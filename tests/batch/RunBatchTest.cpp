@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <sstream>
 
 #include "CsvRecords.h"
@@ -16,10 +18,14 @@ struct Recorder : BatchObserver {
   std::vector<std::pair<long long, std::string>> failures;
   long long stopAfter = -1;
   long long lastProgress = 0;
-  void RowFailed(long long line, const std::string& message) override {
+  void RowFailed(long long line, const std::string& message, const std::string& context) override {
     failures.emplace_back(line, message);
+    contexts.push_back(context);
   }
+  std::vector<std::string> contexts;
+  std::function<void()> onProgress;
   bool Progress(long long rows, long long bytes) override {
+    if (onProgress) onProgress();
     lastProgress = rows;
     lastBytes = bytes;
     return stopAfter < 0 || rows < stopAfter;
@@ -42,9 +48,10 @@ struct Output {
 };
 
 Output RunOn(const std::string& input, const BatchSettings& settings = Defaults(),
-             long long stopAfter = -1) {
+             long long stopAfter = -1, std::function<void()> onProgress = {}) {
   Output output;
   output.recorder.stopAfter = stopAfter;
+  output.recorder.onProgress = std::move(onProgress);
   std::istringstream in(input);
   output.summary = RunBatch(
       in, settings, [&](std::string_view bytes) { output.text.append(bytes); }, output.recorder);
@@ -124,6 +131,15 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"LongCellIsCut", "0.10,0.40," + std::string(100000, '7') + "x,,,",
                 "'" + std::string(64, '7') + "…' is not a valid floating point value.", ""}),
     [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
+
+// The observer hears which column a rejected text came from; the error cell keeps the message.
+TEST(RunBatch, FailedRowsNameTheColumn) {
+  const Output out = RunOn(
+      "pga,zone,k3,beta_max,period\n0.05,0.35,x,,\n0.05,0.35,,1e999,\n0.05,0.35,,,-1\n"
+      "0.05,0.3,,,\n");
+  EXPECT_EQ(out.recorder.contexts, (std::vector<std::string>{"k3", "beta_max", "period", ""}));
+  EXPECT_EQ(Records(out.text)[1][5], "'x' is not a valid floating point value.");
+}
 
 TEST(RunBatch, FailedRowsAreCountedAndTheFirstKept) {
   const Output out = RunOn("pga,zone\n0.05,0.35\n\"x\ny\",0.35\n0.05,0.35\n9,0.35\n");
@@ -240,6 +256,52 @@ TEST(RunBatch, TextTheOutputCannotHoldIsReported) {
   ASSERT_EQ(records.size(), 5u);
   EXPECT_EQ(records[1][2], "??");
   EXPECT_EQ(records[1][5], "0.0120");  // results kept
+}
+
+// Read as another code page, an input that is valid UTF-8 with text beyond ASCII is most likely
+// a UTF-8 file given the wrong code page: the summary says so, and only then.
+TEST(RunBatch, Utf8InputReadAsAnotherCodePage) {
+  const struct {
+    const char* input;
+    const char* codePage;
+    bool alsoUtf8;
+  } kCases[] = {
+      {"pga,zone,\xE5\x9C\xB0\xE7\x82\xB9\n0.05,0.35,x\n", "GBK", true},   // 地点 in UTF-8
+      {"pga,zone,id\n0.05,0.35,\xE5\x8C\x97\xE4\xBA\xAC\n", "GBK", true},  // 北京 in a row
+      {"pga,zone,id\n0.05,0.35,\xD6\xD0\xCE\xC4\n", "GBK", false},         // 中文 in GBK
+      {"pga,zone,id\n0.05,0.35,plain\n", "GBK", false},                    // ASCII only
+      {"pga,zone,id\n0.05,0.35,\xE4\xB8\xAD\xE6\x96\x87\n", "UTF-8", false},
+  };
+  for (const auto& c : kCases) {
+    BatchSettings settings = Defaults();
+    settings.inputCodePage = c.codePage;
+    EXPECT_EQ(RunOn(c.input, settings).summary.alsoUtf8, c.alsoUtf8) << c.input;
+  }
+}
+
+// A batch reads and writes with the separators in force when its settings were made: a change of
+// the process-wide ones while it runs (the window handles a settings change between two rows) is
+// not seen by later rows, and is not lost either.
+TEST(RunBatch, SeparatorsChangedMidRunAreNotSeenByLaterRows) {
+  const NumberSeparators window = CurrentNumberSeparators();
+  DecimalSeparator = u'.';
+  ThousandSeparator = u',';
+  const BatchSettings settings = Defaults();
+  std::string input = "pga,zone,k1\n";
+  for (int i = 0; i < 1500; ++i) input += "0.20,0.40,2.5\n";
+  // The user switches to a decimal comma while the first rows are done.
+  const Output out = RunOn(input, settings, -1, [] {
+    DecimalSeparator = u',';
+    ThousandSeparator = u'.';
+  });
+  EXPECT_EQ(CurrentNumberSeparators(), (NumberSeparators{u',', u'.'}));
+  DecimalSeparator = window.decimal;
+  ThousandSeparator = window.thousand;
+  const auto records = Records(out.text);
+  ASSERT_EQ(records.size(), 1501u);
+  EXPECT_EQ(out.summary.failedRows, 0) << records[1500][3];
+  EXPECT_EQ(records[1][4], "0.0484");  // frequent I0, with the point of the start
+  EXPECT_EQ(records[1500], records[1]);
 }
 
 TEST(RunBatch, ProgressCountsTheBytesRead) {

@@ -70,8 +70,11 @@ TEST(CliProcess, ErrorsExitWithTheirMessage) {
     int status;
     std::string err;
   } kCases[] = {
-      {{"--k2", "abc", "--report", "r.csv"}, 1, "'abc' is not a valid floating point value.\n"},
-      {{"--k1", "1e309", "--report", "r.csv"}, 1, "Floating point overflow.\n"},
+      {{"--k2", "abc", "--report", "r.csv"},
+       1,
+       "'abc' is not a valid floating point value. (--k2)\n"},
+      {{"--k1", "1e309", "--report", "r.csv"}, 1, "Floating point overflow. (--k1)\n"},
+      {{"--k1=", "--report", "r.csv"}, 1, "'' is not a valid floating point value. (--k1)\n"},
       // The very rare platform, 100 x 0.4e308 g, goes beyond the double range.
       {{"--pga", "0.40", "--k1", "1e308", "--beta-max", "100", "--report", "r.csv"},
        1,
@@ -239,7 +242,7 @@ TEST(CliProcess, ChartPngAtTheDefaultSizeAndExportErrors) {
        "Cannot create file \"/no/such/dir/c.svg\". No such file or directory.\n"},
       {{"--k1", "abc", "--pdf", "s.pdf", "--chart", "c.png"},
        1,
-       "'abc' is not a valid floating point value.\n"},
+       "'abc' is not a valid floating point value. (--k1)\n"},
       {{"--chart", "c.gif"},
        2,
        "gb18306-cli: the chart file 'c.gif' must end in .png or .svg\nTry 'gb18306-cli --help' "
@@ -288,10 +291,14 @@ TEST(CliProcess, OutputsNamingOneFile) {
   const TempFolder work;
   fs::create_symlink("r.csv", work / "alias.csv");
   const std::string hint = "\nTry 'gb18306-cli --help' for more information.\n";
+  WriteFile(work / "former.csv", "former");
+  fs::create_hard_link(work / "former.csv", work / "hard.svg");
   const std::pair<std::vector<std::string>, std::string> kCases[] = {
       {{"--report", "r.csv", "--pdf", "r.csv"}, "--report and --pdf name the same file 'r.csv'"},
       {{"--report", "r.csv", "--pdf", "./alias.csv"},
        "--report and --pdf name the same file './alias.csv'"},
+      {{"--report", "former.csv", "--chart", "hard.svg"},
+       "--report and --chart name the same file 'hard.svg'"},
       {{"--report", "-", "--pdf", "o.txt"},
        "--pdf names the file the standard output goes to, where --report - writes"},
   };
@@ -304,9 +311,85 @@ TEST(CliProcess, OutputsNamingOneFile) {
     EXPECT_EQ(run.err, "gb18306-cli: " + message + hint);
     EXPECT_FALSE(fs::exists(work / "r.csv"));
     EXPECT_EQ(ReadFile(work / "o.txt"), "") << args[3];  // opened for the run, nothing written
+    EXPECT_EQ(ReadFile(work / "former.csv"), "former");
   }
 }
 #endif
+
+// A batch whose output is its own input would replace the sites before they are read: a usage
+// error, whichever way the one file is named, with the input byte for byte as it was.
+TEST(CliProcess, BatchOutputThatIsItsInput) {
+  const TempFolder work;
+  const std::string sites = "pga,zone\n0.20,0.40\n";
+  WriteFile(work / "sites.csv", sites);
+  fs::create_directory(work / "sub");
+  fs::create_symlink("sites.csv", work / "link.csv");
+  fs::create_hard_link(work / "sites.csv", work / "hard.csv");
+  const std::string hint = "\nTry 'gb18306-cli --help' for more information.\n";
+  const struct {
+    std::vector<std::string> args;
+    bool fromStandardInput;
+    std::string message;
+    bool appendedToInput = false;  // standard output: >> sites.csv
+  } kCases[] = {
+      {{"--batch", "sites.csv", "--format", "csv"},
+       false,
+       "the standard output goes to the file --batch reads, 'sites.csv'",
+       true},
+      {{"--batch", "-", "--format", "csv"},
+       true,
+       "the standard output goes to the file the standard input comes from, where --batch - "
+       "reads",
+       true},
+      {{"--batch", "sites.csv", "--output", "sites.csv", "--format", "jsonl"},
+       false,
+       "--batch and --output name the same file 'sites.csv'"},
+      {{"--batch", "sites.csv", "--output", "sub/../sites.csv"},
+       false,
+       "--batch and --output name the same file 'sub/../sites.csv'"},
+      {{"--batch", (work / "sites.csv").string(), "--output", "./sites.csv"},
+       false,
+       "--batch and --output name the same file './sites.csv'"},
+      {{"--batch", "sites.csv", "--output", "link.csv"},
+       false,
+       "--batch and --output name the same file 'link.csv'"},
+      {{"--batch", "link.csv", "--output", "sites.csv"},
+       false,
+       "--batch and --output name the same file 'sites.csv'"},
+      {{"--batch", "sites.csv", "--output", "hard.csv"},
+       false,
+       "--batch and --output name the same file 'hard.csv'"},
+      {{"--batch", "-", "--output", "sites.csv"},
+       true,
+       "--output names the file the standard input comes from, where --batch - reads"},
+      {{"--batch", "-", "--output", "hard.csv"},
+       true,
+       "--output names the file the standard input comes from, where --batch - reads"},
+  };
+  const std::set<std::string> entries = Entries(work.Path());
+  for (const auto& c : kCases) {
+    Launch launch(c.args, work.Path());
+    if (c.fromStandardInput) launch.standardInput = (work / "sites.csv").string();
+    if (c.appendedToInput) {
+      launch.standardOutput = (work / "sites.csv").string();
+      launch.appendOutput = true;
+    }
+    const Outcome run = RunToEnd(launch);
+    EXPECT_EQ(run.status, 2) << c.args[3];
+    EXPECT_EQ(run.err, "gb18306-cli: " + c.message + hint);
+    if (!c.appendedToInput) {
+      EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(ReadFile(work / "sites.csv"), sites) << c.args[3];
+    EXPECT_EQ(Entries(work.Path()), entries);
+  }
+  // Another file is no problem, nor is the standard input from one file and the output to another.
+  Launch other({"--batch", "-", "--output", "out.csv"}, work.Path());
+  other.standardInput = (work / "sites.csv").string();
+  EXPECT_EQ(RunToEnd(other).status, 0);
+  EXPECT_EQ(RunToEnd(Launch({"--batch", "hard.csv", "--output", "out.csv"}, work.Path())).status,
+            0);
+}
 
 TEST(CliProcess, VersionHelpAndTables) {
   const TempFolder work;

@@ -6,10 +6,15 @@
 
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
+#include "cli/RunCli.h"
+#include "platform/SystemCodePage.h"
+#include "platform/TextEncoding.h"
+#include "platform/win32/ConsoleText.h"
 #include "platform/win32/WideText.h"
 
 namespace gb {
@@ -39,15 +44,16 @@ HANDLE Inheritable(const fs::path& path, DWORD access, DWORD disposition) {
                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// Runs the program in `folder` with UTF-8 arguments; without input it starts with none.
+// Runs the program in `folder` with UTF-8 arguments; without input it starts with none, with
+// `inputFile` it reads that file.
 Outcome RunProgram(const std::vector<std::string>& args, const fs::path& folder,
-                   bool withInput = true) {
+                   bool withInput = true, const fs::path& inputFile = "NUL") {
   const TempFolder capture;
   std::wstring line = L"\"" + Program().wstring() + L"\"";
   for (const std::string& arg : args) line += L" \"" + WideFromUtf8(arg) + L"\"";
   const HANDLE out = Inheritable(capture / "out", GENERIC_WRITE, CREATE_ALWAYS);
   const HANDLE err = Inheritable(capture / "err", GENERIC_WRITE, CREATE_ALWAYS);
-  const HANDLE in = withInput ? Inheritable("NUL", GENERIC_READ, OPEN_EXISTING) : nullptr;
+  const HANDLE in = withInput ? Inheritable(inputFile, GENERIC_READ, OPEN_EXISTING) : nullptr;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -110,8 +116,10 @@ TEST(CliProcessWin32, ErrorsExitWithTheirMessage) {
     DWORD status;
     std::string err;  // the whole message, or its start when it ends in the system's text
   } kCases[] = {
-      {{"--k2", "abc", "--report", "r.csv"}, 1, "'abc' is not a valid floating point value.\n"},
-      {{"--k1", "1e309", "--report", "r.csv"}, 1, "Floating point overflow.\n"},
+      {{"--k2", "abc", "--report", "r.csv"},
+       1,
+       "'abc' is not a valid floating point value. (--k2)\n"},
+      {{"--k1", "1e309", "--report", "r.csv"}, 1, "Floating point overflow. (--k1)\n"},
       {{"--pga", "0.40", "--k1", "1e308", "--beta-max", "100", "--report", "r.csv"},
        1,
        "Floating point overflow.\n"},
@@ -130,12 +138,103 @@ TEST(CliProcessWin32, ErrorsExitWithTheirMessage) {
     const Outcome run = RunProgram(c.args, work.Path());
     EXPECT_EQ(run.status, c.status) << c.args[0];
     EXPECT_TRUE(run.err.starts_with(c.err)) << run.err;
-    EXPECT_TRUE(run.err.ends_with(".\n") || run.err.ends_with(hint)) << run.err;
+    EXPECT_TRUE(run.err.ends_with(".\n") || run.err.ends_with(")\n") || run.err.ends_with(hint))
+        << run.err;
     EXPECT_EQ(run.out, "");
   }
   EXPECT_EQ(ReadFile(work / "r.csv"), former);
   EXPECT_EQ(Entries(work.Path()), (std::set<std::wstring>{L"folder", L"r.csv"}));
   EXPECT_TRUE(Entries(work / "folder").empty());
+}
+
+// A batch whose output is its own input is refused before anything is read or written, however
+// the one file is named.
+TEST(CliProcessWin32, BatchOutputThatIsItsInput) {
+  const TempFolder work;
+  const std::string sites = "pga,zone\r\n0.20,0.40\r\n";
+  WriteFile(work / "sites.csv", sites);
+  fs::create_directory(work / "sub");
+  ASSERT_TRUE(CreateHardLinkW((work / "hard.csv").c_str(), (work / "sites.csv").c_str(), nullptr));
+  const std::string hint = "\nTry 'gb18306-cli --help' for more information.\n";
+  const struct {
+    std::vector<std::string> args;
+    bool fromStandardInput;
+    std::string message;
+  } kCases[] = {
+      {{"--batch", "sites.csv", "--output", "sites.csv", "--format", "jsonl"},
+       false,
+       "--batch and --output name the same file 'sites.csv'"},
+      {{"--batch", "sites.csv", "--output", "sub\\..\\SITES.CSV"},
+       false,
+       "--batch and --output name the same file 'sub\\..\\SITES.CSV'"},
+      {{"--batch", "sites.csv", "--output", "hard.csv"},
+       false,
+       "--batch and --output name the same file 'hard.csv'"},
+      {{"--batch", "-", "--output", "sites.csv"},
+       true,
+       "--output names the file the standard input comes from, where --batch - reads"},
+  };
+  for (const auto& c : kCases) {
+    const Outcome run =
+        RunProgram(c.args, work.Path(), true, c.fromStandardInput ? work / "sites.csv" : "NUL");
+    EXPECT_EQ(run.status, 2u) << c.args[3];
+    EXPECT_EQ(run.err, "gb18306-cli: " + c.message + hint);
+    EXPECT_EQ(ReadFile(work / "sites.csv"), sites) << c.args[3];
+    EXPECT_EQ(Entries(work.Path()), (std::set<std::wstring>{L"hard.csv", L"sites.csv", L"sub"}));
+  }
+}
+
+// Every message is in the stream's one code page: the arguments it repeats come as Unicode and
+// go out in the ANSI code page with the rest, cut when long, control characters written out.
+TEST(CliProcessWin32, MessagesRepeatArgumentsInTheStreamsCodePage) {
+  const TempFolder work;
+  const std::string hint = "\nTry 'gb18306-cli --help' for more information.\n";
+  const std::string cut = std::string(64, '7') + "\xE2\x80\xA6";  // …
+  const struct {
+    std::vector<std::string> args;
+    DWORD status;
+    std::string err;  // UTF-8
+  } kCases[] = {
+      {{"--pga", "\xE5\x8C\x97\xE4\xBA\xAC"},  // 北京
+       2,
+       "gb18306-cli: '\xE5\x8C\x97\xE4\xBA\xAC' is not a choice of --pga; choose one of "
+       "0.05, 0.10, 0.15, 0.20, 0.30, 0.40" +
+           hint},
+      {{"--k1", "\xEF\xBC\x92\xEF\xBC\x8E\xEF\xBC\x99"},  // ２．９
+       1,
+       "'\xEF\xBC\x92\xEF\xBC\x8E\xEF\xBC\x99' is not a valid floating point value. (--k1)\n"},
+      {{"--k2=" + std::string(100000, '7')},
+       1,
+       "'" + cut + "' is not a valid floating point value. (--k2)\n"},
+      {{"--site", "\x1B[31m"},
+       2,
+       "gb18306-cli: '\\x1B[31m' is not a choice of --site; choose one of I0, I1, II, III, IV" +
+           hint},
+  };
+  for (const auto& c : kCases) {
+    const Outcome run = RunProgram(c.args, work.Path());
+    EXPECT_EQ(run.status, c.status) << c.args[0];
+    EXPECT_EQ(run.err, EncodeText(c.err, SystemCodePage())) << c.args[0];
+  }
+}
+
+// On a console the same message goes out as text: what the ANSI code page holds of the argument
+// reads as typed, whatever else the stream carries.
+TEST(CliProcessWin32, MessagesReachAConsoleAsText) {
+  std::wstring shown;
+  ConsoleTextBuffer console(SystemCodePage(), [&](std::wstring_view text) {
+    shown += text;
+    return true;
+  });
+  std::ostream err(&console);
+  std::ostringstream out;
+  const std::string pga = "\xE5\x8C\x97\xE4\xBA\xAC";  // 北京
+  const std::string_view args[] = {"--pga", pga};
+  EXPECT_EQ(RunCli(args, out, err), kExitUsage);
+  err.flush();
+  const std::string message = "gb18306-cli: '" + pga + "' is not a choice of --pga";
+  const std::string held = DecodeText(EncodeText(message, SystemCodePage()), SystemCodePage());
+  EXPECT_TRUE(shown.starts_with(WideFromUtf8(held))) << Utf8FromWide(shown);
 }
 
 // A standard input that cannot be read is the system's error, not an input without a header.

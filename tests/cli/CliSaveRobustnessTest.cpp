@@ -33,7 +33,7 @@ TEST(CliSave, FullStandardOutputIsAStreamWriteError) {
     launch.standardOutput = "/dev/full";
     const Outcome run = RunToEnd(launch);
     EXPECT_EQ(run.status, 1) << (args.empty() ? "tables" : args[0]);
-    EXPECT_EQ(run.err, "Stream write error.\n");
+    EXPECT_EQ(run.err, "Stream write error. (the standard output: No space left on device)\n");
   }
 }
 
@@ -50,7 +50,12 @@ TEST(CliSave, FileSizeLimitIsAStreamWriteError) {
       const Outcome run = RunToEnd(launch);
       EXPECT_EQ(run.signal, 0) << target;
       EXPECT_EQ(run.status, 1) << target;
-      EXPECT_EQ(run.err, "Stream write error.\n");
+      // Which file, and why.
+      EXPECT_EQ(run.err,
+                "Stream write error. (" +
+                    (std::string_view(target) == "-" ? std::string("the standard output")
+                                                     : "\"" + (work / "r.csv").string() + "\"") +
+                    ": File too large)\n");
       std::set<std::string> after = Entries(work.Path());
       after.erase("out.csv");
       EXPECT_EQ(after, before);
@@ -83,7 +88,7 @@ TEST(CliSave, GbkTerminal) {
   run = RunToEnd(launch);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, EncodeText("'２' is not a valid floating point value.\n", "GBK"));
+  EXPECT_EQ(run.err, EncodeText("'２' is not a valid floating point value. (--k2)\n", "GBK"));
 }
 
 // SIGINT, SIGTERM, SIGHUP and SIGPIPE at the moment the new report is flushed: the process ends

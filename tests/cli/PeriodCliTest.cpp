@@ -76,11 +76,12 @@ TEST(RunCliPeriod, RejectedPeriodsPrintNothing) {
     std::vector<std::string> args;
     const char* err;
   } kCases[] = {
-      {{"--period", "1", "--period= -0.5 "}, "Period must not be negative: '-0.5'.\n"},
-      {{"--period", "abc", "--period=-1"}, "'abc' is not a valid floating point value.\n"},
-      {{"--period", "1e999"}, "Floating point overflow.\n"},
+      {{"--period", "1", "--period= -0.5 "}, "Period must not be negative: '-0.5'. (--period)\n"},
+      {{"--period", "abc", "--period=-1"},
+       "'abc' is not a valid floating point value. (--period)\n"},
+      {{"--period", "1e999"}, "Floating point overflow. (--period)\n"},
       // The inputs come first, as the window reads them before it plots.
-      {{"--period=-1", "--k1", "x"}, "'x' is not a valid floating point value.\n"},
+      {{"--period=-1", "--k1", "x"}, "'x' is not a valid floating point value. (--k1)\n"},
   };
   for (const auto& c : kCases) {
     const CliRun run = RunWith(c.args);

@@ -48,6 +48,7 @@ struct Launch {
   std::vector<std::string> env;  // the whole environment
   std::string program;
   std::string standardOutput;  // a file to write to; empty: captured
+  bool appendOutput = false;   // append to that file (>>) instead of emptying it first (>)
   std::optional<uid_t> user;   // run as this user (and its like-numbered group); needs root
   bool closeInput = false;     // start with the standard input closed
   std::string standardInput;   // a file or folder to read from; empty: the test's own
@@ -84,7 +85,8 @@ class Started {
     pid_ = ::fork();
     if (pid_ != 0) return;
     // Only async-signal-safe calls from here on, then the program itself.
-    const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int outFd =
+        ::open(out.c_str(), O_WRONLY | O_CREAT | (launch.appendOutput ? O_APPEND : O_TRUNC), 0600);
     const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(120);
     if (::chdir(launch.folder.c_str()) != 0) ::_exit(121);

@@ -8,6 +8,7 @@
 
 #include "TestSupport.h"
 #include "cli/ResultTables.h"
+#include "platform/SystemCodePage.h"
 #include "platform/TextEncoding.h"
 #include "report/SaveReport.h"
 
@@ -78,15 +79,92 @@ TEST(RunCli, EncodingMustBeAsciiCompatible) {
   }
 }
 
-// The tables come in the same character set as the report.
+// The tables come in the same character set as the report. Characters the code page cannot
+// hold are written as "?", but never silently: the lines are named and the status is 1.
 TEST(RunCli, TablesInTheChosenCodePage) {
   const std::string tables = FormatResultTables(test::DefaultParameters());
-  for (const char* codePage : {"GBK", "UTF-8", "GB18030", "ASCII"}) {
-    if (test::kWindows && !IsKnownCodePage(codePage)) continue;  // Wine lacks GB18030
-    const CliRun run = RunCapturing({"--encoding", codePage});
-    EXPECT_EQ(run.status, kExitSuccess);
-    EXPECT_EQ(run.out, EncodeText(tables, codePage)) << codePage;
+  const struct {
+    const char* codePage;
+    std::string err;
+  } kCases[] = {
+      {"GBK", ""},
+      {"UTF-8", ""},
+      {"GB18030", ""},
+      {"ASCII",
+       "the result tables: characters ASCII cannot represent were written as \"?\" in lines "
+       "1, 3-6, 8, 10-13, 15, 17-20\n"},
+  };
+  for (const auto& c : kCases) {
+    if (test::kWindows && !IsKnownCodePage(c.codePage)) continue;  // Wine lacks GB18030
+    const CliRun run = RunCapturing({"--encoding", c.codePage});
+    EXPECT_EQ(run.status, c.err.empty() ? kExitSuccess : kExitFailure);
+    EXPECT_EQ(run.out, EncodeText(tables, c.codePage)) << c.codePage;
+    EXPECT_EQ(run.err, c.err);
   }
+}
+
+// What a message repeats of the command line: long texts cut after 64 bytes with "…", control
+// characters written out, and the option or file it is about after the window's message.
+TEST(RunCli, MessagesRepeatTypedTextsSafely) {
+  const std::string longText(100000, '7');
+  const std::string cut = std::string(64, '7') + "…";
+  const std::string escape = "\x1B[31m";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  } kCases[] = {
+      {{"--k1="}, kExitFailure, "'' is not a valid floating point value. (--k1)\n"},
+      {{"--beta-max", "x" + longText},
+       kExitFailure,
+       "'x" + std::string(63, '7') + "…' is not a valid floating point value. (--beta-max)\n"},
+      {{"--pga", longText},
+       kExitUsage,
+       "gb18306-cli: '" + cut +
+           "' is not a choice of --pga; choose one of 0.05, 0.10, 0.15, "
+           "0.20, 0.30, 0.40" +
+           kHint},
+      {{"--k2", "1" + escape},
+       kExitFailure,
+       "'1\\x1B[31m' is not a valid floating point value. (--k2)\n"},
+      {{"--site", "I\r\nV"},
+       kExitUsage,
+       "gb18306-cli: 'I\\x0D\\x0AV' is not a choice of --site; choose one of I0, I1, II, III, "
+       "IV" +
+           kHint},
+      {{"--report", "/no/such/1" + escape + ".csv"},
+       kExitFailure,
+       "Cannot create file \"/no/such/1\\x1B[31m.csv\". No such file or directory.\n"},
+      {{"--period",
+        "\xC2\x9B"
+        "1m"},
+       kExitFailure,
+       "'\\u009B1m' is not a valid floating point value. (--period)\n"},
+      {{"--format", escape},
+       kExitUsage,
+       "gb18306-cli: '\\x1B[31m' is not a format of a single site; write --format json" + kHint},
+  };
+  for (const auto& c : kCases) {
+    if (test::kWindows && c.args[0] == "--report") continue;  // a POSIX path and text
+    std::vector<std::string_view> args(c.args.begin(), c.args.end());
+    const CliRun run = RunCapturing(args);
+    EXPECT_EQ(run.status, c.status) << c.args[0];
+    EXPECT_EQ(run.out, "");
+    // In the stream's code page: Windows' ANSI code page there may not hold "…".
+    EXPECT_EQ(run.err, EncodeText(c.err, SystemCodePage()));
+  }
+}
+
+// The report is written with "?" where the code page cannot hold a character, as the tables are;
+// the lines are named and the status is 1.
+TEST(RunCli, ReportCharactersTheCodePageCannotHold) {
+  const CliRun run = RunCapturing({"--encoding", "ASCII", "--report", "-"});
+  EXPECT_EQ(run.status, kExitFailure);
+  EXPECT_EQ(test::SplitCrLf(run.out).size(), 273u);
+  EXPECT_EQ(run.err,
+            "the report: characters ASCII cannot represent were written as \"?\" in lines 1, "
+            "4-13, 15-19, 21-25, 27-32\n");
+  EXPECT_EQ(RunCapturing({"--encoding", "GBK", "--report", "-"}).err, "");
 }
 
 // The spectra of --site are evaluated in both modes, as the window plots them after
@@ -119,7 +197,9 @@ TEST(RunCli, SpectrumFaultsStopBothModes) {
                                                 {"III", kExitSuccess},
                                                 {"IV", kExitSuccess}};
   for (const auto& [site, status] : kSites) {
-    EXPECT_EQ(RunCapturing({"--very-rare-tg-increment=-0.3", "--site", site}).status, status)
+    EXPECT_EQ(
+        RunCapturing({"--encoding=UTF-8", "--very-rare-tg-increment=-0.3", "--site", site}).status,
+        status)
         << site;
   }
 }

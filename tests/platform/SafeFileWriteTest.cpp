@@ -61,6 +61,16 @@ std::string MessageOf(const fs::path& path, WriteCall write = SystemWrite,
   return "no error";
 }
 
+// The context a failed write gives its message: the file and the system's reason.
+std::string ContextOf(const fs::path& path, WriteCall write, TemporaryKind kind) {
+  try {
+    Save(path, write, kind);
+  } catch (const EWriteError& e) {
+    return e.Context();
+  }
+  return "no error";
+}
+
 std::size_t g_bytesBeforeFailure = 0;
 fs::path g_writtenFile;
 
@@ -244,6 +254,9 @@ TEST(WriteFileSafely, WriteFailureLeavesTheFormerStateWhole) {
           g_bytesBeforeFailure = budget;
           EXPECT_EQ(MessageOf<EWriteError>(folder / "r.csv", DiskFillingWrite, kind),
                     "Stream write error");
+          g_bytesBeforeFailure = budget;
+          EXPECT_EQ(ContextOf(folder / "r.csv", DiskFillingWrite, kind),
+                    "\"" + (folder / "r.csv").string() + "\": No space left on device");
           EXPECT_EQ(Entries(folder.Path()), before) << budget;
           if (formerFile) {
             EXPECT_EQ(ReadFile(folder / "r.csv"), "former");

@@ -101,7 +101,17 @@ TEST(SafeFileWriteWin32, AFailingWriteLeavesTheFormerFile) {
   const TempFolder folder;
   const std::filesystem::path file = folder / "r.csv";
   WriteFile(file, "former");
-  EXPECT_THROW(WriteFileSafely(file, "much longer content", FailAfterFourBytes), EWriteError);
+  try {
+    WriteFileSafely(file, "much longer content", FailAfterFourBytes);
+    ADD_FAILURE() << "no error";
+  } catch (const EWriteError& e) {
+    // The message stays the window's; its context names the file and the system's reason.
+    EXPECT_EQ(e.Message(), "Stream write error");
+    std::string name = "\"";
+    name.append(Utf8FromWide(file.wstring())).append("\": ");
+    EXPECT_TRUE(e.Context().starts_with(name)) << e.Context();
+    EXPECT_GT(e.Context().size(), file.string().size() + 4);
+  }
   EXPECT_THROW(WriteFileSafelyFrom(
                    file, [](const auto& put) { put("much longer content"); }, FailAfterFourBytes),
                EWriteError);
