@@ -54,9 +54,16 @@ RowOutcome CalculateRow(const std::string_view (&texts)[kBatchInputCount],
   RowOutcome outcome = CalculateRow(texts, siteClass);
   if (!outcome.ok || !spectrum.period) return outcome;
   try {
-    outcome.reading = ReadSpectrum(outcome.p, siteClass, ParsePeriodText(*spectrum.period));
+    double period;
+    try {
+      period = ParsePeriodText(*spectrum.period);
+    } catch (Exception& e) {
+      e.SetContext("period");
+      throw;
+    }
+    outcome.reading = ReadSpectrum(outcome.p, siteClass, period);
   } catch (const Exception& e) {
-    return Failed(e.Message(), "period");
+    return Failed(e.Message(), e.Context());
   }
   return outcome;
 }

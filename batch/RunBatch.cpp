@@ -26,8 +26,6 @@ bool ReadsAsUtf8(std::string_view bytes) {
   return false;
 }
 
-// Makes the cells UTF-8, refusing bytes that are not text of the code page: passed through they
-// would garble the output, or turn two different names into one.
 // Follows whether every cell read so far is UTF-8 too, and whether any went beyond ASCII.
 struct Utf8Evidence {
   bool valid = true;
@@ -46,6 +44,8 @@ struct Utf8Evidence {
   }
 };
 
+// Makes the cells UTF-8, refusing bytes that are not text of the code page: passed through they
+// would garble the output, or turn two different names into one.
 void DecodeCells(std::vector<std::string>& cells, const std::string& codePage, long long line) {
   if (codePage == "UTF-8") {
     for (const std::string& cell : cells) {
@@ -67,17 +67,6 @@ void DecodeCells(std::vector<std::string>& cells, const std::string& codePage, l
 
 // A cell of blanks only says no more than an empty one: both take the default.
 bool IsBlankCell(std::string_view cell) { return TrimBlanks(cell).empty(); }
-
-// A message that repeats a long cell repeats only its beginning.
-std::string ShortenedError(std::string message, const std::vector<std::string>& cells) {
-  for (const std::string& cell : cells) {
-    if (cell.size() <= kEchoLimit) continue;
-    // The number rule quotes the text without its blanks.
-    message = ShortenEchoes(std::move(message), cell);
-    message = ShortenEchoes(std::move(message), TrimBlanks(cell));
-  }
-  return message;
-}
 
 std::string TooManyCells(std::size_t cells, std::size_t headerCells) {
   std::string message = std::to_string(cells);
@@ -140,7 +129,11 @@ BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
       spectrum.period = period;
     }
     RowOutcome outcome = CalculateRow(texts, spectrum);
-    if (!outcome.ok) outcome.error = ShortenedError(std::move(outcome.error), cells);
+    if (!outcome.ok) {
+      for (const std::string& cell : cells) {
+        outcome.error = ShortenTypedEchoes(std::move(outcome.error), cell);
+      }
+    }
     reportLost(writer.Row(out, cells, outcome), reader.RecordLine());
     ++summary.rows;
     if (!outcome.ok) {

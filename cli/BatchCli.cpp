@@ -138,19 +138,14 @@ int RunBatchCli(const CliOptions& options, const BatchCliContext& context, std::
       summary = RunBatch(*in, settings, write, observer);
     };
     if (!options.output || *options.output == "-") {
-      const auto failed = [] {
-        EWriteError error(errno);
-        std::string where = "the standard output";
-        if (errno != 0) where.append(": ").append(SystemErrorText(errno));
-        error.SetContext(std::move(where));
-        return error;
-      };
       run([&](std::string_view bytes) {
         errno = 0;
-        if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) throw failed();
+        if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+          throw StandardOutputError(errno);
+        }
       });
       errno = 0;
-      if (!out.flush()) throw failed();
+      if (!out.flush()) throw StandardOutputError(errno);
     } else {
       WriteFileSafelyFrom(PathFromText(*options.output), run);
     }

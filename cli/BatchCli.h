@@ -9,11 +9,10 @@
 
 namespace gb {
 
-// What a batch run needs beyond the options: the code page of the CSV output, the terminal's
-// (for messages), and whether standard error is a terminal that can show a progress line.
+// What a batch run needs beyond the options: the code page of the CSV output, and whether
+// standard error is a terminal that can show a progress line.
 struct BatchCliContext {
   std::string outputCodePage;
-  std::string terminalCodePage;
   bool progressLine = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/SystemTexts.h"
 #include "platform/TextEncoding.h"
 #include "text/EchoedText.h"
 #include "text/ErrorText.h"
@@ -9,8 +10,6 @@
 namespace gb {
 
 namespace {
-
-constexpr const char* kProgramName = "gb18306-cli";
 
 // The inputs whose context is an option of the command line, as "k1" or "rare_tg_increment".
 constexpr std::string_view kOptionInputs[] = {
@@ -33,29 +32,33 @@ int CliMessages::Usage(std::string_view text) {
 
 int CliMessages::Failure(const Exception& error, std::span<const std::string* const> typed) {
   std::string text = MessageWithContext(error);
-  for (const std::string* t : typed) text = ShortenEchoes(std::move(text), *t);
+  for (const std::string* t : typed) text = ShortenTypedEchoes(std::move(text), *t);
   Line(text);
   return 1;
 }
 
-std::string MessageWithContext(const Exception& error, bool inColumn) {
+std::string MessageWithContext(const Exception& error) {
   std::string text = ErrorBoxText(error.Message());
   const std::string& context = error.Context();
   if (context.empty()) return text;
   text.append(text.empty() ? "(" : " (");
   if (std::find(std::begin(kOptionInputs), std::end(kOptionInputs), context) !=
       std::end(kOptionInputs)) {
-    if (inColumn) {
-      text.append("column ").append(context);
-    } else {
-      std::string option = "--" + context;
-      std::replace(option.begin(), option.end(), '_', '-');
-      text.append(option);
-    }
+    std::string option = "--" + context;
+    std::replace(option.begin(), option.end(), '_', '-');
+    text.append(option);
   } else {
     text.append(context);
   }
   return text.append(")");
+}
+
+EWriteError StandardOutputError(int systemError) {
+  EWriteError error(systemError);
+  std::string context = "the standard output";
+  if (systemError != 0) context.append(": ").append(SystemErrorText(systemError));
+  error.SetContext(std::move(context));
+  return error;
 }
 
 std::string EchoOf(std::string_view text, std::string_view codePage) {

@@ -11,6 +11,8 @@
 
 namespace gb {
 
+inline constexpr const char* kProgramName = "gb18306-cli";
+
 class CliMessages {
  public:
   // `codePage`: the stream's (the locale's character set; on Windows the ANSI code page, which a
@@ -27,7 +29,6 @@ class CliMessages {
   int Failure(const Exception& error, std::span<const std::string* const> typed = {});
 
   std::ostream& Stream() { return err_; }
-  const std::string& CodePage() const { return codePage_; }
 
  private:
   std::ostream& err_;
@@ -35,8 +36,12 @@ class CliMessages {
 };
 
 // The box's text of `error` followed by its context: " (--k1)" for an input the command line
-// takes as an option, " (column k1)" with `inColumn`, or " (<file>: <reason>)".
-std::string MessageWithContext(const Exception& error, bool inColumn = false);
+// takes as an option, or " (<file>: <reason>)".
+std::string MessageWithContext(const Exception& error);
+
+// A failed write to the standard output: its context names the stream and, where the failed
+// write left one in `systemError` (errno), the system's reason.
+EWriteError StandardOutputError(int systemError);
 
 // A typed text as a message repeats it: UTF-8 from `codePage` (the code page it was typed in),
 // cut after the echo limit.

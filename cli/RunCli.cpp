@@ -24,7 +24,6 @@
 #include "platform/Terminal.h"
 #include "platform/TextEncoding.h"
 #include "report/LostLines.h"
-#include "report/ReportLines.h"
 #include "report/SaReadings.h"
 #include "report/SaveReport.h"
 #include "text/ErrorText.h"
@@ -39,18 +38,6 @@
 namespace gb {
 
 namespace {
-
-constexpr const char* kProgramName = "gb18306-cli";
-
-// The standard output's failure, as a message says it: which stream, and the system's reason
-// where the failed write left one.
-EWriteError StandardOutputError(int systemError) {
-  EWriteError error(systemError);
-  std::string context = "the standard output";
-  if (systemError != 0) context.append(": ").append(SystemErrorText(systemError));
-  error.SetContext(std::move(context));
-  return error;
-}
 
 // errno is cleared first, so that a failed write leaves its own reason there for the message.
 void Write(std::ostream& out, const std::string& bytes) {
@@ -102,9 +89,10 @@ std::vector<std::string> WriteReportOrTables(const CliOptions& options, const st
     const std::string name = *options.report == "-"
                                  ? "the report"
                                  : "the report \"" + FileNameText(*options.report) + "\"";
-    report = EncodeNaming(JoinReportLines(BuildReportLines(pgaItem, tgZoneItem, p, pga, period,
-                                                           platform, options.siteClass)),
-                          codePage, name, lost);
+    std::string lostLines;
+    report = ReportBytes(codePage, pgaItem, tgZoneItem, p, pga, period, platform, options.siteClass,
+                         &lostLines);
+    if (!lostLines.empty()) lost.push_back(LostLinesMessage(name, codePage, lostLines));
   }
   std::string pdf, chart;
 #ifdef GB_HAVE_EXPORT
@@ -188,15 +176,21 @@ std::string BatchOverwritesInputProblem(const CliOptions& options, bool realStre
                  "--batch - reads"
                : "";
   }
+  // Devices and pipes (a terminal, /dev/null) are read and written in place: nothing is lost.
+  const auto regularFile = [](const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(path, ignored);
+  };
   if (toStandardOutput) {
-    return realStreams && IsStandardStreamFile(StandardStream::Output, PathFromText(*options.batch))
+    const std::filesystem::path input = PathFromText(*options.batch);
+    return realStreams && regularFile(input) && IsStandardStreamFile(StandardStream::Output, input)
                ? "the standard output goes to the file --batch reads, '" +
                      FileNameText(*options.batch) + "'"
                : "";
   }
   const std::filesystem::path output = WriteTargetOf(PathFromText(*options.output));
   if (fromStandardInput) {
-    return IsStandardStreamFile(StandardStream::Input, output)
+    return regularFile(output) && IsStandardStreamFile(StandardStream::Input, output)
                ? "--output names the file the standard input comes from, where --batch - reads"
                : "";
   }
@@ -313,7 +307,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     }
     // The progress line only where a person watches the program's own standard error.
     const bool progressLine = &err == &std::cerr && IsTerminal(StandardStream::Error);
-    return RunBatchCli(utf8, {codePage, terminalCodePage, progressLine}, out, messages);
+    return RunBatchCli(utf8, {codePage, progressLine}, out, messages);
   }
   std::vector<std::string> lost;
   try {
@@ -322,9 +316,10 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     return messages.Failure(CurrentError(true), typed);
   }
   const int status = Flushed(out, messages);
+  if (status != kExitSuccess || lost.empty()) return status;
   // Written all the same, as the batch does; but a script must notice the "?".
   for (const std::string& message : lost) messages.Line(message);
-  return status != kExitSuccess || lost.empty() ? status : kExitFailure;
+  return kExitFailure;
 }
 
 }  // namespace gb

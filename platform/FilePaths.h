@@ -13,8 +13,9 @@ std::filesystem::path PathFromText(std::string_view text);
 // The same text form of a path.
 std::string TextOfPath(const std::filesystem::path& path);
 
-// Whether both paths lead to one existing file, by any names: the same name, another path to
-// it, a symbolic or a hard link. False where either cannot be looked at.
+// Whether both paths lead to one existing regular file, by any names: the same name, another
+// path to it, a symbolic or a hard link. False where either cannot be looked at, and for
+// devices, pipes and folders, which are never replaced.
 bool AreOneFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 }  // namespace gb

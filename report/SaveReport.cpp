@@ -2,6 +2,7 @@
 
 #include "platform/SafeFileWrite.h"
 #include "platform/TextEncoding.h"
+#include "report/LostLines.h"
 #include "report/ReportLines.h"
 
 namespace gb {
@@ -9,10 +10,14 @@ namespace gb {
 std::string ReportBytes(std::string_view codePage, std::string_view pgaItemText,
                         std::string_view tgZoneItemText, const ParameterSet& p,
                         const GridTexts& pga, const GridTexts& period, const GridTexts& platform,
-                        int siteClass) {
+                        int siteClass, std::string* lostLines) {
   const TextEncoder encoder(codePage);
-  return encoder.Encode(JoinReportLines(
-      BuildReportLines(pgaItemText, tgZoneItemText, p, pga, period, platform, siteClass)));
+  const std::string text = JoinReportLines(
+      BuildReportLines(pgaItemText, tgZoneItemText, p, pga, period, platform, siteClass));
+  bool lost = false;
+  std::string bytes = encoder.Encode(text, &lost);
+  if (lostLines != nullptr) *lostLines = lost ? LostLines(text, codePage) : std::string();
+  return bytes;
 }
 
 void SaveReport(const std::filesystem::path& path, std::string_view codePage,

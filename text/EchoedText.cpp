@@ -1,5 +1,7 @@
 #include "text/EchoedText.h"
 
+#include "text/Trim.h"
+
 namespace gb {
 
 std::string EchoedText(std::string_view text) {
@@ -17,6 +19,11 @@ std::string ShortenEchoes(std::string message, std::string_view text) {
     message.replace(at, text.size(), shortened);
   }
   return message;
+}
+
+std::string ShortenTypedEchoes(std::string message, std::string_view typed) {
+  if (typed.size() <= kEchoLimit) return message;
+  return ShortenEchoes(ShortenEchoes(std::move(message), typed), TrimBlanks(typed));
 }
 
 std::string EscapeControls(std::string_view text) {

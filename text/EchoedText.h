@@ -18,6 +18,10 @@ std::string EchoedText(std::string_view text);
 // EchoedText(text).
 std::string ShortenEchoes(std::string message, std::string_view text);
 
+// ShortenEchoes for a typed text, also where a message quotes it without its blanks, as the
+// number rule does.
+std::string ShortenTypedEchoes(std::string message, std::string_view typed);
+
 // `text` (UTF-8) with every control character written out instead: C0 controls and DEL as
 // "\x1B", C1 controls as "\u009B". A message on a terminal then never moves its cursor, changes
 // its colours or breaks its line, whatever a file name or a typed text holds.

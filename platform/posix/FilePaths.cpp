@@ -13,7 +13,7 @@ std::string TextOfPath(const std::filesystem::path& path) { return path.string()
 bool AreOneFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   struct stat first, second;
   return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+         S_ISREG(first.st_mode) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 }  // namespace gb

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/WriteErrorContext.h"
 #include "text/Errors.h"
 
 namespace gb {
@@ -19,9 +20,13 @@ constexpr std::size_t kCopyChunk = 1 << 16;
 
 // An unnamed file for the content alone; where the file system makes no unnamed files, a named
 // one is removed again at once.
-int OpenScratchFile() {
+const char* ScratchFolder() {
   const char* folder = std::getenv("TMPDIR");
-  if (folder == nullptr || *folder == '\0') folder = "/tmp";
+  return folder == nullptr || *folder == '\0' ? "/tmp" : folder;
+}
+
+int OpenScratchFile() {
+  const char* folder = ScratchFolder();
   int fd = ::open(folder, O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
   if (fd >= 0) return fd;
   std::string name = std::string(folder).append("/.gb18306-XXXXXX");
@@ -84,11 +89,14 @@ void SaveContent::WrittenTo(int fd) {
 std::size_t SaveContent::Length() {
   if (bytesAtHand_) return bytes_.size();
   if (copy_ < 0) {
-    const int scratch = OpenScratchFile();
-    if (scratch < 0) throw EWriteError(errno);
-    copy_ = scratch;
-    (*produce_)([&](std::string_view piece) { WriteAll(scratch, piece, SystemWrite); });
-    copyLength_ = LengthOf(copy_);
+    // A failure here is the scratch file's, not the target's: it says so.
+    NamingTheFile(std::filesystem::path(ScratchFolder()) / "(a scratch file)", [&] {
+      const int scratch = OpenScratchFile();
+      if (scratch < 0) throw EWriteError(errno);
+      copy_ = scratch;
+      (*produce_)([&](std::string_view piece) { WriteAll(scratch, piece, SystemWrite); });
+      copyLength_ = LengthOf(copy_);
+    });
   }
   return copyLength_;
 }

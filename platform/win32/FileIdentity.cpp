@@ -3,9 +3,11 @@
 namespace gb {
 
 std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
+  // Consoles and pipes have no identity worth comparing, folders are never written.
   BY_HANDLE_FILE_INFORMATION info{};
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE ||
-      !GetFileInformationByHandle(handle, &info)) {
+      GetFileType(handle) != FILE_TYPE_DISK || !GetFileInformationByHandle(handle, &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return std::nullopt;
   }
   return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};

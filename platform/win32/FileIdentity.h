@@ -17,7 +17,8 @@ struct FileIdentity {
   bool operator==(const FileIdentity&) const = default;
 };
 
-// Of an open handle; nothing where the system cannot tell (a console, a pipe's far end).
+// Of an open handle to a file on a disk; nothing for a console, a pipe or a folder, and where
+// the system cannot tell.
 std::optional<FileIdentity> IdentityOfHandle(HANDLE handle);
 
 // Of the file at `path`, at the end of its links; nothing where it cannot be opened.

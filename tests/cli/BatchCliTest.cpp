@@ -8,7 +8,9 @@
 #include "CsvRecords.h"
 #include "TestSupport.h"
 #include "cli/RunCli.h"
+#include "platform/SystemCodePage.h"
 #include "platform/SystemTexts.h"
+#include "platform/TextEncoding.h"
 
 namespace gb {
 namespace {
@@ -313,6 +315,27 @@ TEST(BatchCli, InputAndOutputCodePages) {
   EXPECT_EQ(mixed.err,
             "warning: the input, read as GBK, is valid UTF-8 as well and holds text beyond ASCII; "
             "if it is UTF-8, leave out --input-encoding\n");
+}
+
+// Standard error repeats a row's cell as every message does: cut after 64 bytes, control
+// characters written out, the column named; the error cell keeps the message as it is.
+TEST(BatchCli, RowMessagesRepeatCellsSafely) {
+  const test::TempFolder folder;
+  std::string longCell = "x";
+  longCell.append(100, '7');
+  test::WriteFile(folder / "in.csv",
+                  "pga,zone,k1,k2\n0.05,0.35,\"1\x1B[31m\",\n0.05,0.35,," + longCell + "\n");
+  const CliRun run = RunArgs({"--batch", (folder / "in.csv").string(), "--encoding", "UTF-8"});
+  EXPECT_EQ(run.status, kExitFailure);
+  EXPECT_EQ(run.err, EncodeText("line 2: '1\\x1B[31m' is not a valid floating point value. "
+                                "(column k1)\n"
+                                "line 3: 'x" +
+                                    std::string(63, '7') +
+                                    "…' is not a valid floating point value. (column k2)\n",
+                                SystemCodePage()));
+  const auto records = Records(run.out);
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[1][4], "'1\x1B[31m' is not a valid floating point value.");
 }
 
 // Any spelling of UTF-8 is UTF-8: its byte-order mark is dropped, its text taken as it is.

@@ -389,6 +389,15 @@ TEST(CliProcess, BatchOutputThatIsItsInput) {
   EXPECT_EQ(RunToEnd(other).status, 0);
   EXPECT_EQ(RunToEnd(Launch({"--batch", "hard.csv", "--output", "out.csv"}, work.Path())).status,
             0);
+  // Devices are read and written in place: nothing to lose there.
+  Launch device({"--batch", "-", "--output", "/dev/null"}, work.Path());
+  device.standardInput = (work / "sites.csv").string();
+  EXPECT_EQ(RunToEnd(device).status, 0);
+  Launch fromDevice({"--batch", "/dev/stdin"}, work.Path());
+  fromDevice.standardInput = (work / "sites.csv").string();
+  const Outcome fromDeviceRun = RunToEnd(fromDevice);
+  EXPECT_EQ(fromDeviceRun.status, 0) << fromDeviceRun.err;
+  EXPECT_TRUE(fromDeviceRun.out.starts_with("pga,zone,error,")) << fromDeviceRun.out;
 }
 
 TEST(CliProcess, VersionHelpAndTables) {

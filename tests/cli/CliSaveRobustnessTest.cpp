@@ -27,8 +27,8 @@ std::string CompleteReport(const char* codePage) {
 bool RunsAsRoot() { return ::geteuid() == 0; }
 
 TEST(CliSave, FullStandardOutputIsAStreamWriteError) {
-  for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{"--help"}, {"--version"}, {}, {"--report", "-"}}) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--help"}, {"--version"}, {}, {"--report", "-"}, {"--encoding", "ASCII"}}) {
     Launch launch(args);
     launch.standardOutput = "/dev/full";
     const Outcome run = RunToEnd(launch);

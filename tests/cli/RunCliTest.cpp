@@ -118,6 +118,9 @@ TEST(RunCli, MessagesRepeatTypedTextsSafely) {
       {{"--beta-max", "x" + longText},
        kExitFailure,
        "'x" + std::string(63, '7') + "…' is not a valid floating point value. (--beta-max)\n"},
+      {{"--k1", " x" + longText + " "},  // quoted without its blanks, and cut all the same
+       kExitFailure,
+       "'x" + std::string(63, '7') + "…' is not a valid floating point value. (--k1)\n"},
       {{"--pga", longText},
        kExitUsage,
        "gb18306-cli: '" + cut +
@@ -165,6 +168,14 @@ TEST(RunCli, ReportCharactersTheCodePageCannotHold) {
             "the report: characters ASCII cannot represent were written as \"?\" in lines 1, "
             "4-13, 15-19, 21-25, 27-32\n");
   EXPECT_EQ(RunCapturing({"--encoding", "GBK", "--report", "-"}).err, "");
+  // A report file is named as it was given.
+  const test::TempFolder folder;
+  const std::string file = (folder / "r.csv").string();
+  const CliRun toFile = RunCapturing({"--encoding", "ASCII", "--report", file});
+  EXPECT_EQ(toFile.status, kExitFailure);
+  EXPECT_TRUE(toFile.err.starts_with("the report \"" + file + "\": characters ASCII cannot "))
+      << toFile.err;
+  EXPECT_EQ(test::SplitCrLf(test::ReadFile(file)).size(), 273u);
 }
 
 // The spectra of --site are evaluated in both modes, as the window plots them after
