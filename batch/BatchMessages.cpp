@@ -29,7 +29,7 @@ std::string BatchProgressText(long long rows, long long bytesRead, long long tot
     const long long percent = std::min<long long>(100, bytesRead * 100 / totalBytes);
     text.append(std::to_string(percent)).append("% (");
   }
-  text.append(FormatGroupedDecimal(static_cast<long double>(rows), 0)).append(" 行");
+  text.append(FormatGroupedDecimal(Extended::FromInteger(rows), 0)).append(" 行");
   if (totalBytes > 0) text.append(")");
   return text;
 }

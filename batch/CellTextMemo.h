@@ -2,7 +2,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+
+#include "extended/Extended.h"
 
 namespace gb {
 
@@ -12,11 +15,12 @@ namespace gb {
 // depend on the decimal separator: a memo lives for one batch, during which it does not change.
 class CellTextMemo {
  public:
-  const std::string& Text(long double value);
+  const std::string& Text(Extended value);
 
  private:
   struct Entry {
-    unsigned char bits[10] = {};
+    std::uint64_t significand = 0;
+    int signExponent = 0;
     bool used = false;
     std::string text;
   };

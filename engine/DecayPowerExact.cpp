@@ -92,7 +92,7 @@ ExtendedBits RoundToSignificand(const FixedPoint& v) {
 
 // ratio^y as 2^k exp(r) to limbs fraction limbs, or false when the error bound leaves its
 // rounding undecided at this precision.
-bool PowerAtPrecision(ExtendedBits bits, int limbs, long double& power) {
+bool PowerAtPrecision(ExtendedBits bits, int limbs, Extended& power) {
   const FixedPoint ln2 = Ln2(limbs);
 
   // ln(ratio) = e ln2 + ln(m) with m = significand / 2^63, m taken to [sqrt(1/2), sqrt(2)).
@@ -117,7 +117,7 @@ bool PowerAtPrecision(ExtendedBits bits, int limbs, long double& power) {
   const FixedPoint z = (log.magnitude * yInteger).ShiftedRight(53 - yExponent);
 
   // |z| = k ln2 + rest with 0 <= rest < ln2.
-  auto k = static_cast<std::int64_t>(std::floor(z.Approximate() / 0.6931471805599453L));
+  std::int64_t k = (z.Approximate() / 0.6931471805599453).Truncated();  // z >= 0: the floor
   if (k < 0) k = 0;
   FixedPoint multiple = ln2 * static_cast<std::uint64_t>(k);
   while (z < multiple) multiple = ln2 * static_cast<std::uint64_t>(--k);
@@ -144,10 +144,10 @@ bool PowerAtPrecision(ExtendedBits bits, int limbs, long double& power) {
 
 }  // namespace
 
-long double DecayPowerExact(long double ratio) {
-  if (ratio == 1) return 1;
+Extended DecayPowerExact(Extended ratio) {
+  if (ratio == Extended(1.0)) return ratio;
   const ExtendedBits bits = PositiveFields(ratio);
-  long double power = 0;
+  Extended power;
   for (int limbs = 4;; limbs *= 2) {
     if (PowerAtPrecision(bits, limbs, power)) return power;
   }

@@ -17,11 +17,11 @@ bool FixedPoint::IsZero() const {
   return true;
 }
 
-long double FixedPoint::Approximate() const {
-  long double value = 0;
+Extended FixedPoint::Approximate() const {
+  Extended value;
   const int top = static_cast<int>(limbs_.size()) - 1;
   for (int i = top; i >= 0 && i >= top - 3; --i) {
-    value += std::ldexp(static_cast<long double>(limbs_[i]), 64 * (i - fractionLimbs_));
+    value += Extended::FromUnsigned(limbs_[i]).Scaled(64 * (i - fractionLimbs_));
   }
   return value;
 }

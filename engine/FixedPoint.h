@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "extended/Extended.h"
+
 namespace gb {
 
 class FixedPoint {
  public:
   // Two integer limbs above fractionLimbs limbs of fraction: room for the logarithm of any
-  // long double times a 53-bit integer.
+  // extended number times a 53-bit integer.
   static constexpr int kIntegerLimbs = 2;
 
   explicit FixedPoint(int fractionLimbs, std::uint64_t integer = 0);
@@ -21,8 +23,8 @@ class FixedPoint {
   bool IsZero() const;
   // The integer part's low word.
   std::uint64_t IntegerPart() const { return limbs_[fractionLimbs_]; }
-  // The value to a few units of a long double's last place.
-  long double Approximate() const;
+  // The value to a few units of an extended number's last place.
+  Extended Approximate() const;
   // Bit `bit` of the fraction counted from the binary point (1 is the halves' bit).
   bool FractionBit(int bit) const;
   // The 64 fraction bits after the first `skip`, and whether any bit beyond them is set.

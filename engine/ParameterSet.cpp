@@ -8,7 +8,7 @@
 namespace gb {
 
 void StoreSiteIIPeakAccelerations(ParameterSet& p) {
-  const long double alpha = p.FBasicPga;
+  const Extended alpha(p.FBasicPga);
   p.FPga[lvFrequent][scII] = StoreDouble(alpha * p.FK3);
   p.FPga[lvBasic][scII] = p.FBasicPga;
   p.FPga[lvRare][scII] = StoreDouble(alpha * p.FK2);
@@ -32,13 +32,13 @@ void FillCharacteristicPeriods(ParameterSet& p) {
     const double t = row[s];
     p.FTg[lvFrequent][s] = t;
     p.FTg[lvBasic][s] = t;
-    p.FTg[lvRare][s] = StoreDouble(static_cast<long double>(t) + p.FRareTgIncrement);
-    p.FTg[lvVeryRare][s] = StoreDouble(static_cast<long double>(t) + p.FVeryRareTgIncrement);
+    p.FTg[lvRare][s] = StoreDouble(Extended(t) + p.FRareTgIncrement);
+    p.FTg[lvVeryRare][s] = StoreDouble(Extended(t) + p.FVeryRareTgIncrement);
   }
 }
 
-long double PlatformValue(const ParameterSet& p, int level, int siteClass) {
-  return static_cast<long double>(p.FBetaMax) * p.FPga[level][siteClass];
+Extended PlatformValue(const ParameterSet& p, int level, int siteClass) {
+  return Extended(p.FBetaMax) * p.FPga[level][siteClass];
 }
 
 }  // namespace gb

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/ZoningTables.h"
+#include "extended/Extended.h"
 
 namespace gb {
 
@@ -35,6 +36,6 @@ void FillCharacteristicPeriods(ParameterSet& p);
 
 // betaMax x PGA, kept in extended precision: the platform grid formats it without rounding it
 // to a double first.
-long double PlatformValue(const ParameterSet& p, int level, int siteClass);
+Extended PlatformValue(const ParameterSet& p, int level, int siteClass);
 
 }  // namespace gb

@@ -11,10 +11,8 @@ namespace {
 // Linear interpolation in the order of operations that fixes the rounding of the coefficient:
 // (x - xlo) * (chi - clo) / (xhi - xlo) + clo, in extended precision, stored as a double.
 double Interpolate(double x, double xlo, double clo, double xhi, double chi) {
-  const long double lx = x;
-  return StoreDouble((lx - xlo) * (static_cast<long double>(chi) - clo) /
-                         (static_cast<long double>(xhi) - xlo) +
-                     clo);
+  const Extended lx(x);
+  return StoreDouble((lx - xlo) * (Extended(chi) - clo) / (Extended(xhi) - xlo) + clo);
 }
 
 }  // namespace
@@ -39,7 +37,7 @@ double SiteCoefficient(double x, int siteClass) {
 double AdjustPeakAcceleration(double x, int siteClass) {
   assert(siteClass >= 0 && siteClass < kSiteClassCount);
   if (siteClass == scII) return x;
-  return StoreDouble(static_cast<long double>(x) * SiteCoefficient(x, siteClass));
+  return StoreDouble(Extended(x) * SiteCoefficient(x, siteClass));
 }
 
 }  // namespace gb

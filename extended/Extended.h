@@ -20,6 +20,8 @@ class Extended {
   static constexpr int kMaxBiasedExponent = 0x7FFF;  // infinities and NaNs
 
   constexpr Extended() = default;  // +0
+  // Exact, as FromDouble.
+  explicit Extended(double value) : Extended(FromDouble(value)) {}
 
   // Exact: every double, subnormals included, is a normal extended number.
   static Extended FromDouble(double value);
@@ -34,6 +36,12 @@ class Extended {
     x.signExponent_ =
         static_cast<std::uint16_t>((negative ? 0x8000 : 0) | (biasedExponent & 0x7FFF));
     return x;
+  }
+  // ±significand * 2^(exponent - 63), the significand's leading bit set: the number whose
+  // leading bit stands for 2^exponent. For tables written as constants.
+  static constexpr Extended FromSignificand(bool negative, std::uint64_t significand,
+                                            int exponent) {
+    return FromFields(negative, exponent + kBias, significand);
   }
   // The x87 unit's answer to an invalid operation ("real indefinite").
   static constexpr Extended DefaultNaN() {
@@ -63,6 +71,15 @@ class Extended {
   friend Extended operator-(Extended a, Extended b);
   friend Extended operator*(Extended a, Extended b);
   friend Extended operator/(Extended a, Extended b);
+  // A double operand is widened first, exactly, as C++ widens it for a long double.
+  friend Extended operator+(Extended a, double b) { return a + Extended(b); }
+  friend Extended operator-(Extended a, double b) { return a - Extended(b); }
+  friend Extended operator*(Extended a, double b) { return a * Extended(b); }
+  friend Extended operator/(Extended a, double b) { return a / Extended(b); }
+  friend Extended operator+(double a, Extended b) { return Extended(a) + b; }
+  friend Extended operator-(double a, Extended b) { return Extended(a) - b; }
+  friend Extended operator*(double a, Extended b) { return Extended(a) * b; }
+  friend Extended operator/(double a, Extended b) { return Extended(a) / b; }
   friend constexpr Extended operator-(Extended a) {
     a.signExponent_ ^= 0x8000;
     return a;
@@ -80,9 +97,18 @@ class Extended {
   friend bool operator<=(Extended a, Extended b) { return a < b || a == b; }
   friend bool operator>=(Extended a, Extended b) { return b < a || a == b; }
 
+  // x * 2^exponent, exact unless the result leaves the normal range (then rounded as a product).
+  Extended Scaled(int exponent) const;
+  // The magnitude.
+  constexpr Extended Abs() const { return FromFields(false, BiasedExponent(), significand_); }
+  // Towards zero, as a static_cast of a long double to an integer; the value must fit.
+  std::int64_t Truncated() const;
+
  private:
   std::uint64_t significand_ = 0;
   std::uint16_t signExponent_ = 0;  // the sign in bit 15, the biased exponent below it
 };
 
 }  // namespace gb
+
+#include "extended/ExtendedArithmetic.h"  // IWYU pragma: export

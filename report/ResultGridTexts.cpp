@@ -4,12 +4,12 @@
 
 namespace gb {
 
-long double ResultCellValue(ResultGrid grid, const ParameterSet& p, int level, int siteClass) {
+Extended ResultCellValue(ResultGrid grid, const ParameterSet& p, int level, int siteClass) {
   switch (grid) {
     case ResultGrid::Pga:
-      return p.FPga[level][siteClass];
+      return Extended(p.FPga[level][siteClass]);
     case ResultGrid::Period:
-      return p.FTg[level][siteClass];
+      return Extended(p.FTg[level][siteClass]);
     case ResultGrid::Platform:
       break;
   }

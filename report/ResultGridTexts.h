@@ -37,7 +37,7 @@ void LabelResultGrid(SetCell&& setCell) {
 
 // The value data cell [s + 1, l + 1] shows: a stored double, or the platform product in
 // extended precision.
-long double ResultCellValue(ResultGrid grid, const ParameterSet& p, int level, int siteClass);
+Extended ResultCellValue(ResultGrid grid, const ParameterSet& p, int level, int siteClass);
 
 // The text of data cell [s + 1, l + 1]. The platform product is formatted in extended
 // precision, never rounded to a double first.

@@ -12,13 +12,13 @@ namespace {
 
 using detail::kPow10U64;
 
-DecimalExpansion NonFinite(long double value) {
+DecimalExpansion NonFinite(Extended value) {
   DecimalExpansion result;
-  if (std::isnan(value)) {
+  if (value.IsNaN()) {
     result.kind = DecimalExpansion::Kind::NaN;
   } else {
     result.kind = DecimalExpansion::Kind::Infinite;
-    result.negative = std::signbit(value);
+    result.negative = value.Negative();
   }
   return result;
 }
@@ -41,10 +41,10 @@ CutDigits Cut(detail::Digits18 d, int keep) {
 
 }  // namespace
 
-DecimalExpansion ExpandDecimal(long double value, int precision, int decimals) {
-  if (!std::isfinite(value)) return NonFinite(value);
+DecimalExpansion ExpandDecimal(Extended value, int precision, int decimals) {
+  if (!value.IsFinite()) return NonFinite(value);
   DecimalExpansion result;
-  if (value == 0) return result;
+  if (value.IsZero()) return result;
 
   const detail::Digits18 d = detail::RoundToDigits18(detail::DecomposeFinite(value));
   const std::int64_t keep =
@@ -57,7 +57,7 @@ DecimalExpansion ExpandDecimal(long double value, int precision, int decimals) {
   }
   if (cut.digits == 0) return result;
 
-  result.negative = std::signbit(value);
+  result.negative = value.Negative();
   result.exponent = cut.exponent;
   result.digitCount = cut.count;
   for (int i = cut.count - 1; i >= 0; --i) {

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "extended/Extended.h"
+
 namespace gb {
 
 struct DecimalExpansion {
@@ -22,6 +24,6 @@ inline constexpr int kUnlimitedDecimals = 1 << 30;
 // Exact 18-significant-digit expansion of `value` (ties to even on the 18th digit), then cut to
 // at most `precision` significant digits (15 or 18) and `decimals` digits after the point,
 // rounding half away from zero on the 18-digit form; trailing zeros dropped.
-DecimalExpansion ExpandDecimal(long double value, int precision, int decimals);
+DecimalExpansion ExpandDecimal(Extended value, int precision, int decimals);
 
 }  // namespace gb

@@ -68,8 +68,8 @@ void AppendScientific(std::string& out, const DecimalExpansion& e) {
 
 }  // namespace
 
-std::string FormatFourDecimals(long double value) {
-  if (!std::isfinite(value)) return FormatGeneralDecimal(value);
+std::string FormatFourDecimals(Extended value) {
+  if (!value.IsFinite()) return FormatGeneralDecimal(value);
   const DecimalExpansion e = ExpandDecimal(value, 18, 4);
   if (e.exponent > kMaxFixedExponent) return FormatGeneralDecimal(value);
 
@@ -92,7 +92,7 @@ std::string FormatFourDecimals(long double value) {
   return std::string(text, out);
 }
 
-std::string FormatGeneralDecimal(long double value) {
+std::string FormatGeneralDecimal(Extended value) {
   const DecimalExpansion e = ExpandDecimal(value, kGeneralPrecision, kUnlimitedDecimals);
   if (e.kind != DecimalExpansion::Kind::Finite) return NonFiniteText(e);
   if (e.IsZero()) return "0";
@@ -108,8 +108,8 @@ std::string FormatGeneralDecimal(long double value) {
   return out;
 }
 
-std::string FormatGroupedDecimal(long double value, int maxDecimals) {
-  if (!std::isfinite(value)) return FormatGeneralDecimal(value);
+std::string FormatGroupedDecimal(Extended value, int maxDecimals) {
+  if (!value.IsFinite()) return FormatGeneralDecimal(value);
   const DecimalExpansion e = ExpandDecimal(value, 18, maxDecimals);
   if (e.exponent > kMaxFixedExponent) return FormatGeneralDecimal(value);
   if (e.IsZero()) return "0";

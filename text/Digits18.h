@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "extended/Extended.h"
+
 namespace gb::detail {
 
 // |x| = significand * 2^exponent exactly.
@@ -13,7 +15,7 @@ struct BinaryFloat {
 };
 
 // Finite values only: NaN and the infinities have no such form.
-BinaryFloat DecomposeFinite(long double x);
+BinaryFloat DecomposeFinite(Extended x);
 
 // value = 0.d1 ... d18 * 10^exponent, where digits = d1 ... d18 as an integer (10^17 <= digits
 // < 10^18).

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 
+#include "tests/support/LongDouble.h"
 #include "text/DecimalFormats.h"
 
 namespace gb {
@@ -29,10 +30,11 @@ TEST(CellTextMemo, AlwaysTheFormattedText) {
         v = value(random);
     }
     seen.push_back(v);
-    ASSERT_EQ(memo.Text(v), FormatFourDecimals(v)) << static_cast<double>(v);
+    ASSERT_EQ(memo.Text(test::FromLongDouble(v)), FormatFourDecimals(test::FromLongDouble(v)))
+        << static_cast<double>(v);
   }
   for (const long double v : {0.0L, -0.0L, 0.03125L, -0.03125L, 1e18L, 1e4000L}) {
-    EXPECT_EQ(memo.Text(v), FormatFourDecimals(v));
+    EXPECT_EQ(memo.Text(test::FromLongDouble(v)), FormatFourDecimals(test::FromLongDouble(v)));
   }
 }
 

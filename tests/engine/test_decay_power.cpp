@@ -7,9 +7,25 @@
 #include "engine/DecayPower.h"
 #include "engine/ExtendedBits.h"
 #include "engine/ExtendedPrecision.h"
+#include "engine/X87.h"
+#include "tests/support/LongDouble.h"
 
 namespace gb {
 namespace {
+
+// The power function through the long double the references speak.
+bool Fast(long double ratio, long double& power) {
+  Extended p;
+  const bool decided = DecayPowerFast(test::FromLongDouble(ratio), p);
+  power = test::ToLongDouble(p);
+  return decided;
+}
+long double Power(long double ratio) {
+  return test::ToLongDouble(DecayPower(test::FromLongDouble(ratio)));
+}
+long double Exact(long double ratio) {
+  return test::ToLongDouble(DecayPowerExact(test::FromLongDouble(ratio)));
+}
 
 // Ratios whose power lies so near a midpoint between two long doubles that the fast path
 // cannot round it, with the correctly rounded power from MPFR. They run on every system, so
@@ -39,23 +55,23 @@ TEST(DecayPower, HardCasesAreSettledByTheExactPath) {
   UseExtendedPrecision();
   for (const HardCase& c : kHardCases) {
     long double fast = 0;
-    EXPECT_FALSE(DecayPowerFast(c.ratio, fast)) << static_cast<double>(c.ratio);
-    EXPECT_EQ(DecayPower(c.ratio), c.power) << static_cast<double>(c.ratio);
-    EXPECT_EQ(DecayPowerExact(c.ratio), c.power) << static_cast<double>(c.ratio);
+    EXPECT_FALSE(Fast(c.ratio, fast)) << static_cast<double>(c.ratio);
+    EXPECT_EQ(Power(c.ratio), c.power) << static_cast<double>(c.ratio);
+    EXPECT_EQ(Exact(c.ratio), c.power) << static_cast<double>(c.ratio);
   }
 }
 
 TEST(DecayPower, SpecialRatios) {
   UseExtendedPrecision();
   constexpr long double kInf = std::numeric_limits<long double>::infinity();
-  EXPECT_EQ(DecayPower(0.0L), 0.0L);
-  EXPECT_FALSE(std::signbit(DecayPower(-0.0L)));
-  EXPECT_EQ(DecayPower(1.0L), 1.0L);
-  EXPECT_EQ(DecayPowerExact(1.0L), 1.0L);
-  EXPECT_EQ(DecayPower(kInf), kInf);
+  EXPECT_EQ(Power(0.0L), 0.0L);
+  EXPECT_FALSE(std::signbit(Power(-0.0L)));
+  EXPECT_EQ(Power(1.0L), 1.0L);
+  EXPECT_EQ(Exact(1.0L), 1.0L);
+  EXPECT_EQ(Power(kInf), kInf);
   for (long double nan :
        {-1.0L, -0x1p-16000L, -kInf, std::numeric_limits<long double>::quiet_NaN()})
-    EXPECT_TRUE(std::isnan(DecayPower(nan))) << static_cast<double>(nan);
+    EXPECT_TRUE(std::isnan(Power(nan))) << static_cast<double>(nan);
 }
 
 // The two paths are independent computations; wherever the fast one decides, the exact one
@@ -68,15 +84,53 @@ TEST(DecayPower, FastAndExactPathsAgree) {
                                      1.0L - 0x1p-64L, 1.0L + 0x1p-63L,
                                      0.35L / 0.375L,  0.9L / 6.0L};
   for (int i = 0; i < 300; ++i) {
-    ratios.push_back(ExtendedFromFields(
-        {random() | (std::uint64_t{1} << 63), static_cast<int>(random() % 32760) - 16380}));
+    ratios.push_back(test::ToLongDouble(ExtendedFromFields(
+        {random() | (std::uint64_t{1} << 63), static_cast<int>(random() % 32760) - 16380})));
   }
   for (long double ratio : ratios) {
     long double fast = 0;
-    if (DecayPowerFast(ratio, fast)) {
-      EXPECT_EQ(fast, DecayPowerExact(ratio)) << static_cast<double>(ratio);
+    if (Fast(ratio, fast)) {
+      EXPECT_EQ(fast, Exact(ratio)) << static_cast<double>(ratio);
     }
   }
+}
+
+// Where the x87 unit computes the fast path, it must give the portable arithmetic's bits: the
+// same steps, each correctly rounded, so the same result, decided or not, for every ratio.
+TEST(DecayPower, TheX87FastPathIsThePortableOne) {
+#if GB_HAVE_X87
+  std::mt19937_64 random(20261210);
+  int undecided = 0;
+  for (int i = 0; i < 1000000; ++i) {
+    Extended ratio;
+    switch (i % 3) {
+      case 0:  // Tg / T as the program forms them
+        ratio = Extended(static_cast<double>(random() % 1500 + 1) / 1000) /
+                Extended(static_cast<double>(random() % 60000 + 1) / 10000);
+        break;
+      case 1:
+        ratio = ExtendedFromFields(
+            {random() | (std::uint64_t{1} << 63), static_cast<int>(random() % 3) - 2});
+        break;
+      default:
+        ratio = ExtendedFromFields(
+            {random() | (std::uint64_t{1} << 63), static_cast<int>(random() % 32760) - 16380});
+    }
+    Extended portable, x87;
+    const bool decided = DecayPowerFastPortable(ratio, portable);
+    ASSERT_EQ(DecayPowerFastX87(ratio, x87), decided) << ratio.ToDouble();
+    if (!decided) {
+      ++undecided;
+      continue;
+    }
+    ASSERT_TRUE(portable.Significand() == x87.Significand() &&
+                portable.BiasedExponent() == x87.BiasedExponent())
+        << ratio.ToDouble();
+  }
+  EXPECT_LT(undecided, 1000);
+#else
+  GTEST_SKIP() << "no x87 unit here";
+#endif
 }
 
 // Powers of two: 2^(0.9 k) is never a midpoint, and the results step through every binade.
@@ -85,7 +139,7 @@ TEST(DecayPower, IsMonotonicAcrossBinades) {
   long double previous = 0;
   for (int k = -200; k <= 200; ++k) {
     for (long double m : {1.0L, 1.0L + 0x1p-63L, 1.5L, 2.0L - 0x1p-63L}) {
-      const long double power = DecayPower(std::ldexp(m, k));
+      const long double power = Power(std::ldexp(m, k));
       EXPECT_GE(power, previous) << k;
       previous = power;
     }

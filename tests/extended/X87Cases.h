@@ -7,38 +7,15 @@
 #include <cstring>
 #include <random>
 
-#include "engine/ExtendedPrecision.h"
+#include "engine/X87.h"
 #include "extended/Extended.h"
 
 namespace gb::test {
 
-#if LDBL_MANT_DIG == 64 && (defined(__x86_64__) || defined(__i386__))
-inline constexpr bool kHaveX87 = true;
-#else
-inline constexpr bool kHaveX87 = false;
-#endif
+inline constexpr bool kHaveX87 = GB_HAVE_X87 != 0;
 
-inline long double ToX87(Extended x) {
-  unsigned char bytes[sizeof(long double)] = {};
-  const std::uint64_t significand = x.Significand();
-  const auto signExponent =
-      static_cast<std::uint16_t>((x.Negative() ? 0x8000 : 0) | x.BiasedExponent());
-  std::memcpy(bytes, &significand, 8);
-  std::memcpy(bytes + 8, &signExponent, 2);
-  long double value;
-  std::memcpy(&value, bytes, sizeof value);
-  return value;
-}
-
-inline Extended FromX87(long double value) {
-  unsigned char bytes[sizeof(long double)];
-  std::memcpy(bytes, &value, sizeof value);
-  std::uint64_t significand;
-  std::uint16_t signExponent;
-  std::memcpy(&significand, bytes, 8);
-  std::memcpy(&signExponent, bytes + 8, 2);
-  return Extended::FromFields((signExponent & 0x8000) != 0, signExponent & 0x7FFF, significand);
-}
+using gb::FromX87;
+using gb::ToX87;
 
 // The same number, bit for bit; any NaN matches any NaN.
 inline bool SameBits(Extended a, Extended b) {

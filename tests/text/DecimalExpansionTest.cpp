@@ -1,3 +1,4 @@
+#include "tests/support/LongDouble.h"
 #include "text/DecimalExpansion.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,8 @@ class ExpandDecimalTest : public ::testing::TestWithParam<ExpansionRow> {};
 
 TEST_P(ExpandDecimalTest, DigitsSignAndExponent) {
   const ExpansionRow& row = GetParam();
-  const DecimalExpansion e = ExpandDecimal(row.value, row.precision, row.decimals);
+  const DecimalExpansion e =
+      ExpandDecimal(test::FromLongDouble(row.value), row.precision, row.decimals);
   EXPECT_EQ(e.kind, DecimalExpansion::Kind::Finite);
   EXPECT_EQ(std::string(e.digits, e.digitCount), row.digits);
   EXPECT_EQ(e.exponent, row.exponent);
@@ -58,11 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExpandDecimal, NonFiniteValuesKeepOnlyTheSignOfInfinity) {
   constexpr long double kInf = std::numeric_limits<long double>::infinity();
   constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
-  EXPECT_EQ(ExpandDecimal(-kInf, 18, 4).kind, DecimalExpansion::Kind::Infinite);
-  EXPECT_TRUE(ExpandDecimal(-kInf, 18, 4).negative);
-  EXPECT_FALSE(ExpandDecimal(kInf, 18, 4).negative);
-  EXPECT_EQ(ExpandDecimal(-kNaN, 18, 4).kind, DecimalExpansion::Kind::NaN);
-  EXPECT_FALSE(ExpandDecimal(-kNaN, 18, 4).negative);
+  EXPECT_EQ(ExpandDecimal(test::FromLongDouble(-kInf), 18, 4).kind,
+            DecimalExpansion::Kind::Infinite);
+  EXPECT_TRUE(ExpandDecimal(test::FromLongDouble(-kInf), 18, 4).negative);
+  EXPECT_FALSE(ExpandDecimal(test::FromLongDouble(kInf), 18, 4).negative);
+  EXPECT_EQ(ExpandDecimal(test::FromLongDouble(-kNaN), 18, 4).kind, DecimalExpansion::Kind::NaN);
+  EXPECT_FALSE(ExpandDecimal(test::FromLongDouble(-kNaN), 18, 4).negative);
 }
 
 }  // namespace

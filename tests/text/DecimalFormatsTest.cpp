@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "tests/support/LongDouble.h"
 #include "tests/text/SeparatorGuard.h"
 
 namespace gb {
@@ -23,7 +24,9 @@ struct FormatRow {
 };
 
 class FourDecimalsTest : public ::testing::TestWithParam<FormatRow> {};
-TEST_P(FourDecimalsTest, Text) { EXPECT_EQ(FormatFourDecimals(GetParam().value), GetParam().text); }
+TEST_P(FourDecimalsTest, Text) {
+  EXPECT_EQ(FormatFourDecimals(test::FromLongDouble(GetParam().value)), GetParam().text);
+}
 INSTANTIATE_TEST_SUITE_P(
     Rows, FourDecimalsTest,
     ::testing::Values(FormatRow{0.0, "0.0000"}, FormatRow{-0.0, "0.0000"},
@@ -39,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class GeneralDecimalTest : public ::testing::TestWithParam<FormatRow> {};
 TEST_P(GeneralDecimalTest, Text) {
-  EXPECT_EQ(FormatGeneralDecimal(GetParam().value), GetParam().text);
+  EXPECT_EQ(FormatGeneralDecimal(test::FromLongDouble(GetParam().value)), GetParam().text);
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, GeneralDecimalTest,
@@ -66,8 +69,10 @@ struct GroupedRow {
 };
 class GroupedDecimalTest : public ::testing::TestWithParam<GroupedRow> {};
 TEST_P(GroupedDecimalTest, Text) {
-  EXPECT_EQ(FormatGroupedDecimal(GetParam().value, 7), GetParam().sevenDecimals);
-  EXPECT_EQ(FormatGroupedDecimal(GetParam().value, 8), GetParam().eightDecimals);
+  EXPECT_EQ(FormatGroupedDecimal(test::FromLongDouble(GetParam().value), 7),
+            GetParam().sevenDecimals);
+  EXPECT_EQ(FormatGroupedDecimal(test::FromLongDouble(GetParam().value), 8),
+            GetParam().eightDecimals);
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, GroupedDecimalTest,

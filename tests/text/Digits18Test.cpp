@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "tests/support/LongDouble.h"
 #include "text/Digits18Rounding.h"
 
 namespace gb::detail {
@@ -55,8 +56,9 @@ TEST(Digits18, ExactTiesRoundToEvenInBothPathsAndInPrintf) {
       if (expected.digits == kPow10U64[18]) continue;  // carry case, checked separately
       const long double x = std::ldexp(static_cast<long double>(a), -j);
       Digits18 fast;
-      ASSERT_EQ(RoundToDigits18Exact(DecomposeFinite(x)), expected) << a << " j=" << j;
-      if (RoundToDigits18Fast(DecomposeFinite(x), fast)) {
+      ASSERT_EQ(RoundToDigits18Exact(DecomposeFinite(test::FromLongDouble(x))), expected)
+          << a << " j=" << j;
+      if (RoundToDigits18Fast(DecomposeFinite(test::FromLongDouble(x)), fast)) {
         ASSERT_EQ(fast, expected);
       }
       ASSERT_EQ(PrintfDigits18(x), expected);
@@ -66,8 +68,10 @@ TEST(Digits18, ExactTiesRoundToEvenInBothPathsAndInPrintf) {
 
 TEST(Digits18, RoundingCarryPastTheFirstDigitGrowsTheExponent) {
   const Digits18 expected{kPow10U64[17], 19};
-  EXPECT_EQ(RoundToDigits18(DecomposeFinite(999999999999999999.5L)), expected);
-  EXPECT_EQ(RoundToDigits18Exact(DecomposeFinite(999999999999999999.5L)), expected);
+  EXPECT_EQ(RoundToDigits18(DecomposeFinite(test::FromLongDouble(999999999999999999.5L))),
+            expected);
+  EXPECT_EQ(RoundToDigits18Exact(DecomposeFinite(test::FromLongDouble(999999999999999999.5L))),
+            expected);
 }
 
 TEST(Digits18, FastPathAgreesWithExactPathOnItsWholeRange) {
@@ -78,7 +82,7 @@ TEST(Digits18, FastPathAgreesWithExactPathOnItsWholeRange) {
     const bool fromDouble = n % 2 == 0;
     const std::uint64_t significand = (random() | (std::uint64_t{1} << 63)) &
                                       (fromDouble ? ~std::uint64_t{0x7FF} : ~std::uint64_t{0});
-    const BinaryFloat b = DecomposeFinite(FromBits(significand, biased));
+    const BinaryFloat b = DecomposeFinite(test::FromLongDouble(FromBits(significand, biased)));
     Digits18 fast;
     if (!RoundToDigits18Fast(b, fast)) continue;
     ++taken;
@@ -100,10 +104,11 @@ TEST(Digits18, ExactPathAgreesWithPrintfFromSubnormalsToTheLargestValue) {
     if (subnormal) significand = (significand >> (random() % 64)) >> 1 | 1;
     if (!subnormal) significand |= std::uint64_t{1} << 63;
     const long double x = FromBits(significand, biased);
-    ASSERT_EQ(RoundToDigits18(DecomposeFinite(x)), PrintfDigits18(x)) << std::hexfloat << x;
+    ASSERT_EQ(RoundToDigits18(DecomposeFinite(test::FromLongDouble(x))), PrintfDigits18(x))
+        << std::hexfloat << x;
   }
   for (const long double x : {LDBL_MAX, LDBL_MIN, LDBL_TRUE_MIN, 1e18L, 1e-21L, 9.5e18L}) {
-    ASSERT_EQ(RoundToDigits18(DecomposeFinite(x)), PrintfDigits18(x)) << x;
+    ASSERT_EQ(RoundToDigits18(DecomposeFinite(test::FromLongDouble(x))), PrintfDigits18(x)) << x;
   }
 }
 
