@@ -43,6 +43,11 @@ class Extended {
                                             int exponent) {
     return FromFields(negative, exponent + kBias, significand);
   }
+  // The value significand.fraction * 2^(exponent - 63), the significand's leading bit set and
+  // the fraction's lowest bit standing also for any bits below it, rounded once: for
+  // conversions that work out more bits than the format holds.
+  static Extended FromRounded(bool negative, int exponent, std::uint64_t significand,
+                              std::uint64_t fraction);
   // The x87 unit's answer to an invalid operation ("real indefinite").
   static constexpr Extended DefaultNaN() {
     return FromFields(true, kMaxBiasedExponent, 0xC000000000000000u);

@@ -196,6 +196,13 @@ inline Extended Extended::FromDouble(double value) {
                     detail_extended::kLeadingBit | (fraction << 11));
 }
 
+inline Extended Extended::FromRounded(bool negative, int exponent, std::uint64_t significand,
+                                      std::uint64_t fraction) {
+  // Far beyond the range either way the result is infinite or zero all the same.
+  const int clamped = exponent < -70000 ? -70000 : exponent > 70000 ? 70000 : exponent;
+  return detail_extended::RoundAndPack(negative, clamped + kBias, {significand, fraction});
+}
+
 inline Extended Extended::FromUnsigned(std::uint64_t value) {
   if (value == 0) return {};
   const int shift = std::countl_zero(value);

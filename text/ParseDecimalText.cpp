@@ -1,12 +1,13 @@
 #include "text/ParseDecimalText.h"
 
 #include <algorithm>
-#include <charconv>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "text/DecimalToExtended.h"
 #include "text/Errors.h"
 #include "text/NumberSeparators.h"
 #include "text/PowersOfTen.h"
@@ -25,7 +26,7 @@ constexpr std::int64_t kMaxNormalisedDigits = 40;
 constexpr int kExponentReadLimit = 500;
 // Halfway between the largest double and 2^1024: from here on rounding to double (ties to even,
 // and the largest double is odd) gives infinity.
-constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p+1023L;
+constexpr Extended kDoubleOverflow = Extended::FromSignificand(false, 0xFFFFFFFFFFFFFC00u, 1023);
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -100,21 +101,36 @@ class SignificantDigits {
   std::string_view parts_[2];
 };
 
-// count <= 19 and |scale| <= 27: an exact integer and an exact power of ten, so one rounding in
-// the 64-bit significand.
-long double ExactMagnitude(const SignificantDigits& digits, std::int64_t scale) {
-  std::uint64_t integer = 0;
-  digits.ForEach([&](char c) { integer = integer * 10 + static_cast<std::uint64_t>(c - '0'); });
-  const auto significand = static_cast<long double>(integer);
-  if (scale >= 0) return significand * detail::kPow10Long[scale];
-  return significand / detail::kPow10Long[-scale];
+// 10^0 .. 10^27: 5^27 < 2^64, so every entry is exact in the 64-bit significand.
+constexpr int kExactPowersOfTen = 28;
+
+const std::array<Extended, kExactPowersOfTen>& PowersOfTen() {
+  static const std::array<Extended, kExactPowersOfTen> powers = [] {
+    std::array<Extended, kExactPowersOfTen> p;
+    std::uint64_t five = 1;
+    for (int n = 0; n < kExactPowersOfTen; ++n, five *= 5) {
+      p[n] = Extended::FromUnsigned(five).Scaled(n);
+    }
+    return p;
+  }();
+  return powers;
 }
 
-// Everything else: strtold on a normalised integer-and-exponent text, which carries no decimal
-// point and so doesn't depend on the C library's locale. Correct to within a unit in the last
-// place of the double.
-long double NormalisedMagnitude(const SignificantDigits& digits, std::int64_t scale) {
-  char text[kMaxNormalisedDigits + 32];
+// count <= 19 and |scale| <= 27: an exact integer and an exact power of ten, so one rounding in
+// the 64-bit significand.
+Extended ExactMagnitude(const SignificantDigits& digits, std::int64_t scale) {
+  std::uint64_t integer = 0;
+  digits.ForEach([&](char c) { integer = integer * 10 + static_cast<std::uint64_t>(c - '0'); });
+  const Extended significand = Extended::FromUnsigned(integer);
+  if (scale >= 0) return significand * PowersOfTen()[scale];
+  return significand / PowersOfTen()[-scale];
+}
+
+// Everything else: the first 40 digits, and one more standing for any non-zero digit after them,
+// correctly rounded to the 64-bit significand (DecimalToExtended); beyond 40 digits no further
+// one can change that rounding.
+Extended NormalisedMagnitude(const SignificantDigits& digits, std::int64_t scale) {
+  char text[kMaxNormalisedDigits + 1];
   char* out = text;
   bool sticky = false;
   std::int64_t taken = 0;
@@ -130,10 +146,8 @@ long double NormalisedMagnitude(const SignificantDigits& digits, std::int64_t sc
     *out++ = '1';
     --scale;
   }
-  *out++ = 'e';
-  out = std::to_chars(out, text + sizeof text - 1, scale).ptr;
-  *out = '\0';
-  return std::strtold(text, nullptr);
+  return detail::DecimalToExtended(std::string_view(text, static_cast<std::size_t>(out - text)),
+                                   scale);
 }
 
 }  // namespace
@@ -147,14 +161,13 @@ double ParseDecimalText(std::string_view text) {
   if (digits.Count() == 0) return parsed.negative ? -0.0 : 0.0;
   const std::int64_t scale =
       parsed.exponent - static_cast<std::int64_t>(parsed.fractionDigits.size());
-  const bool exact = digits.Count() <= kMaxExactDigits &&
-                     std::abs(scale) < static_cast<std::int64_t>(detail::kPow10Long.size());
-  const long double magnitude =
+  const bool exact = digits.Count() <= kMaxExactDigits && std::abs(scale) < kExactPowersOfTen;
+  const Extended magnitude =
       exact ? ExactMagnitude(digits, scale) : NormalisedMagnitude(digits, scale);
 
-  if (std::isinf(magnitude)) ThrowNotANumber(trimmed);  // 2^16384 or more
+  if (magnitude.IsInfinite()) ThrowNotANumber(trimmed);  // 2^16384 or more
   if (magnitude >= kDoubleOverflow) throw EOverflow();
-  const auto result = static_cast<double>(magnitude);
+  const double result = magnitude.ToDouble();
   return parsed.negative ? -result : result;
 }
 

@@ -26,7 +26,4 @@ inline constexpr auto kPow10U64 = PowersOfTen<std::uint64_t, 20>();
 // 10^0 .. 10^38; 10^38 < 2^127.
 inline constexpr auto kPow10U128 = PowersOfTen<UInt128, 39>();
 
-// 10^0 .. 10^27: 5^27 < 2^64, so every entry is exact in the 64-bit significand.
-inline constexpr auto kPow10Long = PowersOfTen<long double, 28>();
-
 }  // namespace gb::detail
