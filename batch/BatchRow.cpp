@@ -54,14 +54,7 @@ RowOutcome CalculateRow(const std::string_view (&texts)[kBatchInputCount],
   RowOutcome outcome = CalculateRow(texts, siteClass);
   if (!outcome.ok || !spectrum.period) return outcome;
   try {
-    double period;
-    try {
-      period = ParsePeriodText(*spectrum.period);
-    } catch (Exception& e) {
-      e.SetContext("period");
-      throw;
-    }
-    outcome.reading = ReadSpectrum(outcome.p, siteClass, period);
+    outcome.reading = ReadSpectrum(outcome.p, siteClass, ParsePeriodText(*spectrum.period));
   } catch (const Exception& e) {
     return Failed(e.Message(), e.Context());
   }

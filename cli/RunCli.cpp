@@ -45,13 +45,10 @@ void Write(std::ostream& out, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The text in the code page; where characters became "?", the message that names the lines.
-std::string EncodeNaming(std::string_view text, const std::string& codePage, std::string_view what,
-                         std::vector<std::string>& lost) {
-  bool anyLost = false;
-  std::string bytes = TextEncoder(codePage).Encode(text, &anyLost);
-  if (anyLost) lost.push_back(LostLinesMessage(what, codePage, LostLines(text, codePage)));
-  return bytes;
+// Where characters of `what` became "?", the message that names the lines.
+void NoteLostLines(std::string_view what, const std::string& codePage, const std::string& lines,
+                   std::vector<std::string>& lost) {
+  if (!lines.empty()) lost.push_back(LostLinesMessage(what, codePage, lines));
 }
 
 // Everything asked for is computed before the first byte goes out or the first file is touched,
@@ -76,7 +73,10 @@ std::vector<std::string> WriteReportOrTables(const CliOptions& options, const st
     if (!readings.empty()) {
       tables.append("\n").append(FormatSpectrumReadingTable(options.siteClass, readings));
     }
-    Write(out, EncodeNaming(tables, codePage, "the result tables", lost));
+    std::string lostLines;
+    const std::string bytes = EncodeNamingLostLines(tables, codePage, lostLines);
+    NoteLostLines("the result tables", codePage, lostLines, lost);
+    Write(out, bytes);
     return lost;
   }
   const GridTexts pga = MakeResultGrid(ResultGrid::Pga, p);
@@ -92,7 +92,7 @@ std::vector<std::string> WriteReportOrTables(const CliOptions& options, const st
     std::string lostLines;
     report = ReportBytes(codePage, pgaItem, tgZoneItem, p, pga, period, platform, options.siteClass,
                          &lostLines);
-    if (!lostLines.empty()) lost.push_back(LostLinesMessage(name, codePage, lostLines));
+    NoteLostLines(name, codePage, lostLines, lost);
   }
   std::string pdf, chart;
 #ifdef GB_HAVE_EXPORT

@@ -297,10 +297,9 @@ inline Extended operator/(Extended a, Extended b) {
 inline Extended Extended::Scaled(int exponent) const {
   if (!IsFinite() || IsZero()) return *this;
   const detail_extended::Unpacked u = detail_extended::Unpack(*this);
-  // Far beyond the range either way the result is infinite or zero all the same.
-  const long long scaled = static_cast<long long>(u.exponent) + exponent;
-  const int clamped = static_cast<int>(scaled < -70000 ? -70000 : scaled > 70000 ? 70000 : scaled);
-  return detail_extended::RoundAndPack(u.negative, clamped, {u.significand, 0});
+  const long long scaled = static_cast<long long>(u.exponent) - kBias + exponent;
+  const int clamped = static_cast<int>(scaled < -80000 ? -80000 : scaled > 80000 ? 80000 : scaled);
+  return FromRounded(u.negative, clamped, u.significand, 0);
 }
 
 inline std::int64_t Extended::Truncated() const {

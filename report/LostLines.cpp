@@ -34,6 +34,14 @@ std::string LostLines(std::string_view utf8, std::string_view codePage) {
   return ranges;
 }
 
+std::string EncodeNamingLostLines(std::string_view utf8, std::string_view codePage,
+                                  std::string& lostLines) {
+  bool lost = false;
+  std::string bytes = TextEncoder(codePage).Encode(utf8, &lost);
+  lostLines = lost ? LostLines(utf8, codePage) : std::string();
+  return bytes;
+}
+
 std::string LostLinesMessage(std::string_view what, std::string_view codePage,
                              std::string_view lines) {
   std::string message(what);

@@ -9,11 +9,19 @@
 namespace gb {
 
 double ParsePeriodText(std::string_view text) {
-  const double period = ParseDecimalText(text);
+  double period;
+  try {
+    period = ParseDecimalText(text);
+  } catch (Exception& e) {
+    e.SetContext("period");
+    throw;
+  }
   if (period < 0) {
     std::string message = "Period must not be negative: '";
     message.append(TrimBlanks(text)).append("'.");
-    throw EConvertError(std::move(message));
+    EConvertError error(std::move(message));
+    error.SetContext("period");
+    throw error;
   }
   return period;
 }

@@ -32,14 +32,7 @@ std::vector<SpectrumReading> ReadSpectrumAtTexts(const ParameterSet& p, int site
   std::vector<SpectrumReading> readings;
   readings.reserve(periodTexts.size());
   for (const std::string& text : periodTexts) {
-    double period;
-    try {
-      period = ParsePeriodText(text);
-    } catch (Exception& e) {
-      e.SetContext("period");
-      throw;
-    }
-    readings.push_back(ReadSpectrum(p, siteClass, period));
+    readings.push_back(ReadSpectrum(p, siteClass, ParsePeriodText(text)));
   }
   return readings;
 }

@@ -14,10 +14,8 @@ std::string ReportBytes(std::string_view codePage, std::string_view pgaItemText,
   const TextEncoder encoder(codePage);
   const std::string text = JoinReportLines(
       BuildReportLines(pgaItemText, tgZoneItemText, p, pga, period, platform, siteClass));
-  bool lost = false;
-  std::string bytes = encoder.Encode(text, &lost);
-  if (lostLines != nullptr) *lostLines = lost ? LostLines(text, codePage) : std::string();
-  return bytes;
+  if (lostLines == nullptr) return encoder.Encode(text);
+  return EncodeNamingLostLines(text, codePage, *lostLines);
 }
 
 void SaveReport(const std::filesystem::path& path, std::string_view codePage,

@@ -104,7 +104,7 @@ class SignificantDigits {
 // 10^0 .. 10^27: 5^27 < 2^64, so every entry is exact in the 64-bit significand.
 constexpr int kExactPowersOfTen = 28;
 
-const std::array<Extended, kExactPowersOfTen>& PowersOfTen() {
+const std::array<Extended, kExactPowersOfTen>& ExactPowersOfTen() {
   static const std::array<Extended, kExactPowersOfTen> powers = [] {
     std::array<Extended, kExactPowersOfTen> p;
     std::uint64_t five = 1;
@@ -122,8 +122,8 @@ Extended ExactMagnitude(const SignificantDigits& digits, std::int64_t scale) {
   std::uint64_t integer = 0;
   digits.ForEach([&](char c) { integer = integer * 10 + static_cast<std::uint64_t>(c - '0'); });
   const Extended significand = Extended::FromUnsigned(integer);
-  if (scale >= 0) return significand * PowersOfTen()[scale];
-  return significand / PowersOfTen()[-scale];
+  if (scale >= 0) return significand * ExactPowersOfTen()[scale];
+  return significand / ExactPowersOfTen()[-scale];
 }
 
 // Everything else: the first 40 digits, and one more standing for any non-zero digit after them,

@@ -4,6 +4,7 @@
 #include <limits>
 #include <random>
 
+#include "DecayPowerLongDouble.h"
 #include "engine/DecayPower.h"
 #include "engine/ExtendedBits.h"
 #include "engine/ExtendedPrecision.h"
@@ -13,19 +14,9 @@
 namespace gb {
 namespace {
 
-// The power function through the long double the references speak.
-bool Fast(long double ratio, long double& power) {
-  Extended p;
-  const bool decided = DecayPowerFast(test::FromLongDouble(ratio), p);
-  power = test::ToLongDouble(p);
-  return decided;
-}
-long double Power(long double ratio) {
-  return test::ToLongDouble(DecayPower(test::FromLongDouble(ratio)));
-}
-long double Exact(long double ratio) {
-  return test::ToLongDouble(DecayPowerExact(test::FromLongDouble(ratio)));
-}
+using test::Exact;
+using test::Fast;
+using test::Power;
 
 // Ratios whose power lies so near a midpoint between two long doubles that the fast path
 // cannot round it, with the correctly rounded power from MPFR. They run on every system, so

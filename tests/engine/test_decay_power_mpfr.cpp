@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "DecayPowerLongDouble.h"
 #include "engine/DecayPower.h"
 #include "engine/DecayPowerTables.h"
 #include "engine/DesignResponse.h"
@@ -19,19 +20,9 @@
 namespace gb {
 namespace {
 
-// The power function through the long double the references speak.
-bool Fast(long double ratio, long double& power) {
-  Extended p;
-  const bool decided = DecayPowerFast(test::FromLongDouble(ratio), p);
-  power = test::ToLongDouble(p);
-  return decided;
-}
-long double Power(long double ratio) {
-  return test::ToLongDouble(DecayPower(test::FromLongDouble(ratio)));
-}
-long double Exact(long double ratio) {
-  return test::ToLongDouble(DecayPowerExact(test::FromLongDouble(ratio)));
-}
+using test::Exact;
+using test::Fast;
+using test::Power;
 
 class Mpfr {
  public:
