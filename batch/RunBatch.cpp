@@ -5,7 +5,6 @@
 
 #include "batch/BatchErrors.h"
 #include "batch/CsvReader.h"
-#include "engine/ExtendedPrecision.h"
 #include "platform/TextEncoding.h"
 #include "text/EchoedText.h"
 #include "text/Trim.h"
@@ -78,7 +77,6 @@ std::string TooManyCells(std::size_t cells, std::size_t headerCells) {
 
 BatchSummary RunBatch(std::istream& in, const BatchSettings& settings,
                       const std::function<void(std::string_view)>& write, BatchObserver& observer) {
-  UseExtendedPrecision();
   // Released only while the observer hears of progress, when a window handles its messages.
   std::optional<SeparatorsInForce> separators(std::in_place, settings.separators);
   const auto progress = [&](long long rows, long long bytes) {

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "chart/PlotMapping.h"
+#include "extended/ExtendedRounding.h"
 
 namespace gb {
 
@@ -50,7 +51,7 @@ int PlotWidth(ChartSize size, int leftMargin) {
   return std::max(1, size.width - leftMargin - kRightMargin);
 }
 
-int Pixel(long double v) { return static_cast<int>(std::lround(v)); }
+int Pixel(Extended v) { return static_cast<int>(RoundHalfAway(v).Truncated()); }
 
 }  // namespace
 
@@ -287,9 +288,8 @@ void ChartPlot::Draw(DisplayList& list, const ChartLayout& layout, ChartSize siz
 void ChartPlot::DrawCurves(DisplayList& list, const ChartLayout& layout) const {
   const ChartRect& plot = layout.plot;
   const Mapper map(plot, layout.bottom.range, layout.left.range);
-  const ClipBox box{static_cast<long double>(plot.x), static_cast<long double>(plot.y),
-                    static_cast<long double>(plot.x + plot.width),
-                    static_cast<long double>(plot.y + plot.height)};
+  const ClipBox box{Extended(plot.x), Extended(plot.y), Extended(plot.x + plot.width),
+                    Extended(plot.y + plot.height)};
   for (const auto& s : series_) {
     if (!s->active_) continue;
     PolylineCommand run{{s->colour_, 1, false, false, true}, {}};
@@ -297,19 +297,17 @@ void ChartPlot::DrawCurves(DisplayList& list, const ChartLayout& layout) const {
       if (run.points.size() >= 2) list.push_back(run);
       run.points.clear();
     };
-    auto point = [](long double x, long double y) {
-      return ChartPointF{static_cast<double>(x), static_cast<double>(y)};
-    };
+    auto point = [](Extended x, Extended y) { return ChartPointF{x.ToDouble(), y.ToDouble()}; };
     bool havePrevious = false;
-    long double px = 0, py = 0;
+    Extended px, py;
     for (const ChartSeries::Point& p : s->points_) {
       if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
         flush();
         havePrevious = false;
         continue;
       }
-      const long double cx = map.X(p.x), cy = map.Y(p.y);
-      long double ax = px, ay = py, bx = cx, by = cy;
+      const Extended cx = map.X(p.x), cy = map.Y(p.y);
+      Extended ax = px, ay = py, bx = cx, by = cy;
       bool startMoved = false, endMoved = false;
       if (havePrevious && ClipSegment(ax, ay, bx, by, box, startMoved, endMoved)) {
         if (startMoved || run.points.empty()) {

@@ -10,7 +10,7 @@ bool Usable(const ChartRange& r) {
   return std::isfinite(r.Minimum) && std::isfinite(r.Maximum) && r.Minimum < r.Maximum;
 }
 
-long double Width(const ChartRange& r) { return static_cast<long double>(r.Maximum) - r.Minimum; }
+Extended Width(const ChartRange& r) { return Extended(r.Maximum) - r.Minimum; }
 
 ChartRange SpanOf(double lo, double hi, bool empty) {
   if (empty) return {0, 1};
@@ -23,10 +23,10 @@ ChartRange SpanOf(double lo, double hi, bool empty) {
 }
 
 ChartRange Widen(const ChartRange& r, const ChartRange& limit) {
-  const long double centre = (static_cast<long double>(r.Minimum) + r.Maximum) / 2;
-  const long double half = Width(r) / 2 * 1.25L;
+  const Extended centre = (Extended(r.Minimum) + r.Maximum) / 2;
+  const Extended half = Width(r) / 2 * 1.25;
   if (2 * half >= Width(limit)) return limit;
-  const ChartRange wider{static_cast<double>(centre - half), static_cast<double>(centre + half)};
+  const ChartRange wider{(centre - half).ToDouble(), (centre + half).ToDouble()};
   return Usable(wider) ? wider : limit;
 }
 

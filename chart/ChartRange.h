@@ -1,6 +1,8 @@
 // A value range of one chart axis and the rules the automatic ranges and the zoom follow.
 #pragma once
 
+#include "extended/Extended.h"
+
 namespace gb {
 
 // Minimum < Maximum always holds for what the chart hands out.
@@ -14,7 +16,7 @@ struct ChartRange {
 bool Usable(const ChartRange& r);
 
 // Maximum - Minimum in extended precision, so that the widest ranges do not overflow.
-long double Width(const ChartRange& r);
+Extended Width(const ChartRange& r);
 
 // The automatic range of one axis: the bare extent, opened around the value when it is flat so
 // that the scale never divides by zero; 0 to 1 for no data.

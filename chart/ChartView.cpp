@@ -46,9 +46,8 @@ ChartResponse ChartView::Press(ChartButton button, ChartPoint pos, ChartButtons 
   return response;
 }
 
-void ChartView::Shift(bool bottomAxis, const ChartRange& from, long double by) {
-  const ChartRange to{static_cast<double>(from.Minimum + by),
-                      static_cast<double>(from.Maximum + by)};
+void ChartView::Shift(bool bottomAxis, const ChartRange& from, Extended by) {
+  const ChartRange to{(from.Minimum + by).ToDouble(), (from.Maximum + by).ToDouble()};
   if (!Usable(to)) return;
   if (bottomAxis) {
     plot_.FixBottomAxis(to);
@@ -108,12 +107,11 @@ ChartResponse ChartView::FinishZoom(ChartPoint pos) {
   }
   const ChartRect& plot = dragPlot_;
   auto xValue = [&](int x) {
-    return static_cast<double>(dragBottom_.Minimum +
-                               Width(dragBottom_) * (x - plot.x) / plot.width);
+    return (dragBottom_.Minimum + Width(dragBottom_) * (x - plot.x) / plot.width).ToDouble();
   };
   auto yValue = [&](int y) {
-    return static_cast<double>(dragLeft_.Minimum +
-                               Width(dragLeft_) * (plot.y + plot.height - y) / plot.height);
+    return (dragLeft_.Minimum + Width(dragLeft_) * (plot.y + plot.height - y) / plot.height)
+        .ToDouble();
   };
   const ChartRange x{xValue(dragStart_.x), xValue(end.x)};
   const ChartRange y{yValue(std::max(dragStart_.y, end.y)), yValue(std::min(dragStart_.y, end.y))};
@@ -148,7 +146,7 @@ std::optional<ChartReadout> ChartView::ReadoutIn(const ChartLayout& layout) cons
   const ChartRect& plot = layout.plot;
   const ChartRange& range = layout.bottom.range;
   const double period =
-      static_cast<double>(range.Minimum + Width(range) * (hover_->x - plot.x) / plot.width);
+      (range.Minimum + Width(range) * (hover_->x - plot.x) / plot.width).ToDouble();
   std::optional<ChartReading> reading;
   try {
     reading = reader_(period);

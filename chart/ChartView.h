@@ -80,7 +80,7 @@ class ChartView {
  private:
   enum class Drag { None, Zoom, Scroll };
 
-  void Shift(bool bottomAxis, const ChartRange& from, long double by);
+  void Shift(bool bottomAxis, const ChartRange& from, Extended by);
   ChartResponse Hover(std::optional<ChartPoint> pos);
   ChartResponse FinishZoom(ChartPoint pos);
   std::optional<ChartReadout> ReadoutIn(const ChartLayout& layout) const;

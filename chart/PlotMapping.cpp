@@ -4,14 +4,14 @@
 
 namespace gb {
 
-bool ClipSegment(long double& ax, long double& ay, long double& bx, long double& by,
-                 const ClipBox& box, bool& startMoved, bool& endMoved) {
-  const long double dx = bx - ax, dy = by - ay;
-  long double t0 = 0, t1 = 1;
-  auto edge = [&](long double p, long double q) {
-    if (p == 0) return q >= 0;
-    const long double r = q / p;
-    if (p < 0) {
+bool ClipSegment(Extended& ax, Extended& ay, Extended& bx, Extended& by, const ClipBox& box,
+                 bool& startMoved, bool& endMoved) {
+  const Extended dx = bx - ax, dy = by - ay;
+  Extended t0, t1(1.0);
+  auto edge = [&](Extended p, Extended q) {
+    if (p.IsZero()) return q >= Extended();
+    const Extended r = q / p;
+    if (p < Extended()) {
       if (r > t1) return false;
       t0 = std::max(t0, r);
     } else {
@@ -23,8 +23,8 @@ bool ClipSegment(long double& ax, long double& ay, long double& bx, long double&
   if (!edge(-dx, ax - box.x0) || !edge(dx, box.x1 - ax) || !edge(-dy, ay - box.y0) ||
       !edge(dy, box.y1 - ay))
     return false;
-  endMoved = t1 < 1;
-  startMoved = t0 > 0;
+  endMoved = t1 < Extended(1.0);
+  startMoved = t0 > Extended();
   if (endMoved) {
     bx = ax + t1 * dx;
     by = ay + t1 * dy;

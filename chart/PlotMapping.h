@@ -9,7 +9,7 @@
 namespace gb {
 
 struct Mapper {
-  long double left, bottom, xMin, yMin, xScale, yScale;
+  Extended left, bottom, xMin, yMin, xScale, yScale;
   Mapper(const ChartRect& plot, const ChartRange& x, const ChartRange& y)
       : left(plot.x),
         bottom(plot.y + plot.height),
@@ -17,17 +17,17 @@ struct Mapper {
         yMin(y.Minimum),
         xScale(plot.width / Width(x)),
         yScale(plot.height / Width(y)) {}
-  long double X(double v) const { return left + (v - xMin) * xScale; }
-  long double Y(double v) const { return bottom - (v - yMin) * yScale; }
+  Extended X(double v) const { return left + (v - xMin) * xScale; }
+  Extended Y(double v) const { return bottom - (v - yMin) * yScale; }
 };
 
 struct ClipBox {
-  long double x0, y0, x1, y1;
+  Extended x0, y0, x1, y1;
 };
 
 // Liang-Barsky: cuts segment a-b down to the box; false when none of it lies inside.
 // `startMoved` / `endMoved` tell which ends were cut.
-bool ClipSegment(long double& ax, long double& ay, long double& bx, long double& by,
-                 const ClipBox& box, bool& startMoved, bool& endMoved);
+bool ClipSegment(Extended& ax, Extended& ay, Extended& bx, Extended& by, const ClipBox& box,
+                 bool& startMoved, bool& endMoved);
 
 }  // namespace gb

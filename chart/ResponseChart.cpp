@@ -1,7 +1,6 @@
 #include "chart/ResponseChart.h"
 
 #include "engine/DesignResponse.h"
-#include "engine/ExtendedPrecision.h"
 
 namespace gb {
 
@@ -22,7 +21,6 @@ void AddSpectrumSeries(ChartPlot& plot) {
 }
 
 void PlotSpectrumSeries(ChartPlot& plot, const ParameterSet& p, int siteClass) {
-  UseExtendedPrecision();
   for (int level = 0; level < kLevelCount; ++level) plot.Series(level)->Clear();
   for (int level = 0; level < kLevelCount; ++level) {
     ChartSeries& series = *plot.Series(level);

@@ -95,17 +95,18 @@ void MarkSegment(Coverage& coverage, ChartPointF a, ChartPointF b) {
   // First cut to the box (and a pixel around it), so that a far end neither costs steps nor
   // loses the line's place to rounding.
   const PixelBox& box = coverage.Box();
-  long double ax = a.x, ay = a.y, bx = b.x, by = b.y;
+  Extended ax(a.x), ay(a.y), bx(b.x), by(b.y);
   bool startMoved = false, endMoved = false;
   if (!ClipSegment(ax, ay, bx, by,
-                   {box.left - 1.0L, box.top - 1.0L, box.right + 0.0L, box.bottom + 0.0L},
+                   {Extended(box.left - 1.0), Extended(box.top - 1.0), Extended(box.right),
+                    Extended(box.bottom)},
                    startMoved, endMoved)) {
     return;
   }
-  const bool steep = std::fabs(by - ay) > std::fabs(bx - ax);
+  const bool steep = (by - ay).Abs() > (bx - ax).Abs();
   // u along the major axis, v across it.
-  double u0 = static_cast<double>(steep ? ay : ax), v0 = static_cast<double>(steep ? ax : ay);
-  double u1 = static_cast<double>(steep ? by : bx), v1 = static_cast<double>(steep ? bx : by);
+  double u0 = (steep ? ay : ax).ToDouble(), v0 = (steep ? ax : ay).ToDouble();
+  double u1 = (steep ? by : bx).ToDouble(), v1 = (steep ? bx : by).ToDouble();
   if (u0 > u1) std::swap(u0, u1), std::swap(v0, v1);
   const double gradient = u1 > u0 ? (v1 - v0) / (u1 - u0) : 0.0;
   const double vLow = std::min(v0, v1), vHigh = std::max(v0, v1);

@@ -14,7 +14,6 @@
 #include "cli/CommandLine.h"
 #include "cli/ResultTables.h"
 #include "cli/SaReadingTable.h"
-#include "engine/ExtendedPrecision.h"
 #include "form/CurrentError.h"
 #include "platform/FilePaths.h"
 #include "platform/ProcessStart.h"
@@ -223,7 +222,6 @@ std::vector<const std::string*> TypedTexts(const CliOptions& options) {
 }  // namespace
 
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  UseExtendedPrecision();
   // Messages go out in the stream's character set; the arguments they repeat and the file names
   // come in the command line's.
   const std::string terminalCodePage = SystemCodePage();

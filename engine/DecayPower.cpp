@@ -225,7 +225,7 @@ bool DecayPowerFastPortable(Extended ratio, Extended& power) {
 
 #if GB_HAVE_X87
 bool DecayPowerFastX87(Extended ratio, Extended& power) {
-  UseExtendedPrecision();
+  const X87ExtendedPrecisionScope fullPrecision;
   const Unrounded<long double> u = BeforeRounding<long double>(PositiveFields(ratio));
   long double below;
   if (!Decided(u, below)) return false;

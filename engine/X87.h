@@ -1,13 +1,16 @@
 // The x87 unit, where the processor has one: the reference the program's extended numbers are
 // tested against, and the fast path of the power function. The only place long double is used:
 // on x86 it is the x87 format, the same value set as Extended, so the conversions are exact.
+//
+// The unit gives that arithmetic only while its control word asks for the 64-bit significand.
+// Linux starts every thread so; 64-bit Windows starts threads rounding to 53 bits, where the same
+// operations give other last bits. Whatever computes on the unit sets the precision first.
 #pragma once
 
 #include <cfloat>
 #include <cstdint>
 #include <cstring>
 
-#include "engine/ExtendedPrecision.h"
 #include "extended/Extended.h"
 
 #if LDBL_MANT_DIG == 64 && (defined(__x86_64__) || defined(__i386__))
@@ -18,6 +21,53 @@
 
 #if GB_HAVE_X87
 namespace gb {
+
+// The precision control, bits 8 and 9 of the control word: 3 is the 64-bit significand.
+inline constexpr unsigned short kX87PrecisionMask = 0x0300;
+
+inline unsigned short X87ControlWord() noexcept {
+  unsigned short control = 0;
+  __asm__ volatile("fnstcw %0" : "=m"(control) : : "memory");
+  return control;
+}
+
+inline void SetX87ControlWord(unsigned short control) noexcept {
+  __asm__ volatile("fldcw %0" : : "m"(control) : "memory");
+}
+
+inline bool ExtendedPrecisionInForce() noexcept {
+  return (X87ControlWord() & kX87PrecisionMask) == kX87PrecisionMask;
+}
+
+// Makes the unit round to the 64-bit significand for this thread, leaving the rest of the control
+// word (exception masks, rounding direction) as it is. For the tests' and tools' references.
+inline void UseExtendedPrecision() noexcept {
+  const unsigned short control = X87ControlWord();
+  if ((control & kX87PrecisionMask) != kX87PrecisionMask) {
+    SetX87ControlWord(static_cast<unsigned short>(control | kX87PrecisionMask));
+  }
+}
+
+// The 64-bit significand for a scope, and the caller's control word back after it: the program's
+// own computations on the unit leave no trace in the thread.
+class X87ExtendedPrecisionScope {
+ public:
+  X87ExtendedPrecisionScope() noexcept : saved_(X87ControlWord()) {
+    if ((saved_ & kX87PrecisionMask) != kX87PrecisionMask) {
+      SetX87ControlWord(static_cast<unsigned short>(saved_ | kX87PrecisionMask));
+      changed_ = true;
+    }
+  }
+  ~X87ExtendedPrecisionScope() {
+    if (changed_) SetX87ControlWord(saved_);
+  }
+  X87ExtendedPrecisionScope(const X87ExtendedPrecisionScope&) = delete;
+  X87ExtendedPrecisionScope& operator=(const X87ExtendedPrecisionScope&) = delete;
+
+ private:
+  unsigned short saved_;
+  bool changed_ = false;
+};
 
 inline long double ToX87(Extended x) {
   unsigned char bytes[sizeof(long double)] = {};

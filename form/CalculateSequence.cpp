@@ -1,6 +1,5 @@
 #include "form/CalculateSequence.h"
 
-#include "engine/ExtendedPrecision.h"
 #include "engine/ZoningTables.h"
 #include "text/Errors.h"
 #include "text/ParseDecimalText.h"
@@ -24,7 +23,6 @@ double ParseInput(std::string_view text, const char* input) {
 
 void RunCalculate(ParameterSet& p, const InputTexts& in,
                   const std::function<void(CalculateStep)>& finished) {
-  UseExtendedPrecision();
   const auto done = [&](CalculateStep step) {
     if (finished) finished(step);
   };

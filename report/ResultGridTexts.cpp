@@ -1,6 +1,5 @@
 #include "report/ResultGridTexts.h"
 
-#include "engine/ExtendedPrecision.h"
 
 namespace gb {
 
@@ -21,7 +20,6 @@ std::string ResultCellText(ResultGrid grid, const ParameterSet& p, int level, in
 }
 
 GridTexts MakeResultGrid(ResultGrid grid, const ParameterSet& p) {
-  UseExtendedPrecision();
   GridTexts texts;
   const auto set = [&texts](int col, int row, std::string text) {
     texts.Cells(col, row) = std::move(text);

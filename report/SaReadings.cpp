@@ -1,6 +1,5 @@
 #include "report/SaReadings.h"
 
-#include "engine/ExtendedPrecision.h"
 #include "engine/SaAtPeriod.h"
 #include "report/ParsePeriodText.h"
 #include "text/DecimalFormats.h"
@@ -10,7 +9,6 @@
 namespace gb {
 
 SpectrumReading ReadSpectrum(const ParameterSet& p, int siteClass, double period) {
-  UseExtendedPrecision();
   SpectrumReading reading;
   // The period as it is shown is the period read: two rows labelled alike never differ.
   reading.periodText = FormatFourDecimals(period);

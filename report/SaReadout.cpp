@@ -3,7 +3,6 @@
 #include <iterator>
 #include <utility>
 
-#include "engine/ExtendedPrecision.h"
 #include "engine/SaAtPeriod.h"
 #include "text/DecimalFormats.h"
 #include "text/Errors.h"
@@ -13,7 +12,6 @@ namespace gb {
 
 std::optional<SpectrumReadoutTexts> SpectrumReadoutAt(const ParameterSet& p, int siteClass,
                                                       double pointerPeriod) noexcept {
-  UseExtendedPrecision();
   try {
     SpectrumReadoutTexts texts;
     texts.period = FormatFourDecimals(pointerPeriod);

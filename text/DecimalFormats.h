@@ -26,10 +26,4 @@ inline std::string FormatGroupedDecimal(double value, int maxDecimals) {
   return FormatGroupedDecimal(Extended(value), maxDecimals);
 }
 
-// A long double would be narrowed to a double silently here: where one is left, it must say
-// which value it means.
-std::string FormatFourDecimals(long double) = delete;
-std::string FormatGeneralDecimal(long double) = delete;
-std::string FormatGroupedDecimal(long double, int) = delete;
-
 }  // namespace gb

@@ -9,7 +9,7 @@
 
 namespace gb::detail {
 
-// floor(e * log10(2)); exact for |e| <= 20000, which covers every long double.
+// floor(e * log10(2)); exact for |e| <= 20000, which covers every extended number.
 constexpr int FloorLog10Pow2(int e) {
   return static_cast<int>((static_cast<std::int64_t>(e) * 661971961083LL) >> 41);
 }

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/ExtendedPrecision.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/Unit1.h"
 
@@ -24,7 +23,6 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 }  // namespace
 
 int wmain() {
-  gb::UseExtendedPrecision();
   gb::TApplication application(GetModuleHandleW(nullptr));
   application.Initialize();
   gb::TForm1* form = application.CreateForm<gb::TForm1>();

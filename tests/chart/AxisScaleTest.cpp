@@ -62,34 +62,34 @@ TEST(ChartRange, SpansAndWidening) {
   EXPECT_EQ(Widen({4, 6}, {0, 100}), (ChartRange{3.75, 6.25}));
   EXPECT_EQ(Widen({0, 90}, {0, 100}), (ChartRange{0, 100}));  // would reach the limit
   EXPECT_FALSE(Usable({1, 1}));
-  EXPECT_EQ(Width({-1e308, 1e308}), 2.0L * 1e308);  // no overflow
+  EXPECT_TRUE(Width({-1e308, 1e308}) == Extended(1e308) * 2);  // no overflow
 }
 
 TEST(PlotMapping, ClipsSegmentsToTheBox) {
-  const ClipBox box{0, 0, 10, 10};
+  const ClipBox box{Extended(0.0), Extended(0.0), Extended(10.0), Extended(10.0)};
   const struct {
-    long double ax, ay, bx, by;
+    double ax, ay, bx, by;
     bool inside;
-    long double cax, cay, cbx, cby;
+    double cax, cay, cbx, cby;
   } kCases[] = {
       {1, 1, 9, 9, true, 1, 1, 9, 9},
       {-5, 5, 15, 5, true, 0, 5, 10, 5},
       {-5, -5, -1, -1, false, 0, 0, 0, 0},
-      {5, 5, 5, 1e30L, true, 5, 5, 5, 10},  // a far point keeps its direction
+      {5, 5, 5, 1e30, true, 5, 5, 5, 10},  // a far point keeps its direction
   };
   for (const auto& c : kCases) {
-    long double ax = c.ax, ay = c.ay, bx = c.bx, by = c.by;
+    Extended ax(c.ax), ay(c.ay), bx(c.bx), by(c.by);
     bool startMoved = false, endMoved = false;
     ASSERT_EQ(ClipSegment(ax, ay, bx, by, box, startMoved, endMoved), c.inside);
     if (!c.inside) continue;
-    EXPECT_EQ(ax, c.cax);
-    EXPECT_EQ(ay, c.cay);
-    EXPECT_EQ(bx, c.cbx);
-    EXPECT_EQ(by, c.cby);
+    EXPECT_TRUE(ax == Extended(c.cax));
+    EXPECT_TRUE(ay == Extended(c.cay));
+    EXPECT_TRUE(bx == Extended(c.cbx));
+    EXPECT_TRUE(by == Extended(c.cby));
   }
   const Mapper map({10, 20, 100, 50}, {0, 10}, {0, 5});
-  EXPECT_EQ(map.X(5), 60);
-  EXPECT_EQ(map.Y(5), 20);
+  EXPECT_TRUE(map.X(5) == Extended(60.0));
+  EXPECT_TRUE(map.Y(5) == Extended(20.0));
 }
 
 }  // namespace

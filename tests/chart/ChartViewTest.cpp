@@ -102,7 +102,7 @@ TEST_F(ChartViewTest, ZoomShowsItsRectangleUntilReleaseAndRightToLeftRestores) {
   view_.Release(ChartButton::Left, to);
   EXPECT_FALSE(view_.ZoomRectangleShown());
   EXPECT_TRUE(plot_.BottomAxisFixed() && plot_.LeftAxisFixed());
-  const double perPixel = static_cast<double>(Width(startBottom_)) / Plot().width;
+  const double perPixel = Width(startBottom_).ToDouble() / Plot().width;
   EXPECT_NEAR(plot_.BottomAxisRange().Minimum, 40 * perPixel, perPixel);
 
   Drag(ChartButton::Left, Centre(), At(Centre(), -30, -30));  // up or down: no matter
@@ -130,7 +130,7 @@ TEST_F(ChartViewTest, RightButtonScrollsOrOpensTheMenu) {
   EXPECT_FALSE(scrolled.contextMenu);
   EXPECT_TRUE(plot_.BottomAxisFixed() && !plot_.LeftAxisFixed());
   // The data follows the pointer: dragging left brings larger periods in.
-  const double perPixel = static_cast<double>(Width(startBottom_)) / Plot().width;
+  const double perPixel = Width(startBottom_).ToDouble() / Plot().width;
   EXPECT_NEAR(plot_.BottomAxisRange().Minimum, 40 * perPixel, 1e-9);
   EXPECT_NEAR(plot_.BottomAxisRange().Maximum, 6 + 40 * perPixel, 1e-9);
 }
@@ -148,7 +148,7 @@ TEST_F(ChartViewTest, WheelMovesTheLeftAxisOnlyWithFocus) {
   EXPECT_FALSE(view_.Wheel(120, false).accepted);
   EXPECT_FALSE(view_.Wheel(0, true).accepted);
   EXPECT_FALSE(plot_.LeftAxisFixed());
-  const double notch = 0.03 * static_cast<double>(Width(startLeft_));
+  const double notch = 0.03 * Width(startLeft_).ToDouble();
   EXPECT_TRUE(view_.Wheel(120, true).accepted);
   EXPECT_NEAR(plot_.LeftAxisRange().Minimum, startLeft_.Minimum + notch, 1e-12);
   view_.Wheel(-240, true);
@@ -173,8 +173,8 @@ TEST_F(ChartViewTest, RepeatedZoomsStopWhileEveryViewIsLabelled) {
     unchanged += plot_.BottomAxisRange() == bottom && plot_.LeftAxisRange() == left;
   }
   EXPECT_GT(unchanged, 10);
-  EXPECT_GE(Width(plot_.BottomAxisRange()), 1e-7L);
-  EXPECT_GE(Width(plot_.LeftAxisRange()), 1e-8L);
+  EXPECT_GE(Width(plot_.BottomAxisRange()).ToDouble(), 1e-7);
+  EXPECT_GE(Width(plot_.LeftAxisRange()).ToDouble(), 1e-8);
 }
 
 // A zoom far below the limit in one step lands on the narrowest labelled view, never wider than
@@ -185,7 +185,7 @@ TEST_F(ChartViewTest, ZoomWidensATooNarrowViewAboutItsCentre) {
   const ChartLayout layout = view_.Layout();
   EXPECT_TRUE(Labelled(layout.bottom) && Labelled(layout.left));
   EXPECT_NEAR(plot_.BottomAxisRange().Minimum + plot_.BottomAxisRange().Maximum, 4 + 1e-12, 1e-9);
-  EXPECT_LE(Width(plot_.BottomAxisRange()), Width(startBottom_));
+  EXPECT_LE(Width(plot_.BottomAxisRange()).ToDouble(), Width(startBottom_).ToDouble());
   EXPECT_FALSE(plot_.Zoom({1, 1}, y, surface_.size, surface_));  // not a range
 }
 

@@ -7,7 +7,6 @@
 #include "DecayPowerLongDouble.h"
 #include "engine/DecayPower.h"
 #include "engine/ExtendedBits.h"
-#include "engine/ExtendedPrecision.h"
 #include "engine/X87.h"
 #include "tests/support/LongDouble.h"
 

@@ -13,7 +13,7 @@
 #include "engine/DecayPowerTables.h"
 #include "engine/DesignResponse.h"
 #include "engine/ExtendedBits.h"
-#include "engine/ExtendedPrecision.h"
+#include "engine/X87.h"
 #include "engine/ZoningTables.h"
 #include "tests/support/LongDouble.h"
 

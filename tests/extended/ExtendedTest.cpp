@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
 
 #include "X87Cases.h"
+#include "extended/ExtendedRounding.h"
 #include "extended/Wide.h"
 
 namespace gb {
@@ -193,6 +195,45 @@ TEST(AgainstX87, ConversionsAndComparisons) {
       ++failures;
       ADD_FAILURE() << "from integer " << integer;
     }
+  }
+}
+
+// Whole numbers as floorl, ceill and roundl give them: magnitudes from below one half to beyond
+// the last fraction bit, halves and their neighbours, carries into the next power of two.
+TEST(AgainstX87, WholeNumbers) {
+  if (!test::kHaveX87) GTEST_SKIP() << "no x87 unit to compare with";
+  UseExtendedPrecision();
+  test::OperandSource source(1000);
+  int failures = 0;
+  for (int i = 0; i < 200000 && failures < 10; ++i) {
+    const int exponent = -3 + source.Below(70);
+    std::uint64_t significand = source.Significand() | kTop;
+    if (i % 4 == 1 && exponent >= -1 && exponent < 63) {
+      // Exactly a half, or one unit either side of it.
+      const std::uint64_t half = std::uint64_t{1} << (62 - exponent);
+      significand = ((significand & ~(2 * half - 1)) | half) + (i % 3) - 1;
+      significand |= kTop;
+    }
+    const Extended x = Extended::FromSignificand(i % 2 == 0, significand, exponent);
+    const volatile long double v = test::ToX87(x);
+    const struct {
+      Extended mine;
+      long double x87;
+      const char* name;
+    } kResults[] = {{Floor(x), std::floor(v), "floor"},
+                    {Ceil(x), std::ceil(v), "ceil"},
+                    {RoundHalfAway(x), std::round(v), "round"}};
+    for (const auto& r : kResults) {
+      if (!test::SameBits(r.mine, test::FromX87(r.x87))) {
+        ++failures;
+        ADD_FAILURE() << r.name << " " << Fields(x) << " = " << Fields(r.mine) << ", x87 "
+                      << Fields(test::FromX87(r.x87));
+      }
+    }
+  }
+  for (const Extended special : {Extended(), -Extended(), Extended::Infinity(true)}) {
+    EXPECT_TRUE(test::SameBits(Floor(special), special));
+    EXPECT_TRUE(test::SameBits(RoundHalfAway(special), special));
   }
 }
 

@@ -13,7 +13,6 @@
 #include "chart/ResponseChart.h"
 #include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
-#include "engine/ExtendedPrecision.h"
 #include "engine/ZoningTables.h"
 #include "form/Author.h"
 #include "form/CalculateSequence.h"
@@ -488,7 +487,6 @@ void TForm1::Command(int id, HWND control) {
 // with everything before it stored and everything from it on untouched.
 void TForm1::btn2Click(HWND Sender) {
   (void)Sender;
-  UseExtendedPrecision();
   FSession.BeginCalculate(LocalTimeText());
   ParameterSet& p = FSession.Parameters();
   const HWND edits[] = {edt1, edt2, edt3, edt4, edt5, edt6};
@@ -518,7 +516,6 @@ void TForm1::btn2Click(HWND Sender) {
 void TForm1::btn3Click(HWND Sender) {
   (void)Sender;
   if (!dlgSave1.Execute(Form1)) return;
-  UseExtendedPrecision();
   SaveReport(std::filesystem::path(dlgSave1.FileName), SystemCodePage(),
              kPgaZoneItems[Parameters().FPgaZoneIndex], kTgZoneItems[Parameters().FTgZoneIndex],
              Parameters(), GridTextsOf(*strngrd1), GridTextsOf(*strngrd2), GridTextsOf(*strngrd3),
@@ -605,7 +602,6 @@ void TForm1::Print1Click(HWND Sender) {
   const TCompletedCalculation& completed = FSession.CompletedForExport();
   const std::optional<TSheetNames> names = AskSheetNames(Application, Form1);
   if (!names) return;
-  UseExtendedPrecision();
   PrintCalculationSheet(
       Form1, MakeCalculationSheet(completed.Parameters, SiteClass(), completed.CalculatedAt,
                                   names->Project, names->Site));
@@ -632,7 +628,6 @@ void TForm1::BatchCalculation1Click(HWND Sender) {
   for (int i = biK1; i < kBatchInputCount; ++i) settings.defaults[i] = TextOf(factors[i - biK1]);
   settings.siteClass = SiteClass();
 
-  UseExtendedPrecision();
   WindowBatchOutcome outcome;
   {
     TProgressWindow progress(Application, Form1, L"\u6279\u91CF\u8BA1\u7B97");  // 批量计算
@@ -655,7 +650,6 @@ void TForm1::ClearSpectrumSeries() {
 }
 
 void TForm1::PlotSpectra() {
-  UseExtendedPrecision();
   const int siteClass = SiteClass();
   FSession.RecordPlot(siteClass);
   TChartSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,

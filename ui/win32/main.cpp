@@ -4,7 +4,6 @@
 
 #include <objbase.h>
 
-#include "engine/ExtendedPrecision.h"
 #include "form/CurrentError.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/Unit1.h"
@@ -22,8 +21,6 @@ void ShowStartupError(gb::TApplication& Application, const gb::Exception& E) noe
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  // 64-bit Windows starts the thread with the x87 unit rounding to 53 bits.
-  gb::UseExtendedPrecision();
   // The Windows Imaging Component decodes the About box's logo.
   const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   try {
