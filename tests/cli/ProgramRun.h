@@ -68,7 +68,11 @@ class Started {
     const std::string out =
         launch.standardOutput.empty() ? (capture_ / "out").string() : launch.standardOutput;
     const std::string err = (capture_ / "err").string();
-    std::vector<char*> argv{const_cast<char*>(launch.program.c_str())};
+    std::vector<char*> argv;
+#ifdef GB_TEST_EMULATOR
+    argv.push_back(const_cast<char*>(GB_TEST_EMULATOR));
+#endif
+    argv.push_back(const_cast<char*>(launch.program.c_str()));
     for (const std::string& arg : launch.args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     std::vector<std::string> env = launch.env;

@@ -1,5 +1,5 @@
 // Operands that find the faults of an extended arithmetic, in the manner of TestFloat, and the x87
-// unit's own answers as the reference. x86 only: there long double is the x87 format.
+// unit's own answers as the reference, where there is one (x86: long double is the x87 format).
 #pragma once
 
 #include <cfloat>
@@ -12,10 +12,10 @@
 
 namespace gb::test {
 
-inline constexpr bool kHaveX87 = GB_HAVE_X87 != 0;
-
+#if GB_HAVE_X87
 using gb::FromX87;
 using gb::ToX87;
+#endif
 
 // The same number, bit for bit; any NaN matches any NaN.
 inline bool SameBits(Extended a, Extended b) {
@@ -34,6 +34,7 @@ inline bool SameBits(double a, double b) {
 
 enum class Operation { Add, Subtract, Multiply, Divide };
 
+#if GB_HAVE_X87
 // The x87 unit at 64-bit precision, which the caller has set (UseExtendedPrecision).
 inline Extended X87(Operation op, Extended a, Extended b) {
   volatile long double x = ToX87(a), y = ToX87(b);
@@ -55,6 +56,7 @@ inline Extended X87(Operation op, Extended a, Extended b) {
   volatile long double stored = r;
   return FromX87(stored);
 }
+#endif
 
 inline Extended Soft(Operation op, Extended a, Extended b) {
   switch (op) {

@@ -46,18 +46,20 @@ TEST_P(GeneralDecimalTest, Text) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, GeneralDecimalTest,
-    ::testing::Values(
-        FormatRow{2.9, "2.9"}, FormatRow{0.3333, "0.3333"}, FormatRow{0.05, "0.05"},
-        FormatRow{2.5, "2.5"}, FormatRow{100, "100"}, FormatRow{-2.5, "-2.5"}, FormatRow{0.0, "0"},
-        FormatRow{-0.0, "0"}, FormatRow{1.0 / 3, "0.333333333333333"},
-        FormatRow{2.0 / 3, "0.666666666666667"}, FormatRow{0.1 + 0.2, "0.3"},
-        FormatRow{0.0001, "0.0001"}, FormatRow{0.00005, "5E-5"}, FormatRow{0.0000123, "1.23E-5"},
-        FormatRow{-0.0000001, "-1E-7"}, FormatRow{1e14, "100000000000000"}, FormatRow{1e15, "1E15"},
-        FormatRow{123456789012345678.0, "1.23456789012346E17"},
-        FormatRow{DBL_MAX, "1.79769313486232E308"},
-        FormatRow{std::numeric_limits<long double>::quiet_NaN(), "NAN"}, FormatRow{-kInf, "-INF"},
-        FormatRow{999999999999999.5, "1E15"}, FormatRow{LDBL_MAX, "1.18973149535723E4932"},
-        FormatRow{LDBL_TRUE_MIN, "3.64519953188247E-4951"}));
+    ::testing::Values(FormatRow{2.9, "2.9"}, FormatRow{0.3333, "0.3333"}, FormatRow{0.05, "0.05"},
+                      FormatRow{2.5, "2.5"}, FormatRow{100, "100"}, FormatRow{-2.5, "-2.5"},
+                      FormatRow{0.0, "0"}, FormatRow{-0.0, "0"},
+                      FormatRow{1.0 / 3, "0.333333333333333"},
+                      FormatRow{2.0 / 3, "0.666666666666667"}, FormatRow{0.1 + 0.2, "0.3"},
+                      FormatRow{0.0001, "0.0001"}, FormatRow{0.00005, "5E-5"},
+                      FormatRow{0.0000123, "1.23E-5"}, FormatRow{-0.0000001, "-1E-7"},
+                      FormatRow{1e14, "100000000000000"}, FormatRow{1e15, "1E15"},
+                      FormatRow{123456789012345678.0, "1.23456789012346E17"},
+                      FormatRow{DBL_MAX, "1.79769313486232E308"},
+                      FormatRow{std::numeric_limits<long double>::quiet_NaN(), "NAN"},
+                      FormatRow{-kInf, "-INF"}, FormatRow{999999999999999.5, "1E15"},
+                      FormatRow{0xf.fffffffffffffffp+16380L, "1.18973149535723E4932"},
+                      FormatRow{0x1p-16445L, "3.64519953188247E-4951"}));
 
 struct GroupedRow {
   long double value;

@@ -1,0 +1,15 @@
+# Cross-building the toolkit-free tree for 64-bit ARM Linux with Debian's cross compiler. The
+# programs are linked statically, so that qemu-aarch64 runs them (and CTest runs the tests)
+# without an ARM system root.
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR aarch64)
+set(GB_CROSS_TRIPLE aarch64-linux-gnu)
+set(CMAKE_C_COMPILER ${GB_CROSS_TRIPLE}-gcc)
+set(CMAKE_CXX_COMPILER ${GB_CROSS_TRIPLE}-g++)
+set(CMAKE_FIND_ROOT_PATH /usr/${GB_CROSS_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64)
