@@ -1,8 +1,8 @@
 #include "batch/JsonText.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "text/ShortestDouble.h"
 #include "text/Utf8.h"
 
 namespace gb {
@@ -40,9 +40,7 @@ void AppendJsonNumber(std::string& out, double value) {
     out.append("null");
     return;
   }
-  char digits[32];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  out.append(digits, result.ptr);
+  out.append(ShortestDouble(value));
 }
 
 }  // namespace gb

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "text/Gbk.h"
 #include "text/Utf8.h"
 
 namespace gb {
@@ -12,6 +13,9 @@ namespace gb {
 namespace {
 
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+// GBK is converted by the program's own tables (text/Gbk.h), glibc's conversion on every system:
+// musl, WebAssembly's C library, decodes GBK but cannot encode it.
+constexpr std::uintptr_t kOwnGbk = 1;
 constexpr std::size_t kConversionFailed = static_cast<std::size_t>(-1);
 
 // iconv descriptors are not safe to share between threads, so each thread keeps its own.
@@ -56,7 +60,7 @@ iconv_t FindConverter(std::string_view codePage, bool decoder = false) {
 // writes the shift sequence that returns a stateful code page to its initial state. Returns 0, or
 // the errno (EILSEQ, EINVAL) of the character at `in` that stopped the conversion.
 int Convert(iconv_t converter, const char*& in, std::size_t& inLeft, std::string& out,
-            std::size_t& used) {
+            std::size_t& used, std::size_t* irreversible = nullptr) {
   for (;;) {
     char* outPtr = out.data() + used;
     std::size_t outLeft = out.size() - used;
@@ -64,7 +68,10 @@ int Convert(iconv_t converter, const char*& in, std::size_t& inLeft, std::string
     const std::size_t result = iconv(converter, inPtr, in ? &inLeft : nullptr, &outPtr, &outLeft);
     const int error = errno;
     used = static_cast<std::size_t>(outPtr - out.data());
-    if (result != kConversionFailed) return 0;
+    if (result != kConversionFailed) {
+      if (irreversible != nullptr) *irreversible = result;
+      return 0;
+    }
     if (error != E2BIG) return error;
     out.resize(out.size() * 2 + 16);
   }
@@ -78,16 +85,57 @@ std::size_t CharacterLength(const char* text, std::size_t size) {
   return whole > 0 ? whole : BrokenUtf8Length(rest);
 }
 
+// musl's iconv (WebAssembly's C library) writes "*" for a character the code page lacks and
+// counts it as irreversible instead of stopping there: each character goes alone, so that the one
+// that had no place becomes "?" as glibc's converter has it.
+[[maybe_unused]] std::string EncodeEachCharacter(iconv_t converter, std::string_view utf8,
+                                                 bool* lost) {
+  std::string out(utf8.size() + 16, '\0');
+  std::size_t used = 0;
+  const auto question = [&] {
+    if (lost != nullptr) *lost = true;
+    const char* mark = "?";
+    std::size_t markLeft = 1;
+    Convert(converter, mark, markLeft, out, used);
+  };
+  while (!utf8.empty()) {
+    const Utf8Character c = DecodeUtf8(utf8);
+    if (c.length == 0) {
+      question();
+      utf8.remove_prefix(BrokenUtf8Length(utf8));
+      continue;
+    }
+    const char* in = utf8.data();
+    std::size_t inLeft = c.length, irreversible = 0;
+    const std::size_t before = used;
+    if (Convert(converter, in, inLeft, out, used, &irreversible) != 0 || irreversible != 0) {
+      used = before;
+      question();
+    }
+    utf8.remove_prefix(c.length);
+  }
+  const char* flush = nullptr;
+  std::size_t flushLeft = 0;
+  Convert(converter, flush, flushLeft, out, used);
+  out.resize(used);
+  return out;
+}
+
 }  // namespace
 
 TextEncoder::TextEncoder(std::string_view codePage)
-    : converter_(reinterpret_cast<std::uintptr_t>(FindConverter(codePage))) {
+    : converter_(IsGbkName(codePage) ? kOwnGbk
+                                     : reinterpret_cast<std::uintptr_t>(FindConverter(codePage))) {
   if (reinterpret_cast<iconv_t>(converter_) == kNoConverter) throw EUnknownCodePage(codePage);
 }
 
 std::string TextEncoder::Encode(std::string_view utf8, bool* lost) const {
+  if (converter_ == kOwnGbk) return EncodeGbk(utf8, lost);
   const auto converter = reinterpret_cast<iconv_t>(converter_);
   iconv(converter, nullptr, nullptr, nullptr, nullptr);  // a previous call may have failed mid-way
+#if !defined(__GLIBC__)
+  return EncodeEachCharacter(converter, utf8, lost);
+#endif
   std::string out(utf8.size() + 16, '\0');
   std::size_t used = 0;
   const char* in = utf8.data();
@@ -119,6 +167,7 @@ namespace {
 // The UTF-8 form of `bytes`; a byte that starts no character of the code page, or a character
 // cut off at the end, becomes one "?" (the rest still comes through), or, `strict`, nothing.
 std::optional<std::string> Decode(std::string_view bytes, std::string_view codePage, bool strict) {
+  if (IsGbkName(codePage)) return DecodeGbk(bytes, strict);
   const iconv_t converter = FindConverter(codePage, true);
   if (converter == kNoConverter) throw EUnknownCodePage(codePage);
   iconv(converter, nullptr, nullptr, nullptr, nullptr);
@@ -151,6 +200,8 @@ std::optional<std::string> DecodeTextStrictly(std::string_view bytes, std::strin
   return Decode(bytes, codePage, true);
 }
 
-bool IsKnownCodePage(std::string_view codePage) { return FindConverter(codePage) != kNoConverter; }
+bool IsKnownCodePage(std::string_view codePage) {
+  return IsGbkName(codePage) || FindConverter(codePage) != kNoConverter;
+}
 
 }  // namespace gb
