@@ -3,10 +3,12 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "text/NumberSeparators.h"
 
@@ -35,6 +37,19 @@ std::optional<char16_t> SingleCharacter(const char* symbol, locale_t locale) {
 // decode in the character set they are written in (a bare LC_NUMERIC_MASK locale would decode
 // them as ASCII).
 locale_t NewNumericLocale() {
+#if !defined(__GLIBC__)
+  // musl (WebAssembly's C library) has no locale data: it takes any name and gives C's
+  // conventions. A name other than C's is then one whose files are missing, as glibc sees it.
+  std::string_view chosen = "C";
+  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') {
+      chosen = value;
+      break;
+    }
+  }
+  if (chosen != "C" && chosen != "POSIX" && chosen.substr(0, 2) != "C.") return nullptr;
+#endif
   const locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
   if (numeric == nullptr) return nullptr;
   // Copied: the name lives inside `numeric`, which newlocale may rework.

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <memory>
@@ -31,13 +32,14 @@ constexpr mode_t kNewFileMode = 0666;  // the kernel takes the umask off
 constexpr int kWriteFlags = O_WRONLY | O_CLOEXEC;
 // The new file is read back where a refused rename makes the content go in place after all.
 constexpr int kNewFileFlags = O_RDWR | O_CLOEXEC;
-constexpr char kOpenFiles[] = "/proc/self/fd/";
+[[maybe_unused]] constexpr char kOpenFiles[] = "/proc/self/fd/";
 
 // Names the path as the user gave it, made absolute but with its links unresolved, so the
 // message shows the name the user knows rather than where a link leads.
 [[noreturn]] void ThrowCreateError(const std::filesystem::path& path, int error) {
   std::error_code ignored;
-  std::filesystem::path shown = std::filesystem::absolute(path, ignored);
+  // An empty name stays empty: libc++ would make it the current folder.
+  std::filesystem::path shown = path.empty() ? path : std::filesystem::absolute(path, ignored);
   if (shown.empty()) shown = path;
   throw EFCreateError("Cannot create file \"" + FileNameText(shown.string()) + "\". " +
                       SystemErrorText(error));
@@ -79,6 +81,24 @@ std::string TemporaryName(const std::string& folder) {
   return path + ".tmp";
 }
 
+// Creates `path`, which must not exist yet. Emscripten's dup opens the path again with the flags
+// the file was opened with, which O_CREAT | O_EXCL then makes fail: there the new file is opened
+// once more without them.
+int OpenNew(const char* path, int flags, mode_t mode) {
+  const int fd = ::open(path, flags | O_CREAT | O_EXCL, mode);
+#if defined(__EMSCRIPTEN__)
+  if (fd >= 0) {
+    const int again = ::open(path, flags);
+    const int error = errno;
+    ::close(fd);
+    if (again < 0) ::unlink(path);
+    errno = error;
+    return again;
+  }
+#endif
+  return fd;
+}
+
 // The new file beside the target. Unnamed, it vanishes with the process whatever ends it, and
 // gets a name only for the instant of the rename; named, it is removed again, by the signal
 // handler if need be, unless it has replaced the target.
@@ -94,12 +114,18 @@ class NewFile {
   // 0, or the errno of the failing open; EOPNOTSUPP where the file system makes no unnamed
   // files or no name can be given to one later.
   int CreateUnnamed(const std::string& folder) {
+#if defined(__EMSCRIPTEN__)
+    // Node's file system makes no unnamed files, and the /proc/self/fd it shows is Node's own.
+    (void)folder;
+    return EOPNOTSUPP;
+#else
     if (::access(kOpenFiles, X_OK) != 0) return EOPNOTSUPP;
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | kNewFileFlags, kNewFileMode);
     if (fd < 0) return errno == EISDIR || errno == EINVAL ? EOPNOTSUPP : errno;
     fd_ = FileDescriptor(fd);
     return 0;
+#endif
   }
 
   // 0, or the errno of the failing open.
@@ -107,7 +133,7 @@ class NewFile {
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
       std::string path = TemporaryName(folder);
       const HeldSignals held;
-      const int fd = ::open(path.c_str(), kNewFileFlags | O_CREAT | O_EXCL, kNewFileMode);
+      const int fd = OpenNew(path.c_str(), kNewFileFlags, kNewFileMode);
       if (fd >= 0) {
         fd_ = FileDescriptor(fd);
         named_ = std::move(path);
@@ -197,7 +223,7 @@ int OpenLocked(const std::string& file, bool create, FileDescriptor& out, bool& 
     created = false;
     int raw = -1;
     if (create) {
-      raw = ::open(file.c_str(), kWriteFlags | O_CREAT | O_EXCL | O_NONBLOCK, kNewFileMode);
+      raw = OpenNew(file.c_str(), kWriteFlags | O_NONBLOCK, kNewFileMode);
       created = raw >= 0;
     }
     if (raw < 0 && (!create || errno == EEXIST))
@@ -233,8 +259,15 @@ void Flush(int fd, bool regularFile) {
 // disk or a file-size limit fails with the former file as it was. File systems that cannot
 // reserve space are written without.
 void ReserveLength(int fd, std::size_t length, off_t formerLength) {
-  if (length == 0 || ::fallocate(fd, 0, 0, static_cast<off_t>(length)) == 0) return;
+  if (length == 0) return;
+#if defined(__EMSCRIPTEN__)
+  // Node's file system has no fallocate; posix_fallocate claims the space there.
+  const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(length));
+  if (error == 0) return;
+#else
+  if (::fallocate(fd, 0, 0, static_cast<off_t>(length)) == 0) return;
   const int error = errno;
+#endif
   if (error == EOPNOTSUPP) return;
   struct stat status;
   if (::fstat(fd, &status) == 0 && status.st_size != formerLength) {

@@ -24,6 +24,7 @@ Outcome RunProgram(const std::vector<std::string>& args, const fs::path& folder,
 std::string Gbk(const char* utf8) { return EncodeText(utf8, "GBK"); }
 
 TEST(CliProcess, GbkReportFile) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   const Outcome run = RunProgram({"--encoding", "GBK", "--report", "out.csv"}, work.Path());
   EXPECT_EQ(run.status, 0);
@@ -60,6 +61,7 @@ TEST(CliProcess, GbkReportFile) {
 
 // Nothing is created or changed on any error; the former report stays byte for byte.
 TEST(CliProcess, ErrorsExitWithTheirMessage) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   fs::create_directory(work / "folder");
   const std::string former = "former \xCA\xE4\r\n";
@@ -112,6 +114,7 @@ TEST(CliProcess, ErrorsExitWithTheirMessage) {
 #ifdef GB_HAVE_EXPORT
 // The sheet and the chart in one run, drawn without a display.
 TEST(CliProcess, SheetAndChartTogether) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   const Outcome run =
       RunProgram({"--pga", "0.20", "--zone", "0.40", "--site", "III", "--pdf", "s.pdf", "--chart",
@@ -153,6 +156,7 @@ TEST(CliProcess, SheetAndChartTogether) {
 
 // All or nothing: one output that cannot be written leaves every former file as it was.
 TEST(CliProcess, SeveralOutputsAllOrNothing) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const std::vector<std::string> kFailing[] = {
       {"--pdf", "keep.pdf", "--report", "keep.csv", "--chart", "nodir/c.png"},
       {"--report", "nodir/r.csv", "--pdf", "keep.pdf"},
@@ -177,6 +181,7 @@ TEST(CliProcess, SeveralOutputsAllOrNothing) {
 // One A4 page for every input and locale (the fonts found differ by language), and a long
 // number is one word on it, never wrapped inside its cell.
 TEST(CliProcess, SheetIsOnePageWhateverTheInputsAndLocale) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const std::vector<std::string> kInputs[] = {
       {}, {"--k1", "1e300", "--beta-max", "1e8"}, {"--site", "IV"}};
   for (const char* locale : {"C.UTF-8", "zh_CN.UTF-8"}) {
@@ -202,6 +207,7 @@ TEST(CliProcess, SheetIsOnePageWhateverTheInputsAndLocale) {
 
 // Binary PDF onto a terminal is refused; into a pipe or file it goes.
 TEST(CliProcess, PdfToTheTerminalIsAUsageError) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
   ASSERT_GE(master, 0);
@@ -221,6 +227,7 @@ TEST(CliProcess, PdfToTheTerminalIsAUsageError) {
 }
 
 TEST(CliProcess, ChartPngAtTheDefaultSizeAndExportErrors) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   EXPECT_EQ(RunProgram({"--chart", "c.PNG"}, work.Path()).status, 0);
   const std::string png = ReadFile(work / "c.PNG");
@@ -262,6 +269,7 @@ TEST(CliProcess, ChartPngAtTheDefaultSizeAndExportErrors) {
 }
 #else
 TEST(CliProcess, WithoutQtSheetAndChartAreUsageErrors) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   const Outcome run = RunProgram({"--pdf", "s.pdf"}, work.Path());
   EXPECT_EQ(run.status, 2);
@@ -272,6 +280,7 @@ TEST(CliProcess, WithoutQtSheetAndChartAreUsageErrors) {
 
 // A standard input that cannot be read is the system's error, not an input without a header.
 TEST(CliProcess, StandardInputThatCannotBeRead) {
+  GB_SKIP_WITHOUT_PROCESSES();
   Launch closed({"--batch", "-"});
   closed.closeInput = true;
   const Outcome run = RunToEnd(closed);
@@ -288,6 +297,7 @@ TEST(CliProcess, StandardInputThatCannotBeRead) {
 #ifdef GB_HAVE_EXPORT
 // Two outputs that are one file would keep only the last: a usage error, nothing written.
 TEST(CliProcess, OutputsNamingOneFile) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   fs::create_symlink("r.csv", work / "alias.csv");
   const std::string hint = "\nTry 'gb18306-cli --help' for more information.\n";
@@ -319,6 +329,7 @@ TEST(CliProcess, OutputsNamingOneFile) {
 // A batch whose output is its own input would replace the sites before they are read: a usage
 // error, whichever way the one file is named, with the input byte for byte as it was.
 TEST(CliProcess, BatchOutputThatIsItsInput) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   const std::string sites = "pga,zone\n0.20,0.40\n";
   WriteFile(work / "sites.csv", sites);
@@ -401,6 +412,7 @@ TEST(CliProcess, BatchOutputThatIsItsInput) {
 }
 
 TEST(CliProcess, VersionHelpAndTables) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const TempFolder work;
   const Outcome version = RunProgram({"--version"}, work.Path());
   EXPECT_EQ(version.status, 0);

@@ -27,6 +27,7 @@ std::string CompleteReport(const char* codePage) {
 bool RunsAsRoot() { return ::geteuid() == 0; }
 
 TEST(CliSave, FullStandardOutputIsAStreamWriteError) {
+  GB_SKIP_WITHOUT_PROCESSES();
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--help"}, {"--version"}, {}, {"--report", "-"}, {"--encoding", "ASCII"}}) {
     Launch launch(args);
@@ -39,6 +40,7 @@ TEST(CliSave, FullStandardOutputIsAStreamWriteError) {
 
 // A file-size limit is a write error like a full disk: a message, status 1 and nothing left.
 TEST(CliSave, FileSizeLimitIsAStreamWriteError) {
+  GB_SKIP_WITHOUT_PROCESSES();
   for (const bool former : {false, true}) {
     for (const char* target : {"r.csv", "-"}) {
       const TempFolder work;
@@ -69,6 +71,7 @@ TEST(CliSave, FileSizeLimitIsAStreamWriteError) {
 // Under a GBK locale the terminal gets GBK: the tables like the report, and the messages, whose
 // system text and file name come from the locale too.
 TEST(CliSave, GbkTerminal) {
+  GB_SKIP_WITHOUT_PROCESSES();
 #ifdef GB_TEST_EMULATOR
   GTEST_SKIP() << "the emulated static C library rejects the GBK locale this machine compiles";
 #endif
@@ -97,6 +100,7 @@ TEST(CliSave, GbkTerminal) {
 // SIGINT, SIGTERM, SIGHUP and SIGPIPE at the moment the new report is flushed: the process ends
 // by that signal and leaves the former report and no other file.
 TEST(CliSave, EndingSignalsLeaveNothing) {
+  GB_SKIP_WITHOUT_PROCESSES();
   const char* const kStrace = "/usr/bin/strace";
   if (::access(kStrace, X_OK) != 0) GTEST_SKIP() << "no strace to deliver the signals";
   if (RunToEnd(Launch({"-o", "/dev/null", "/bin/true"}, fs::temp_directory_path(), {}, kStrace))
@@ -122,6 +126,7 @@ TEST(CliSave, EndingSignalsLeaveNothing) {
 // kill -9 at random moments of a save: the target is always one whole report or the other, and
 // no file is ever left beside it.
 TEST(CliSave, KillNineLeavesNoFileAndNoPartialReport) {
+  GB_SKIP_WITHOUT_PROCESSES();
 #ifdef GB_TEST_EMULATOR
   GTEST_SKIP() << "qemu-user does not pass PR_SET_CHILD_SUBREAPER on to this machine";
 #endif
@@ -174,6 +179,7 @@ TEST(CliSave, KillNineLeavesNoFileAndNoPartialReport) {
 // Two saves of one report at once where the folder takes no new file, so both write in place:
 // one gets the report, the other is told the file is busy; never a mixture.
 TEST(CliSave, TwoWritersInPlaceNeverMix) {
+  GB_SKIP_WITHOUT_PROCESSES();
   constexpr int kRounds = 200;
   const TempFolder work;
   const std::string reports[] = {CompleteReport("GBK"), CompleteReport("UTF-8")};

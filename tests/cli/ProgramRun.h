@@ -13,6 +13,13 @@
 #include <string>
 #include <vector>
 
+// WebAssembly has no processes to start: the tests that run the program as one skip there.
+#if defined(__EMSCRIPTEN__)
+#define GB_SKIP_WITHOUT_PROCESSES() GTEST_SKIP() << "WebAssembly starts no processes"
+#else
+#define GB_SKIP_WITHOUT_PROCESSES() static_cast<void>(0)
+#endif
+
 #include "TestSupport.h"
 
 namespace gb::test {

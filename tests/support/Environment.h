@@ -20,4 +20,14 @@ inline void SetEnv(const char* name, const std::string& value) { ::setenv(name, 
 inline void UnsetEnv(const char* name) { ::unsetenv(name); }
 #endif
 
+// WebAssembly under Node: the program's POSIX layer over Node's file system, which emscripten
+// offers without processes, threads, signals, named pipes, file locks, hard links, file-size
+// limits or a umask of the process's own, and with a C library (musl) that encodes few code
+// pages. Tests of those skip there, saying which.
+#if defined(__EMSCRIPTEN__)
+inline constexpr bool kWebAssembly = true;
+#else
+inline constexpr bool kWebAssembly = false;
+#endif
+
 }  // namespace gb::test
