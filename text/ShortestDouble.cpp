@@ -36,15 +36,19 @@ Decimal ShortestDigits(double magnitude) {
 // not the shortest digits padded with zeros.
 std::string Plain(const Decimal& d, double magnitude) {
   const int count = static_cast<int>(d.digits.size());
-  if (d.point <= 0) return "0." + std::string(static_cast<std::size_t>(-d.point), '0') + d.digits;
+  if (d.point <= 0) {
+    // Appended throughout: GCC 12 warns falsely (-Wrestrict) about inserting and adding.
+    std::string text = "0.";
+    return text.append(static_cast<std::size_t>(-d.point), '0').append(d.digits);
+  }
   if (d.point >= count) {
     char text[320];
     std::snprintf(text, sizeof text, "%.0f", magnitude);
     return text;
   }
-  std::string text = d.digits;
-  text.insert(static_cast<std::size_t>(d.point), ".");
-  return text;
+  const auto point = static_cast<std::size_t>(d.point);
+  std::string text = d.digits.substr(0, point);
+  return text.append(1, '.').append(d.digits, point);
 }
 
 std::string Scientific(const Decimal& d) {
@@ -70,7 +74,7 @@ std::string ShortestDouble(double value) {
     std::string plain = Plain(d, magnitude), scientific = Scientific(d);
     text = scientific.size() < plain.size() ? std::move(scientific) : std::move(plain);
   }
-  return negative ? "-" + text : text;
+  return negative ? text.insert(0, 1, '-') : text;
 }
 
 }  // namespace gb

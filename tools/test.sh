@@ -3,10 +3,12 @@
 #
 # Stages: the release tree's tests (unit, widget, file faults, extreme inputs and the desktop
 # program driven by keystrokes on its own Xvfb display); the Debian package, judged by lintian and
-# unpacked; the toolkit-free tree, built and tested without Qt; the same tests built once more with
-# AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, which must report nothing; a
-# short libFuzzer run. Between them, the Windows tree: cross-built with MinGW-w64, its tests run
-# under Wine, and its command line compared byte for byte with the Linux one. GB_SKIP_SANITIZERS=1 leaves out the second stage.
+# unpacked; the toolkit-free tree cross-built for arm64 (tested under qemu-aarch64) and for
+# WebAssembly (tested under Node), their command lines compared byte for byte with this one; the
+# Windows tree, cross-built with MinGW-w64, its tests run under Wine and its command line compared
+# with this one; the same tests built once more with AddressSanitizer, UndefinedBehaviorSanitizer
+# and LeakSanitizer, which must report nothing; a short libFuzzer run. GB_SKIP_SANITIZERS=1 leaves
+# out the sanitizer stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 stage_times=()
@@ -21,7 +23,7 @@ tools/build.sh build-test
 log=$(mktemp)
 sanitizer_log=$(mktemp)
 corpus=$(mktemp -d)
-trap 'rm -rf "$log" "$sanitizer_log" "$corpus" "${noqt_log:-}" "${win_log:-}"' EXIT
+trap 'rm -rf "$log" "$sanitizer_log" "$corpus" "${arm64_log:-}" "${wasm_log:-}" "${win_log:-}"' EXIT
 
 # "N passed, M failed" from a ctest log.
 summary() {
@@ -50,14 +52,19 @@ dpkg-deb -f "$deb" Depends | grep 'libqt6widgets6' >/dev/null || { echo "$deb: n
 rm -rf "$unpacked"
 took "$start" "package:"
 
-echo "== the toolkit-free tree: everything but the window and the Qt exports, without Qt =="
+echo "== other processors: the toolkit-free tree for arm64 (qemu) and WebAssembly (Node) =="
+# Neither has Qt, so these trees are also the proof that everything but the window builds and
+# passes without it. The long suites against the x87 unit run once, in the x86-64 trees.
 start=$SECONDS
-noqt_log=$(mktemp)
-cmake -S . -B build-noqt -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGB_BUILD_UI=OFF \
-  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DGB_BUILD_BENCH=OFF -DGB_WERROR=ON >/dev/null
-cmake --build build-noqt -j"$(nproc)"
-(cd build-noqt && ctest --output-on-failure -j"$(nproc)") | tee "$noqt_log"
-took "$start" "toolkit-free tree:"
+arm64_log=$(mktemp)
+wasm_log=$(mktemp)
+tools/build-arm64.sh build-arm64
+(cd build-arm64 && ctest --output-on-failure -j"$(nproc)") | tee "$arm64_log"
+tools/build-wasm.sh build-wasm
+(cd build-wasm && ctest --output-on-failure -j"$(nproc)") | tee "$wasm_log"
+tools/compare-builds.sh build-test/gb18306-cli "qemu-aarch64 $PWD/build-arm64/gb18306-cli" \
+  "node $PWD/build-wasm/gb18306-cli.js"
+took "$start" "arm64 and WebAssembly builds, tests, comparison:"
 
 echo "== Windows: cross-built with MinGW-w64, tested under Wine, the Linux build's bytes =="
 start=$SECONDS
@@ -119,9 +126,10 @@ took "$start" "fuzz build and run:"
 
 printf '%s\n' "${stage_times[@]}"
 echo "release tree: $(summary "$log")"
-echo "toolkit-free tree: $(summary "$noqt_log")"
+echo "arm64 tree under qemu: $(summary "$arm64_log")"
+echo "WebAssembly tree under Node: $(summary "$wasm_log")"
 echo "Windows tree under Wine: $(summary "$win_log")"
-logs=("$log" "$noqt_log" "$win_log")
+logs=("$log" "$arm64_log" "$wasm_log" "$win_log")
 if [ "${GB_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "sanitizer tree: $(summary "$sanitizer_log"), no sanitizer reports"
   logs+=("$sanitizer_log")

@@ -75,7 +75,7 @@ TEST(Gbk, EveryCharacterAsGlibcConvertsIt) {
     bool lostMine = false, lostGlibc = false;
     const std::string mine = EncodeGbk(utf8, &lostMine);
     std::string glibc = Iconv(utf8, "GBK", "UTF-8", lostGlibc);
-    if (lostGlibc) glibc = "?";  // one "?" for the whole character, as the converter writes it
+    if (lostGlibc) glibc.assign(1, '?');  // one "?" for the whole character, as written
     ASSERT_EQ(mine, glibc) << std::hex << static_cast<unsigned>(code);
     ASSERT_EQ(lostMine, lostGlibc);
   }
