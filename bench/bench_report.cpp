@@ -1,43 +1,15 @@
 // Cost of one Calculate command and of one saved report, measured without the disk.
 #include <benchmark/benchmark.h>
 
+#include "ReportWork.h"
 #include "engine/DesignResponse.h"
-#include "engine/ParameterSet.h"
-#include "platform/TextEncoding.h"
-#include "report/ReportLines.h"
-#include "report/ResultGridTexts.h"
-#include "tests/support/DesignedParameters.h"
-#include "text/NumberSeparators.h"
-#include "text/ParseDecimalText.h"
 
 namespace {
 
 using namespace gb;
+using namespace gb::bench;
 
 using test::DesignedParameterSet;
-
-struct Grids {
-  GridTexts pga;
-  GridTexts period;
-  GridTexts platform;
-};
-
-Grids MakeGrids(const ParameterSet& p) {
-  return {MakeResultGrid(ResultGrid::Pga, p), MakeResultGrid(ResultGrid::Period, p),
-          MakeResultGrid(ResultGrid::Platform, p)};
-}
-
-std::string GbkReport(const ParameterSet& p, const Grids& grids) {
-  return EncodeText(
-      JoinReportLines(BuildReportLines(kPgaZoneItems[0], kTgZoneItems[0], p, grids.pga,
-                                       grids.period, grids.platform, scII)),
-      "GBK");
-}
-
-void UseDotSeparators() {
-  DecimalSeparator = u'.';
-  ThousandSeparator = u',';
-}
 
 void BM_CalculationWithGridTexts(benchmark::State& state) {
   UseDotSeparators();
@@ -72,10 +44,7 @@ BENCHMARK(BM_ReportAssemblyGbk);
 
 void BM_WholeReport(benchmark::State& state) {
   UseDotSeparators();
-  for (auto _ : state) {
-    const ParameterSet p = DesignedParameterSet();
-    benchmark::DoNotOptimize(GbkReport(p, MakeGrids(p)));
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(WholeReport());
 }
 BENCHMARK(BM_WholeReport);
 

@@ -222,6 +222,10 @@ TEST(AgainstX87, WholeNumbers) {
                     {Ceil(x), std::ceil(v), "ceil"},
                     {RoundHalfAway(x), std::round(v), "round"}};
     for (const auto& r : kResults) {
+#ifdef _WIN32
+      // MinGW's roundl adds one half first, so 0.49999... comes out as 1: no reference there.
+      if (r.name[0] == 'r') continue;
+#endif
       if (!test::SameBits(r.mine, test::FromX87(r.x87))) {
         ++failures;
         ADD_FAILURE() << r.name << " " << Fields(x) << " = " << Fields(r.mine) << ", x87 "
