@@ -48,7 +48,9 @@ constexpr QuotientRemainder Divide(std::uint64_t hi, std::uint64_t lo, std::uint
 
 }  // namespace portable
 
-#if defined(__SIZEOF_INT128__)
+// WebAssembly multiplies and divides 128-bit numbers in library routines, slower than the
+// portable forms (a whole report 3.3 ms against 2.9 ms under Node).
+#if defined(__SIZEOF_INT128__) && !defined(__wasm__)
 inline constexpr bool kNativeInt128 = true;
 
 constexpr U128 Multiply(std::uint64_t a, std::uint64_t b) {

@@ -15,11 +15,4 @@ fi
 tools/deps.sh g++-aarch64-linux-gnu qemu-user googletest cmake make libc6:arm64
 dir=${1:-build-arm64}
 [ $# -gt 0 ] && shift
-cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DGB_BUILD_UI=OFF -DGB_BUILD_BENCH=OFF \
-  -DGB_WERROR="${GB_WERROR:-OFF}" >/dev/null
-if [ $# -gt 0 ]; then
-  cmake --build "$dir" -j"$(nproc)" --target "$@"
-else
-  cmake --build "$dir" -j"$(nproc)"
-fi
+tools/cross-build.sh "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake -- "$@"

@@ -11,11 +11,5 @@ tools/deps.sh emscripten nodejs googletest cmake make
 export NODE_PATH=/usr/share/nodejs
 dir=${1:-build-wasm}
 [ $# -gt 0 ] && shift
-emcmake cmake -S . -B "$dir" -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" \
-  -DCMAKE_BUILD_TYPE=Release -DGB_BUILD_UI=OFF -DGB_BUILD_BENCH=OFF \
-  -DGB_WERROR="${GB_WERROR:-OFF}" >/dev/null
-if [ $# -gt 0 ]; then
-  cmake --build "$dir" -j"$(nproc)" --target "$@"
-else
-  cmake --build "$dir" -j"$(nproc)"
-fi
+GB_CONFIGURE_WRAPPER=emcmake tools/cross-build.sh "$dir" \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" -- "$@"

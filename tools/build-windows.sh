@@ -8,11 +8,4 @@ cd "$(dirname "$0")/.."
 tools/deps-windows.sh
 dir=${1:-build-windows}
 [ $# -gt 0 ] && shift
-cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DGB_BUILD_UI=OFF -DGB_BUILD_BENCH=OFF \
-  -DGB_WERROR="${GB_WERROR:-OFF}" >/dev/null
-if [ $# -gt 0 ]; then
-  cmake --build "$dir" -j"$(nproc)" --target "$@"
-else
-  cmake --build "$dir" -j"$(nproc)"
-fi
+tools/cross-build.sh "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -- "$@"
