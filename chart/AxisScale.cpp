@@ -13,9 +13,6 @@ namespace {
 
 constexpr int kMaxTicks = 1000;
 
-// 10^n, n >= 0, correctly rounded (exact up to 10^27).
-Extended PowerOfTen(int n) { return detail::DecimalToExtended("1", n); }
-
 // The tick step mantissa * 10^exponent, given 10^|exponent|.
 Extended Step(int mantissa, int exponent, const Extended& power) {
   return exponent < 0 ? mantissa / power : mantissa * power;
@@ -35,7 +32,7 @@ int DecimalExponent(Extended x) {
 
 std::vector<double> TickValues(const ChartRange& r, int mantissa, int exponent) {
   std::vector<double> ticks;
-  const Extended power = PowerOfTen(std::abs(exponent));
+  const Extended power = detail::PowerOfTen(std::abs(exponent));
   const Extended step = Step(mantissa, exponent, power);
   const Extended first = Ceil(r.Minimum / step);
   const Extended last = Floor(r.Maximum / step);
@@ -60,7 +57,7 @@ AxisScale MakeAxisScale(const ChartRange& range, int decimals, int plotLength,
   int exponent = std::max(DecimalExponent(finest), -decimals);
   for (int decade = 0; decade < 40; ++decade, ++exponent) {
     for (const int mantissa : {1, 2, 5}) {
-      const Extended step = Step(mantissa, exponent, PowerOfTen(std::abs(exponent)));
+      const Extended step = Step(mantissa, exponent, detail::PowerOfTen(std::abs(exponent)));
       const Extended spacing = step / width * plotLength;
       if (spacing < Extended(minSpacing)) continue;
       std::vector<double> ticks = TickValues(range, mantissa, exponent);

@@ -4,6 +4,7 @@
 #include "text/DecimalToExtended.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <vector>
 
@@ -179,6 +180,18 @@ Extended DecimalToExtended(std::string_view digits, std::int64_t scale) {
   return Extended::FromRounded(false,
                                static_cast<int>(std::clamp<std::int64_t>(exponent, -80000, 80000)),
                                significand, fraction);
+}
+
+Extended PowerOfTen(int n) {
+  static const std::array<Extended, kExactPowersOfTen> exact = [] {
+    std::array<Extended, kExactPowersOfTen> p;
+    std::uint64_t five = 1;
+    for (int k = 0; k < kExactPowersOfTen; ++k, five *= 5) {
+      p[k] = Extended::FromUnsigned(five).Scaled(k);
+    }
+    return p;
+  }();
+  return n < kExactPowersOfTen ? exact[n] : DecimalToExtended("1", n);
 }
 
 }  // namespace gb::detail

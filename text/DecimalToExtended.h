@@ -14,4 +14,10 @@ namespace gb::detail {
 // beyond the largest number.
 Extended DecimalToExtended(std::string_view digits, std::int64_t scale);
 
+// 10^0 .. 10^27 are exact in the 64-bit significand (5^27 < 2^64).
+inline constexpr int kExactPowersOfTen = 28;
+
+// 10^n, n >= 0, correctly rounded: from a table up to 10^27, through DecimalToExtended beyond.
+Extended PowerOfTen(int n);
+
 }  // namespace gb::detail

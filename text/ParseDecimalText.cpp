@@ -1,7 +1,6 @@
 #include "text/ParseDecimalText.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -101,29 +100,14 @@ class SignificantDigits {
   std::string_view parts_[2];
 };
 
-// 10^0 .. 10^27: 5^27 < 2^64, so every entry is exact in the 64-bit significand.
-constexpr int kExactPowersOfTen = 28;
-
-const std::array<Extended, kExactPowersOfTen>& ExactPowersOfTen() {
-  static const std::array<Extended, kExactPowersOfTen> powers = [] {
-    std::array<Extended, kExactPowersOfTen> p;
-    std::uint64_t five = 1;
-    for (int n = 0; n < kExactPowersOfTen; ++n, five *= 5) {
-      p[n] = Extended::FromUnsigned(five).Scaled(n);
-    }
-    return p;
-  }();
-  return powers;
-}
-
 // count <= 19 and |scale| <= 27: an exact integer and an exact power of ten, so one rounding in
 // the 64-bit significand.
 Extended ExactMagnitude(const SignificantDigits& digits, std::int64_t scale) {
   std::uint64_t integer = 0;
   digits.ForEach([&](char c) { integer = integer * 10 + static_cast<std::uint64_t>(c - '0'); });
   const Extended significand = Extended::FromUnsigned(integer);
-  if (scale >= 0) return significand * ExactPowersOfTen()[scale];
-  return significand / ExactPowersOfTen()[-scale];
+  if (scale >= 0) return significand * detail::PowerOfTen(static_cast<int>(scale));
+  return significand / detail::PowerOfTen(static_cast<int>(-scale));
 }
 
 // Everything else: the first 40 digits, and one more standing for any non-zero digit after them,
@@ -161,7 +145,8 @@ double ParseDecimalText(std::string_view text) {
   if (digits.Count() == 0) return parsed.negative ? -0.0 : 0.0;
   const std::int64_t scale =
       parsed.exponent - static_cast<std::int64_t>(parsed.fractionDigits.size());
-  const bool exact = digits.Count() <= kMaxExactDigits && std::abs(scale) < kExactPowersOfTen;
+  const bool exact =
+      digits.Count() <= kMaxExactDigits && std::abs(scale) < detail::kExactPowersOfTen;
   const Extended magnitude =
       exact ? ExactMagnitude(digits, scale) : NormalisedMagnitude(digits, scale);
 

@@ -9,6 +9,7 @@
 # if there is any. (The Windows build has its own comparison, tools/compare-windows.sh, which adds
 # its code pages.)
 set -euo pipefail
+. "$(dirname "$0")/compare-cases.sh"
 usage="usage: tools/compare-builds.sh LINUX_CLI 'COMMAND...' ['COMMAND...']..."
 reference=$(realpath "${1:?$usage}")
 shift
@@ -39,28 +40,9 @@ cases=(
   "--help"
   "--version"
 )
-RANDOM=18306
-zones=(0.35 0.40 0.45)
-pgas=(0.05 0.10 0.15 0.20 0.30 0.40)
-sites=(I0 I1 II III IV)
-for _ in $(seq 1 12); do
-  cases+=("--pga ${pgas[RANDOM % 6]} --zone ${zones[RANDOM % 3]} --k1 $((RANDOM % 9)).$RANDOM \
---k2 1.$RANDOM --k3 0.$RANDOM --beta-max $((RANDOM % 4)).$((RANDOM % 100)) \
---site ${sites[RANDOM % 5]}")
-  cases+=("${cases[-1]} --report -")
-  cases+=("${cases[-2]} --period 0.$RANDOM --period $((RANDOM % 7)).$RANDOM")
-  cases+=("--pga ${pgas[RANDOM % 6]} --zone ${zones[RANDOM % 3]} --k1 $((RANDOM % 3)).$RANDOM \
---k2 0.$RANDOM --beta-max 2.$RANDOM --rare-tg-increment 0.0$((RANDOM % 10)) --site ${sites[RANDOM % 5]} \
---period $((RANDOM % 7)).$RANDOM --period 0.$RANDOM$RANDOM --period $((RANDOM % 7)).$RANDOM --format json")
-done
+add_random_cases
 
-printf 'id,pga,zone,k1\n1,0.05,0.35,\n2,0.3,0.45,2.5\n3,9,0.35,\n4,0.2,0.40,1e400\n' >"$work/sites.csv"
-{
-  echo "id,pga,zone,k1,k2,k3"
-  for i in $(seq 1 1000); do
-    echo "$i,${pgas[RANDOM % 6]},${zones[RANDOM % 3]},$((RANDOM % 3)).$RANDOM,1.$RANDOM,0.$RANDOM"
-  done
-} >"$work/random.csv"
+write_batch_inputs "$work"
 file_cases=("r.csv --encoding GBK --report r.csv" "u.csv --encoding UTF-8 --report u.csv"
   "b.csv --batch sites.csv --output b.csv --encoding GBK"
   "b.jsonl --batch sites.csv --output b.jsonl --format jsonl"

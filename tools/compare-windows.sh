@@ -9,6 +9,7 @@ set -euo pipefail
 linux=${1:?usage: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE}
 windows=${2:?usage: tools/compare-windows.sh LINUX_CLI WINDOWS_EXE}
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/compare-cases.sh"
 work=$(mktemp -d)
 trap 'umount "$work/ro" 2>/dev/null || true; rm -rf "$work"' EXIT
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
@@ -36,22 +37,7 @@ cases=(
   "--site 三类 --report -"
   "--k3 x$(printf '7%.0s' {1..200})"
 )
-# Random factors: the same seed gives the same cases on every run.
-RANDOM=18306
-zones=(0.35 0.40 0.45)
-pgas=(0.05 0.10 0.15 0.20 0.30 0.40)
-sites=(I0 I1 II III IV)
-for _ in $(seq 1 12); do
-  cases+=("--pga ${pgas[RANDOM % 6]} --zone ${zones[RANDOM % 3]} --k1 $((RANDOM % 9)).$RANDOM \
---k2 1.$RANDOM --k3 0.$RANDOM --beta-max $((RANDOM % 4)).$((RANDOM % 100)) \
---site ${sites[RANDOM % 5]} --encoding GBK")
-  cases+=("${cases[-1]} --report -")
-  cases+=("${cases[-2]} --period 0.$RANDOM --period $((RANDOM % 7)).$RANDOM")
-  # JSON writes every double in its shortest exact form, so the last bit of each shows.
-  cases+=("--pga ${pgas[RANDOM % 6]} --zone ${zones[RANDOM % 3]} --k1 $((RANDOM % 3)).$RANDOM \
---k2 0.$RANDOM --beta-max 2.$RANDOM --rare-tg-increment 0.0$((RANDOM % 10)) --site ${sites[RANDOM % 5]} \
---period $((RANDOM % 7)).$RANDOM --period 0.$RANDOM$RANDOM --period $((RANDOM % 7)).$RANDOM --format json")
-done
+add_random_cases "--encoding GBK"
 
 failures=0
 differs() { echo "differs: $*"; failures=$((failures + 1)); }
@@ -71,13 +57,7 @@ for c in "${cases[@]}"; do
 done
 
 # The report as a file, and batches: a few edge rows, then a thousand random sites.
-printf 'id,pga,zone,k1\n1,0.05,0.35,\n2,0.3,0.45,2.5\n3,9,0.35,\n4,0.2,0.40,1e400\n' >"$work/sites.csv"
-{
-  echo "id,pga,zone,k1,k2,k3"
-  for i in $(seq 1 1000); do
-    echo "$i,${pgas[RANDOM % 6]},${zones[RANDOM % 3]},$((RANDOM % 3)).$RANDOM,1.$RANDOM,0.$RANDOM"
-  done
-} >"$work/random.csv"
+write_batch_inputs "$work"
 files=0
 for c in "r.csv --encoding GBK --report r.csv" "b.csv --batch sites.csv --output b.csv --encoding GBK" \
   "b.jsonl --batch sites.csv --output b.jsonl --format jsonl" \
