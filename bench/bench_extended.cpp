@@ -5,7 +5,7 @@
 #include <cfloat>
 #include <vector>
 
-#include "engine/X87.h"
+#include "tests/support/X87.h"
 #include "extended/Extended.h"
 
 namespace gb {

@@ -7,7 +7,7 @@
 
 #include "engine/DecayPower.h"
 #include "engine/DesignResponse.h"
-#include "engine/X87.h"
+#include "tests/support/X87.h"
 #include "engine/ZoningTables.h"
 
 namespace {

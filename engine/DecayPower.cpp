@@ -5,241 +5,165 @@
 #include "engine/DecayPowerTables.h"
 #include "engine/DesignResponse.h"
 #include "engine/ExtendedBits.h"
-#include "engine/X87.h"
+#include "engine/Fixed128.h"
 
 namespace gb {
 
 namespace {
 
-// The fast path is written once for any number type with the x87 unit's arithmetic: the
-// program's own Extended everywhere, and long double where that is the x87 unit itself, which
-// is several times faster (see DecayPowerFastX87).
-template <class Real>
-struct PairOf {
-  Real hi, lo;
+using fixed128::Fixed;
+
+// Scales of the fixed-point values: the reduced argument r of a series at 2^128 (|r| < 2^-7),
+// the series' coefficients and sums at 2^126 (below 2), the logarithm and its product with the
+// exponent at 2^112 (the logarithm of any extended number is below 2^14), the final power at
+// 2^124.
+constexpr int kQr = 128, kQs = 126, kQz = 112, kQp = 124;
+
+struct LogCentre {
+  std::uint64_t centre;  // the centre's 24 significant bits: centre = this * 2^-24
+  Fixed minusLog;        // at kQz
 };
 
-template <class Real>
-struct Ops;
-
-template <>
-struct Ops<Extended> {
-  static Extended FromUnsigned(std::uint64_t v) { return Extended::FromUnsigned(v); }
-  static Extended FromInteger(std::int64_t v) { return Extended::FromInteger(v); }
-  static std::int64_t Truncated(Extended x) { return x.Truncated(); }
-  static Extended From(Extended x) { return x; }
-};
-
-#if GB_HAVE_X87
-template <>
-struct Ops<long double> {
-  static long double FromUnsigned(std::uint64_t v) { return static_cast<long double>(v); }
-  static long double FromInteger(std::int64_t v) { return static_cast<long double>(v); }
-  static std::int64_t Truncated(long double x) { return static_cast<std::int64_t>(x); }
-  static long double From(Extended x) { return ToX87(x); }
-};
-#endif
-
-// The tables and constants in the number type of the computation.
-template <class Real>
 struct Tables {
-  struct LogCentre {
-    Real centre, minusLogHi, minusLogLo;
-  };
   LogCentre logCentres[128];
-  PairOf<Real> exp2Sixtyfourths[64];
-  Real ln2Hi, ln2Lo, ln2By64Hi, ln2By64Lo, by64Ln2;
-  // 1/10 down to 1/3, and 1/8! down to 1/3!: the series' tails, whose rounding is far below
-  // the bound.
-  Real logCoefficients[8], expCoefficients[6];
-  Real fastError;
+  Fixed exp2Sixtyfourths[64];  // at kQs
+  Fixed ln2, ln2By64;          // at kQp: both pairs' every bit
+  Fixed logCoefficients[13];   // 1/(k + 1) at kQs
+  Fixed expCoefficients[11];   // 1/k! at kQs
+};
 
-  Tables() {
-    const auto from = [](Extended x) { return Ops<Real>::From(x); };
-    for (int i = 0; i < 128; ++i) {
-      const auto& c = decay_power::kLogCentres[i];
-      logCentres[i] = {from(c.centre), from(c.minusLogHi), from(c.minusLogLo)};
-    }
-    for (int j = 0; j < 64; ++j) {
-      const auto& e = decay_power::kExp2Sixtyfourths[j];
-      exp2Sixtyfourths[j] = {from(e.hi), from(e.lo)};
-    }
-    ln2Hi = from(decay_power::kLn2Hi);
-    ln2Lo = from(decay_power::kLn2Lo);
-    ln2By64Hi = from(decay_power::kLn2By64Hi);
-    ln2By64Lo = from(decay_power::kLn2By64Lo);
-    by64Ln2 = from(decay_power::k64ByLn2);
-    const auto reciprocal = [&](int n) {
-      return from(Extended(1.0) / Extended(static_cast<double>(n)));
-    };
-    const int logDivisors[8] = {10, 9, 8, 7, 6, 5, 4, 3};
-    for (int i = 0; i < 8; ++i) logCoefficients[i] = reciprocal(logDivisors[i]);
-    const int expDivisors[6] = {40320, 5040, 720, 120, 24, 6};
-    for (int i = 0; i < 6; ++i) expCoefficients[i] = reciprocal(expDivisors[i]);
-    fastError = from(kDecayPowerFastError);
+// floor(2^126 / d).
+constexpr Fixed Reciprocal(std::uint64_t d) {
+  const std::uint64_t one = std::uint64_t{1} << 62;  // 2^126's high word
+  return {one / d, wide::Divide(one % d, 0, d).quotient};
+}
+
+constexpr Fixed FromPair(Extended hi, Extended lo, int q) {
+  return fixed128::Add(fixed128::FromExtended(hi, q), fixed128::FromExtended(lo, q));
+}
+
+constexpr Tables MakeTables() {
+  Tables t{};
+  for (int i = 0; i < 128; ++i) {
+    const auto& c = decay_power::kLogCentres[i];
+    // The centres lie in (1/2, 1) with 24 significant bits, which the exact product below needs.
+    if (c.centre.BiasedExponent() != Extended::kBias - 1 || (c.centre.Significand() << 24) != 0)
+      throw "a centre outside (1/2, 1) or with more than 24 bits";
+    t.logCentres[i] = {c.centre.Significand() >> 40, FromPair(c.minusLogHi, c.minusLogLo, kQz)};
   }
-};
-
-template <class Real>
-const Tables<Real>& TablesOf() {
-  static const Tables<Real> tables;
-  return tables;
+  for (int j = 0; j < 64; ++j) {
+    const auto& e = decay_power::kExp2Sixtyfourths[j];
+    t.exp2Sixtyfourths[j] = FromPair(e.hi, e.lo, kQs);
+  }
+  t.ln2 = FromPair(decay_power::kLn2Hi, decay_power::kLn2Lo, kQp);
+  t.ln2By64 = FromPair(decay_power::kLn2By64Hi, decay_power::kLn2By64Lo, kQp);
+  for (int k = 0; k < 13; ++k) t.logCoefficients[k] = Reciprocal(k + 1);
+  std::uint64_t factorial = 1;
+  for (int k = 0; k < 11; ++k) {
+    if (k > 0) factorial *= k;
+    t.expCoefficients[k] = Reciprocal(factorial);
+  }
+  return t;
 }
 
-// Error-free transformations, which hold for any correctly rounded arithmetic: the pair's sum is
-// the exact result.
-template <class Real>
-inline PairOf<Real> TwoSum(Real a, Real b) {
-  const Real s = a + b;
-  const Real bb = s - a;
-  return {s, (a - (s - bb)) + (b - bb)};
+constexpr Tables kTables = MakeTables();
+
+// The exponent as its 53-bit significand and a power of two: DecayExponent = kExponentInteger *
+// 2^-kExponentShift. (The builtin, because emscripten's library has no std::bit_cast yet.)
+constexpr std::uint64_t kExponentBits = __builtin_bit_cast(std::uint64_t, DecayExponent);
+constexpr std::int64_t kExponentInteger = static_cast<std::int64_t>(
+    (kExponentBits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52));
+constexpr int kExponentShift = 1075 - static_cast<int>(kExponentBits >> 52);
+static_assert(kExponentBits >> 63 == 0 && kExponentShift > 0 && kExponentShift < 64);
+
+// 64 / ln 2 at 2^56, enough to pick the nearest multiple of ln2/64 to within a few parts in a
+// million; the reduction below is exact whichever multiple it picks.
+constexpr std::uint64_t k64ByLn2 = decay_power::k64ByLn2.Significand() >> 1;
+static_assert(decay_power::k64ByLn2.BiasedExponent() == Extended::kBias + 6);
+
+// ln(ratio) at kQz. ratio = m 2^e with m in [1, 2); m = (1 + r) / centre with the centre from
+// the table nearest m, so |r| < 2^-8 and ln(1 + r) is a short series.
+Fixed Log(ExtendedBits bits) {
+  const LogCentre& entry = kTables.logCentres[(bits.significand >> 56) & 0x7F];
+  // m * centre = significand * centre24 * 2^-87, about 1: at 2^128 its integer part is the bit
+  // shifted out above the 128 bits, so what stays is r, exactly.
+  const wide::U128 product = wide::Multiply(bits.significand, entry.centre);
+  const Fixed r = fixed128::ShiftLeft({product.hi, product.lo}, kQr - 87);
+
+  // ln(1 + r) = r (1 - r (1/2 - r (1/3 - ... r / 13))): the rest is below 2^-115.
+  Fixed sum = kTables.logCoefficients[12];
+  for (int k = 11; k >= 0; --k) {
+    sum = fixed128::Subtract(kTables.logCoefficients[k], fixed128::MultiplyHigh(r, sum));
+  }
+  const Fixed log1p = fixed128::ShiftRight(fixed128::MultiplyHigh(r, sum), kQs - kQz);
+
+  const Fixed exponentPart = fixed128::MultiplyByInteger(kTables.ln2, bits.exponent, kQp - kQz);
+  return fixed128::Add(fixed128::Add(exponentPart, entry.minusLog), log1p);
 }
 
-template <class Real>
-inline PairOf<Real> FastTwoSum(Real a, Real b) {  // |a| >= |b|
-  const Real s = a + b;
-  return {s, b - (s - a)};
-}
-
-// Veltkamp's split into two halves of 32 bits, whose products are exact.
-template <class Real>
-inline PairOf<Real> Split(Real a) {
-  const Real t = 0x1.00000001p32 * a;  // 2^32 + 1
-  const Real hi = t - (t - a);
-  return {hi, a - hi};
-}
-
-template <class Real>
-inline PairOf<Real> TwoProduct(Real a, Real b) {
-  const Real p = a * b;
-  const PairOf<Real> as = Split(a), bs = Split(b);
-  return {p, ((as.hi * bs.hi - p) + as.hi * bs.lo + as.lo * bs.hi) + as.lo * bs.lo};
-}
-
-// ln(ratio) as a pair, to about 2^-85 absolute. ratio = m 2^e with m in [1, 2); m = c (1 + r)
-// with c from the table nearest m, so |r| < 2^-8 and ln(1 + r) is a short series.
-template <class Real>
-PairOf<Real> Log(ExtendedBits bits, const Tables<Real>& t) {
-  const auto& entry = t.logCentres[(bits.significand >> 56) & 0x7F];
-  // m's two halves times the 24-bit centre are exact, and so is the high product minus 1.
-  const Real mHi = Ops<Real>::FromUnsigned(bits.significand & 0xFFFFFFFF00000000u) * 0x1p-63;
-  const Real mLo = Ops<Real>::FromUnsigned(bits.significand & 0xFFFFFFFFu) * 0x1p-63;
-  const PairOf<Real> r = TwoSum<Real>(mHi * entry.centre - 1.0, mLo * entry.centre);
-
-  // ln(1 + r) = r - r^2/2 + r^3 (1/3 - r (1/4 - ...)), the tail below 2^-24 in extended
-  // precision.
-  const Real x = r.hi;
-  Real tail = t.logCoefficients[0];
-  for (int i = 1; i < 8; ++i) tail = t.logCoefficients[i] - x * tail;
-  tail *= x * x * x;
-  const PairOf<Real> square = TwoProduct(x, x);
-  const PairOf<Real> s1 = TwoSum(x, -0.5 * square.hi);
-  const PairOf<Real> s2 = TwoSum(s1.hi, tail);
-  const Real log1pLo = s1.lo + s2.lo + r.lo - 0.5 * square.lo - x * r.lo;
-
-  const Real e = Ops<Real>::FromInteger(bits.exponent);
-  const PairOf<Real> t1 = TwoSum(e * t.ln2Hi, entry.minusLogHi);  // the product is exact
-  const PairOf<Real> t2 = TwoSum(t1.hi, s2.hi);
-  const Real lo = t1.lo + t2.lo + (log1pLo + entry.minusLogLo + e * t.ln2Lo);
-  return TwoSum(t2.hi, lo);
-}
-
-// exp(z.hi + z.lo) as a pair whose value is 2^k times a pair in [1, 2): z = n ln2/64 + r with
-// |r| <= ln2/128, exp(z) = 2^(n div 64) 2^((n mod 64)/64) exp(r).
-template <class Real>
-struct Scaled {
-  PairOf<Real> value;
-  int exponent;
-};
-
-template <class Real>
-Scaled<Real> Exp(PairOf<Real> z, const Tables<Real>& t) {
-  const Real n = (z.hi * t.by64Ln2 + 0x1.8p63) - 0x1.8p63;
-  // n times the 43-bit high part is exact and lies within a factor 2 of z.hi, so the
-  // difference is exact too.
-  const PairOf<Real> r = TwoSum(z.hi - n * t.ln2By64Hi, z.lo - n * t.ln2By64Lo);
-
-  // exp(r) - 1 = r + r^2/2 + r^3 (1/6 + r (1/24 + ...)), up to r^8.
-  const Real x = r.hi;
-  Real tail = t.expCoefficients[0];
-  for (int i = 1; i < 6; ++i) tail = t.expCoefficients[i] + x * tail;
-  tail *= x * x * x;
-  const PairOf<Real> square = TwoProduct(x, x);
-  const PairOf<Real> s1 = TwoSum(x, 0.5 * square.hi);
-  const PairOf<Real> s2 = TwoSum(s1.hi, tail);
-  const Real qLo = s1.lo + s2.lo + r.lo + 0.5 * square.lo + x * r.lo;
-
-  const std::int64_t whole = Ops<Real>::Truncated(n);
-  const std::int64_t j = whole & 63;  // two's complement: the floor modulo
-  const PairOf<Real>& table = t.exp2Sixtyfourths[j];
-  // table (1 + q) = table.hi + table.hi q.hi + (table.hi q.lo + table.lo (1 + q.hi)).
-  const PairOf<Real> p = TwoProduct(table.hi, s2.hi);
-  const PairOf<Real> s = TwoSum(table.hi, p.hi);
-  const Real lo = s.lo + p.lo + (table.hi * qLo + table.lo + table.lo * s2.hi);
-  return {FastTwoSum(s.hi, lo), static_cast<int>((whole - j) / 64)};
-}
-
-template <class Real>
+// ratio^DecayExponent as power * 2^exponent, power at kQp in [1/2, 4).
 struct Unrounded {
-  Real hi, lo;
+  Fixed power;
   int exponent;
 };
 
-template <class Real>
-Unrounded<Real> BeforeRounding(ExtendedBits fields) {
-  const Tables<Real>& t = TablesOf<Real>();
-  const PairOf<Real> log = Log(fields, t);
-  // z = y ln(ratio) with y the double exponent: its product with the high part is exact.
-  const Real y = Ops<Real>::From(Extended(DecayExponent));
-  const PairOf<Real> product = TwoProduct(y, log.hi);
-  const Scaled<Real> result = Exp<Real>({product.hi, product.lo + y * log.lo}, t);
-  return {result.value.hi, result.value.lo, result.exponent};
+Unrounded BeforeRounding(ExtendedBits bits) {
+  const Fixed z = fixed128::MultiplyByInteger(Log(bits), kExponentInteger, kExponentShift);
+
+  // z = n ln2/64 + r with |r| <= ln2/128 and a little: exp(z) = 2^(n div 64) 2^((n mod 64)/64)
+  // exp(r). |z| < 2^14, so its top word is z at 2^48, and n stays below 2^21.
+  const auto z48 = static_cast<std::int64_t>(z.hi);
+  const wide::U128 scaled =
+      wide::Multiply(z48 < 0 ? 0 - static_cast<std::uint64_t>(z48) : z48, k64ByLn2);
+  // The nearest integer to |z| 64/ln2, which lies at 2^(48 + 56).
+  const auto magnitude = static_cast<std::int64_t>((scaled.hi + (std::uint64_t{1} << 39)) >> 40);
+  const std::int64_t n = z48 < 0 ? -magnitude : magnitude;
+  const Fixed reduced =
+      fixed128::Subtract(z, fixed128::MultiplyByInteger(kTables.ln2By64, n, kQp - kQz));
+  const Fixed r = fixed128::ShiftLeft(reduced, kQr - kQz);
+
+  // exp(r) = 1 + r (1 + r (1/2 + r (1/6 + ... r / 10!))): the rest is below 2^-107.
+  Fixed sum = kTables.expCoefficients[10];
+  for (int k = 9; k >= 0; --k) {
+    sum = fixed128::Add(kTables.expCoefficients[k], fixed128::MultiplyHigh(r, sum));
+  }
+  const std::int64_t j = n & 63;  // two's complement: the floor modulo
+  return {fixed128::MultiplyHigh(kTables.exp2Sixtyfourths[j], sum), static_cast<int>((n - j) / 64)};
 }
 
-// Rounding is monotonic: when both ends of the error interval round alike, so does the exact
-// power between them. `power` is the value still to be scaled by 2^exponent.
-template <class Real>
-bool Decided(const Unrounded<Real>& result, Real& power) {
-  const Real bound = result.hi * TablesOf<Real>().fastError;
-  const Real below = result.hi + (result.lo - bound);
-  const Real above = result.hi + (result.lo + bound);
-  if (below != above) return false;
-  power = below;
-  return true;
+// power * 2^(exponent - kQp) rounded once to an extended number.
+Extended Rounded(Fixed power, int exponent) {
+  const int lead = fixed128::LeadingBit(power);
+  const Fixed top = lead == 127 ? power : fixed128::ShiftLeft(power, 127 - lead);
+  return Extended::FromRounded(false, exponent + lead - kQp, top.hi, top.lo);
 }
 
 }  // namespace
 
 DecayPowerUnrounded DecayPowerBeforeRounding(Extended ratio) {
-  const Unrounded<Extended> u = BeforeRounding<Extended>(PositiveFields(ratio));
-  return {u.hi, u.lo, u.exponent};
+  const Unrounded u = BeforeRounding(PositiveFields(ratio));
+  const Extended hi = Rounded(u.power, 0);
+  // What rounding left out, exactly: fewer than 64 significant bits.
+  const Fixed rest = fixed128::Subtract(u.power, fixed128::FromExtended(hi, kQp));
+  const bool negative = fixed128::IsNegative(rest);
+  const Fixed magnitude = negative ? fixed128::Negate(rest) : rest;
+  const Extended lo = Extended::FromUnsigned(magnitude.lo).Scaled(-kQp);
+  return {hi, negative ? -lo : lo, u.exponent};
 }
-
-bool DecayPowerFastPortable(Extended ratio, Extended& power) {
-  const Unrounded<Extended> u = BeforeRounding<Extended>(PositiveFields(ratio));
-  Extended below;
-  if (!Decided(u, below)) return false;
-  power = below * PowerOfTwo(u.exponent);
-  return true;
-}
-
-#if GB_HAVE_X87
-bool DecayPowerFastX87(Extended ratio, Extended& power) {
-  const X87ExtendedPrecisionScope fullPrecision;
-  const Unrounded<long double> u = BeforeRounding<long double>(PositiveFields(ratio));
-  long double below;
-  if (!Decided(u, below)) return false;
-  power = FromX87(below) * PowerOfTwo(u.exponent);
-  return true;
-}
-#endif
 
 bool DecayPowerFast(Extended ratio, Extended& power) {
-#if GB_HAVE_X87
-  return DecayPowerFastX87(ratio, power);
-#else
-  return DecayPowerFastPortable(ratio, power);
-#endif
+  const Unrounded u = BeforeRounding(PositiveFields(ratio));
+  // Rounding is monotonic: when both ends of the error interval round alike, so does the exact
+  // power between them. The interval's half-width: power * 2^-kDecayPowerFastErrorBits and a
+  // unit more for the truncation.
+  const Fixed bound{0, (u.power.hi >> (kDecayPowerFastErrorBits - 64)) + 1};
+  const Extended below = Rounded(fixed128::Subtract(u.power, bound), u.exponent);
+  const Extended above = Rounded(fixed128::Add(u.power, bound), u.exponent);
+  if (below.BiasedExponent() != above.BiasedExponent() ||
+      below.Significand() != above.Significand())
+    return false;
+  power = below;
+  return true;
 }
 
 Extended DecayPower(Extended ratio) {

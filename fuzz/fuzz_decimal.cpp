@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/X87.h"
+#include "tests/support/X87.h"
 #include "text/DecimalFormats.h"
 #include "text/Errors.h"
 #include "text/NumberSeparators.h"

@@ -5,7 +5,6 @@
 
 #include "engine/DecayPower.h"
 #include "engine/ExtendedBits.h"
-#include "engine/X87.h"
 #include "tests/support/HexExtended.h"
 
 namespace gb {
@@ -44,12 +43,19 @@ const HardCase kHardCases[] = {
 };
 
 TEST(DecayPower, HardCasesAreSettledByTheExactPath) {
+  int undecided = 0;
   for (const HardCase& c : kHardCases) {
     Extended fast;
-    EXPECT_FALSE(DecayPowerFast(c.ratio, fast)) << c.ratio.ToDouble();
+    if (DecayPowerFast(c.ratio, fast)) {
+      EXPECT_TRUE(Same(fast, c.power)) << c.ratio.ToDouble();
+    } else {
+      ++undecided;
+    }
     EXPECT_TRUE(Same(DecayPower(c.ratio), c.power)) << c.ratio.ToDouble();
     EXPECT_TRUE(Same(DecayPowerExact(c.ratio), c.power)) << c.ratio.ToDouble();
   }
+  // Their powers lie so near a midpoint that most must reach the exact path.
+  EXPECT_GE(undecided, 8);
 }
 
 TEST(DecayPower, SpecialRatios) {
@@ -85,44 +91,6 @@ TEST(DecayPower, FastAndExactPathsAgree) {
       EXPECT_TRUE(Same(fast, DecayPowerExact(ratio))) << ratio.ToDouble();
     }
   }
-}
-
-// Where the x87 unit computes the fast path, it must give the portable arithmetic's bits: the
-// same steps, each correctly rounded, so the same result, decided or not, for every ratio.
-TEST(DecayPower, TheX87FastPathIsThePortableOne) {
-#if GB_HAVE_X87
-  std::mt19937_64 random(20261210);
-  int undecided = 0;
-  for (int i = 0; i < 1000000; ++i) {
-    Extended ratio;
-    switch (i % 3) {
-      case 0:  // Tg / T as the program forms them
-        ratio = Extended(static_cast<double>(random() % 1500 + 1) / 1000) /
-                Extended(static_cast<double>(random() % 60000 + 1) / 10000);
-        break;
-      case 1:
-        ratio = ExtendedFromFields(
-            {random() | (std::uint64_t{1} << 63), static_cast<int>(random() % 3) - 2});
-        break;
-      default:
-        ratio = ExtendedFromFields(
-            {random() | (std::uint64_t{1} << 63), static_cast<int>(random() % 32760) - 16380});
-    }
-    Extended portable, x87;
-    const bool decided = DecayPowerFastPortable(ratio, portable);
-    ASSERT_EQ(DecayPowerFastX87(ratio, x87), decided) << ratio.ToDouble();
-    if (!decided) {
-      ++undecided;
-      continue;
-    }
-    ASSERT_TRUE(portable.Significand() == x87.Significand() &&
-                portable.BiasedExponent() == x87.BiasedExponent())
-        << ratio.ToDouble();
-  }
-  EXPECT_LT(undecided, 1000);
-#else
-  GTEST_SKIP() << "no x87 unit here";
-#endif
 }
 
 // Powers of two: 2^(0.9 k) is never a midpoint, and the results step through every binade.

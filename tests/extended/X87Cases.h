@@ -7,7 +7,7 @@
 #include <cstring>
 #include <random>
 
-#include "engine/X87.h"
+#include "tests/support/X87.h"
 #include "extended/Extended.h"
 
 namespace gb::test {

@@ -7,7 +7,7 @@
 #include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
 #include "engine/ParameterSet.h"
-#include "engine/X87.h"
+#include "tests/support/X87.h"
 #include "form/CalculateSequence.h"
 
 namespace gb {

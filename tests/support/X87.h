@@ -1,6 +1,7 @@
 // The x87 unit, where the processor has one: the reference the program's extended numbers are
-// tested against, and the fast path of the power function. The only place long double is used:
-// on x86 it is the x87 format, the same value set as Extended, so the conversions are exact.
+// tested against, in the tests, tools and benchmarks only; the program never computes on it. On
+// x86 long double is the x87 format, the same value set as Extended, so the conversions are
+// exact.
 //
 // The unit gives that arithmetic only while its control word asks for the 64-bit significand.
 // Linux starts every thread so; 64-bit Windows starts threads rounding to 53 bits, where the same
@@ -47,27 +48,6 @@ inline void UseExtendedPrecision() noexcept {
     SetX87ControlWord(static_cast<unsigned short>(control | kX87PrecisionMask));
   }
 }
-
-// The 64-bit significand for a scope, and the caller's control word back after it: the program's
-// own computations on the unit leave no trace in the thread.
-class X87ExtendedPrecisionScope {
- public:
-  X87ExtendedPrecisionScope() noexcept : saved_(X87ControlWord()) {
-    if ((saved_ & kX87PrecisionMask) != kX87PrecisionMask) {
-      SetX87ControlWord(static_cast<unsigned short>(saved_ | kX87PrecisionMask));
-      changed_ = true;
-    }
-  }
-  ~X87ExtendedPrecisionScope() {
-    if (changed_) SetX87ControlWord(saved_);
-  }
-  X87ExtendedPrecisionScope(const X87ExtendedPrecisionScope&) = delete;
-  X87ExtendedPrecisionScope& operator=(const X87ExtendedPrecisionScope&) = delete;
-
- private:
-  unsigned short saved_;
-  bool changed_ = false;
-};
 
 inline long double ToX87(Extended x) {
   unsigned char bytes[sizeof(long double)] = {};

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <random>
 
-#include "engine/X87.h"
+#include "tests/support/X87.h"
 #include "text/Digits18Rounding.h"
 
 namespace gb::detail {
