@@ -3,9 +3,9 @@
 #include <new>
 #include <string>
 
+#include "engine/CalculateFromTexts.h"
 #include "engine/PlottedCurves.h"
 #include "engine/ZoningTables.h"
-#include "report/CalculateFromTexts.h"
 #include "report/ListItemIndex.h"
 #include "report/ParsePeriodText.h"
 #include "text/ErrorText.h"

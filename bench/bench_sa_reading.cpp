@@ -3,8 +3,8 @@
 // withSa against without.
 #include <benchmark/benchmark.h>
 
+#include "engine/CalculateFromTexts.h"
 #include "engine/DesignedInputs.h"
-#include "report/CalculateFromTexts.h"
 #include "report/SaReadings.h"
 #include "text/NumberSeparators.h"
 

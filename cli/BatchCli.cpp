@@ -9,12 +9,12 @@
 #include "batch/BatchErrors.h"
 #include "batch/BatchMessages.h"
 #include "batch/RunBatch.h"
-#include "form/CurrentError.h"
 #include "platform/FilePaths.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemTexts.h"
 #include "platform/Terminal.h"
 #include "platform/TextEncoding.h"
+#include "text/CurrentError.h"
 #include "text/ErrorText.h"
 
 namespace gb {

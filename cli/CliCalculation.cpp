@@ -1,8 +1,8 @@
 #include "cli/CliCalculation.h"
 
+#include "engine/CalculateFromTexts.h"
 #include "engine/PlottedCurves.h"
 #include "platform/TextEncoding.h"
-#include "report/CalculateFromTexts.h"
 
 namespace gb {
 

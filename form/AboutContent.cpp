@@ -1,6 +1,6 @@
 #include "form/AboutContent.h"
 
-#include "form/Author.h"
+#include "report/Author.h"
 
 namespace gb {
 

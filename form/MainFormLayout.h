@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "form/GridCaptions.h"
+#include "report/GridCaptions.h"
 
 namespace gb {
 

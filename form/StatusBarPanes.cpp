@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "form/Author.h"
+#include "report/Author.h"
 
 namespace gb {
 

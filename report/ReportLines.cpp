@@ -1,6 +1,6 @@
 #include "report/ReportLines.h"
 
-#include "form/Author.h"
+#include "report/Author.h"
 #include "text/DecimalFormats.h"
 
 namespace gb {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/ParameterSet.h"
-#include "form/GridCaptions.h"
+#include "report/GridCaptions.h"
 #include "text/DecimalFormats.h"
 
 namespace gb {

@@ -2,9 +2,9 @@
 
 #include <random>
 
+#include "engine/CalculateFromTexts.h"
 #include "engine/DesignResponse.h"
 #include "engine/SaAtPeriod.h"
-#include "report/CalculateFromTexts.h"
 #include "tests/support/DesignedParameters.h"
 #include "text/Errors.h"
 

@@ -4,11 +4,11 @@
 
 #include <vector>
 
+#include "engine/CalculateSequence.h"
 #include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
 #include "engine/ParameterSet.h"
 #include "tests/support/X87.h"
-#include "form/CalculateSequence.h"
 
 namespace gb {
 namespace {

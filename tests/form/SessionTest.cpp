@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form/CalculateSequence.h"
+#include "engine/CalculateSequence.h"
 #include "text/Errors.h"
 #include "text/NumberSeparators.h"
 

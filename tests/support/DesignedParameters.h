@@ -2,7 +2,7 @@
 // realistic one without a window.
 #pragma once
 
-#include "report/CalculateFromTexts.h"
+#include "engine/CalculateFromTexts.h"
 
 namespace gb::test {
 

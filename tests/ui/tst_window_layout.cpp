@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "form/Author.h"
+#include "report/Author.h"
 #include "ui/qt/StatusBar.h"
 #include "ui/qt/StringGrid.h"
 

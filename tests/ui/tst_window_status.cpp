@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "form/Author.h"
+#include "report/Author.h"
 #include "ui/qt/StatusBar.h"
 
 using namespace gb;

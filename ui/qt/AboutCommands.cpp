@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "form/Author.h"
+#include "report/Author.h"
 #include "ui/qt/AboutForm.h"
 #include "ui/qt/Application.h"
 

@@ -1,6 +1,6 @@
 #include "ui/qt/EventGuard.h"
 
-#include "form/CurrentError.h"
+#include "text/CurrentError.h"
 #include "text/Errors.h"
 #include "ui/qt/Application.h"
 

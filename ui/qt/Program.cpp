@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <optional>
 
-#include "form/CurrentError.h"
+#include "text/CurrentError.h"
 #include "text/Errors.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/DisplayOpening.h"

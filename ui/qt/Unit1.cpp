@@ -18,12 +18,12 @@
 #include <string>
 
 #include "chart/ResponseChart.h"
+#include "engine/CalculateSequence.h"
 #include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
 #include "engine/ZoningTables.h"
 #include "export/CalculationSheet.h"
 #include "export/ChartImage.h"
-#include "form/CalculateSequence.h"
 #include "form/MainFormLayout.h"
 #include "form/SpectrumSeries.h"
 #include "form/WindowCommands.h"

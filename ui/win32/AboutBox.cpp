@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "form/AboutContent.h"
-#include "form/Author.h"
 #include "form/WindowCommands.h"
 #include "platform/win32/WideText.h"
+#include "report/Author.h"
 #include "text/Errors.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/GdiDrawing.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "form/CurrentError.h"
+#include "text/CurrentError.h"
 #include "text/Errors.h"
 
 namespace gb {

@@ -4,7 +4,7 @@
 
 #include <objbase.h>
 
-#include "form/CurrentError.h"
+#include "text/CurrentError.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/Unit1.h"
 

@@ -1,6 +1,6 @@
-#include "report/CalculateFromTexts.h"
+#include "engine/CalculateFromTexts.h"
 
-#include "form/CalculateSequence.h"
+#include "engine/CalculateSequence.h"
 
 namespace gb {
 

@@ -1,4 +1,4 @@
-#include "form/CalculateSequence.h"
+#include "engine/CalculateSequence.h"
 
 #include "engine/ZoningTables.h"
 #include "text/Errors.h"

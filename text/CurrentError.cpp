@@ -1,4 +1,4 @@
-#include "form/CurrentError.h"
+#include "text/CurrentError.h"
 
 #include <exception>
 #include <new>
