@@ -144,7 +144,7 @@ std::optional<TSheetNames> SystemSheetNames(QWidget* owner) {
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   form->addRow(buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return TSheetNames{project->text(), site->text()};
+  return TSheetNames{project->text().toStdString(), site->text().toStdString()};
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // replaceable function: the real ones block on the user, tests put recorders in their place.
 #pragma once
 
+#include "form/MainFormView.h"
 #include "form/WindowCommands.h"
 
 #include <QString>
@@ -36,12 +37,6 @@ class TProgressDisplay {
   virtual ~TProgressDisplay() = default;
   // Shows `text`, lets the window repaint and the user press Cancel; false once cancelled.
   virtual bool Update(const QString& text) = 0;
-};
-
-// The names the calculation sheet prints; either may be empty.
-struct TSheetNames {
-  QString Project;
-  QString Site;
 };
 
 struct TDialogServices {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
@@ -47,36 +48,9 @@ namespace gb {
 
 namespace {
 
-constexpr int kHeaderColumnWidth = 100;
-
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// Labelling order: column count, site-class headers, header column width, level headers.
-void LabelGrid(TStringGrid& grid) {
-  grid.SetColCount(kGridColumns);
-  for (int s = 0; s < kSiteClassCount; ++s) grid.Cells(s + 1, 0) = Text(kSiteClassLabels[s]);
-  grid.SetColWidths(0, kHeaderColumnWidth);
-  for (int l = 0; l < kLevelCount; ++l) grid.Cells(0, l + 1) = Text(kLevelLabels[l]);
-}
-
-void FillGrid(TStringGrid& grid, ResultGrid values, const ParameterSet& p) {
-  gb::FillResultGrid(values, p, [&grid](int col, int row, const std::string& text) {
-    grid.Cells(col, row) = QString::fromStdString(text);
-  });
-}
-
-// The grid's texts exactly as they stand, header cells and the empty corner included.
-GridTexts GridTextsOf(const TStringGrid& grid) {
-  GridTexts texts;
-  for (int row = 0; row < kGridRows; ++row) {
-    for (int col = 0; col < kGridColumns; ++col) {
-      texts.Cells(col, row) = grid.Cells(col, row).toStdString();
-    }
-  }
-  return texts;
 }
 
 std::filesystem::path FileSystemPath(const QString& name) {
@@ -135,11 +109,7 @@ TForm1::TForm1(TApplication& Owner) : QMainWindow(nullptr), Application(Owner) {
   BindEvents();
   SetTabOrder();
 
-  LabelGrid(*strngrd1);
-  LabelGrid(*strngrd2);
-  LabelGrid(*strngrd3);
-
-  btn2Click(this);
+  Form.FormCreate();
 
   dlgSave1->Design(kSaveReportDialog);
   CreateExportCommands();
@@ -149,7 +119,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::CreateControls() {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(Text("RI 18306-2015《zezevire》 zidazov (by Varnelo)"));
+  setWindowTitle(Text(kMainFormTitle));
   QFont font(QStringLiteral("Tahoma"));
   font.setPointSize(8);
   setFont(font);
@@ -231,7 +201,8 @@ void TForm1::CreateChartSeries() {
   hrzlnsrsSeries3 = addCurve(lvRare);
   hrzlnsrsSeries4 = addCurve(lvVeryRare);
   cht2->SetReader([this](double period) {
-    return SpectrumChartReading(FSession.Plotted(), FSession.PlottedSiteClass(), period);
+    return SpectrumChartReading(Form.Session().Plotted(), Form.Session().PlottedSiteClass(),
+                                period);
   });
 }
 
@@ -279,81 +250,6 @@ void TForm1::SetTabOrder() {
   control(kMainTabOrder[0])->setFocus();
 }
 
-// Calculate. Each parse assigns straight into its field, so a rejected text stops the command
-// with everything before it stored and everything from it on untouched.
-void TForm1::btn2Click(QObject* Sender) {
-  (void)Sender;
-  FSession.BeginCalculate(
-      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
-  ParameterSet& p = FSession.Parameters();
-  const QLineEdit* const edits[] = {edt1, edt2, edt3, edt4, edt5, edt6};
-  std::string texts[std::size(edits)];
-  for (std::size_t i = 0; i < std::size(edits); ++i) texts[i] = edits[i]->text().toStdString();
-  RunCalculate(p,
-               {cbb1->currentIndex(), cbb2->currentIndex(), texts[0], texts[1], texts[2], texts[3],
-                texts[4], texts[5]},
-               [this, &p](CalculateStep step) {
-                 switch (step) {
-                   case CalculateStep::PgaGrid:
-                     return FillGrid(*strngrd1, ResultGrid::Pga, p);
-                   case CalculateStep::PeriodGrid:
-                     return FillGrid(*strngrd2, ResultGrid::Period, p);
-                   case CalculateStep::PlatformGrid:
-                     return FillGrid(*strngrd3, ResultGrid::Platform, p);
-                   case CalculateStep::Chart:
-                     ClearSpectrumSeries();
-                     return PlotSpectra();
-                 }
-               });
-  FSession.EndCalculate();
-}
-
-// Save data: the stored inputs, the grids as they stand and the spectra of the chart's class.
-void TForm1::btn3Click(QObject* Sender) {
-  (void)Sender;
-  if (!dlgSave1->Execute()) return;
-  const int siteClass = cbb3->currentIndex();
-  SaveReport(FileSystemPath(dlgSave1->FileName), SystemCodePage(),
-             cbb1->itemText(Parameters().FPgaZoneIndex).toStdString(),
-             cbb2->itemText(Parameters().FTgZoneIndex).toStdString(), Parameters(),
-             GridTextsOf(*strngrd1), GridTextsOf(*strngrd2), GridTextsOf(*strngrd3), siteClass);
-  Application.ShowNotice(Text("完成!"));
-}
-
-void TForm1::btn4Click(QObject* Sender) {
-  (void)Sender;
-  close();
-}
-
-void TForm1::cbb3Change(QObject* Sender) {
-  (void)Sender;
-  ClearSpectrumSeries();
-  PlotSpectra();
-}
-
-void TForm1::About2Click(QObject* Sender) {
-  (void)Sender;
-  ShowAboutBox(this, Application);
-}
-
-void TForm1::rzfldsts2Click(QObject* Sender) {
-  (void)Sender;
-  OpenAuthorWebAddress(Application);
-}
-
-void TForm1::rzfldsts2MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y) {
-  (void)Sender, (void)Shift, (void)X, (void)Y;
-  SetLinkState(*rzfldsts2, TLinkState::Hot);
-}
-
-void TForm1::rzfldsts2MouseLeave(QObject* Sender) {
-  (void)Sender;
-  SetLinkState(*rzfldsts2, TLinkState::Normal);
-}
-
-// "How to use" is the author's web site, as the status-bar link.
-void TForm1::Howtouse1Click(QObject* Sender) { rzfldsts2Click(Sender); }
-
 // The menu "文件" and the chart's context menu. Built after the designed controls and bound
 // through the same guard as every other command; nothing of the designed window changes.
 void TForm1::CreateExportCommands() {
@@ -396,6 +292,71 @@ void TForm1::CreateExportCommands() {
   dlgSaveBatch = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
 }
 
+void TForm1::btn2Click(QObject*) { Form.btn2Click(); }
+void TForm1::btn3Click(QObject*) { Form.btn3Click(); }
+void TForm1::btn4Click(QObject*) { Form.btn4Click(); }
+void TForm1::cbb3Change(QObject*) { Form.cbb3Change(); }
+void TForm1::About2Click(QObject*) { Form.About2Click(); }
+void TForm1::Howtouse1Click(QObject*) { Form.Howtouse1Click(); }
+void TForm1::rzfldsts2Click(QObject*) { Form.rzfldsts2Click(); }
+void TForm1::rzfldsts2MouseMove(QObject*, Qt::KeyboardModifiers, int, int) {
+  Form.rzfldsts2MouseMove();
+}
+void TForm1::rzfldsts2MouseLeave(QObject*) { Form.rzfldsts2MouseLeave(); }
+void TForm1::ExportSheet1Click(QObject*) { Form.ExportSheet1Click(); }
+void TForm1::Print1Click(QObject*) { Form.Print1Click(); }
+void TForm1::PrintPreview1Click(QObject*) { Form.PrintPreview1Click(); }
+void TForm1::ExportChart1Click(QObject*) { Form.ExportChart1Click(); }
+void TForm1::CopyAll1Click(QObject*) { Form.CopyAll1Click(); }
+void TForm1::CopyImage1Click(QObject*) { Form.CopyImage1Click(); }
+void TForm1::BatchCalculation1Click(QObject*) { Form.BatchCalculation1Click(); }
+void TForm1::cht2ContextMenu(const QPoint& GlobalPos) { pmChart->popup(GlobalPos); }
+
+// The view: what the form asks of this window.
+
+int TForm1::ItemIndex(TListControl list) const {
+  const QComboBox* const lists[] = {cbb1, cbb2, cbb3};
+  return lists[static_cast<int>(list)]->currentIndex();
+}
+
+std::string TForm1::EditText(int edit) const {
+  const QLineEdit* const edits[] = {edt1, edt2, edt3, edt4, edt5, edt6};
+  return edits[edit]->text().toStdString();
+}
+
+TStringGrid& TForm1::Grid(ResultGrid grid) const {
+  TStringGrid* const grids[] = {strngrd1, strngrd2, strngrd3};
+  return *grids[static_cast<int>(grid)];
+}
+
+void TForm1::SetGridColCount(ResultGrid grid, int count) { Grid(grid).SetColCount(count); }
+
+void TForm1::SetGridColWidth(ResultGrid grid, int col, int width) {
+  Grid(grid).SetColWidths(col, width);
+}
+
+void TForm1::SetCell(ResultGrid grid, int col, int row, const std::string& text) {
+  Grid(grid).Cells(col, row) = Text(text);
+}
+
+std::string TForm1::Cell(ResultGrid grid, int col, int row) const {
+  const TStringGrid& shown = Grid(grid);
+  return shown.Cells(col, row).toStdString();
+}
+
+void TForm1::ClearSpectra() {
+  hrzlnsrsSeries1->Clear();
+  hrzlnsrsSeries2->Clear();
+  hrzlnsrsSeries3->Clear();
+  hrzlnsrsSeries4->Clear();
+}
+
+void TForm1::AddSpectrumPoint(int level, double period, double sa) {
+  TSpectrumSeries* const series[] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
+                                     hrzlnsrsSeries4};
+  series[level]->AddXY(period, sa);
+}
+
 namespace {
 
 QSize ChartImagePixels(const TSpectrumChart& chart) {
@@ -406,46 +367,88 @@ std::string Utf8(const QByteArray& bytes) {
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-// The last complete calculation's sheet, for the chart's site class.
-CalculationSheet SheetOf(const TForm1& form, const TSheetNames& names = {}) {
-  const TCompletedCalculation& completed = form.FSession.CompletedForExport();
-  return MakeCalculationSheet(completed.Parameters, form.cbb3->currentIndex(),
-                              completed.CalculatedAt, names.Project.toStdString(),
-                              names.Site.toStdString());
-}
-
 // A printer for the sheet: its A4 page and the document's name.
 void PrepareSheetPrinter(QPrinter& printer) {
   PrepareSheetPages(printer);
   printer.setDocName(Text("地震动参数计算书"));
 }
 
+TChosenFile Chosen(const QString& name) { return {FileSystemPath(name), name.toStdString()}; }
+
+class TQtProgress : public TProgressView {
+ public:
+  explicit TQtProgress(std::unique_ptr<TProgressDisplay> display) : display_(std::move(display)) {}
+  bool Update(const std::string& text) override {
+    return display_->Update(QString::fromStdString(text));
+  }
+
+ private:
+  std::unique_ptr<TProgressDisplay> display_;
+};
+
 }  // namespace
 
-// The names the sheet prints, asked for once there is a complete calculation to print (refused
-// before any dialog opens otherwise); nothing when the user cancels.
+std::vector<ChartImageFormat> TForm1::ChartImageFormats() const {
+  return {ChartImageFormat::Png, ChartImageFormat::Svg};
+}
+
+std::string TForm1::ChartImageBytes(ChartImageFormat format) {
+  const QSize pixels = ChartImagePixels(*cht2);
+  return Utf8(format == ChartImageFormat::Svg
+                  ? ChartSvgBytes(cht2->Plot(), pixels, kChartImageScale)
+                  : ChartPngBytes(cht2->Plot(), pixels, kChartImageScale));
+}
+
+void TForm1::CopyChartImage() {
+  QImage image = ChartImage(cht2->Plot(), ChartImagePixels(*cht2), kChartImageScale);
+  image.setDevicePixelRatio(1);
+  QGuiApplication::clipboard()->setImage(image);
+}
+
+std::optional<TChosenFile> TForm1::ExecuteSaveDialog(TSaveDialogId dialog,
+                                                     const TSaveRequest& request) {
+  TSaveDialog* const dialogs[] = {dlgSave1.get(), dlgSaveSheet.get(), dlgSaveImage.get(),
+                                  dlgSaveBatch.get()};
+  TSaveDialog& save = *dialogs[static_cast<int>(dialog)];
+  if (request.Design != nullptr) save.Design(*request.Design);
+  if (request.Beside != nullptr) {
+    save.InitialDir = QFileInfo(QString::fromStdString(request.Beside->Name)).absolutePath();
+  }
+  if (!request.FileName.empty()) save.FileName = Text(request.FileName);
+  if (!save.Execute()) return std::nullopt;
+  return Chosen(save.FileName);
+}
+
+std::optional<TChosenFile> TForm1::AskOpenFileName(const FileDialogDesign& design) {
+  const std::optional<QString> name =
+      Application.Services().OpenFileName(this, Text(design.Filter));
+  if (!name) return std::nullopt;
+  return Chosen(*name);
+}
+
 std::optional<TSheetNames> TForm1::AskSheetNames() {
-  SheetOf(*this);
   return Application.Services().SheetNames(this);
 }
 
-void TForm1::ExportSheet1Click(QObject* Sender) {
-  (void)Sender;
-  const std::optional<TSheetNames> names = AskSheetNames();
-  if (!names || !dlgSaveSheet->Execute()) return;
-  WriteFileSafely(FileSystemPath(dlgSaveSheet->FileName),
-                  Utf8(CalculationSheetPdf(SheetOf(*this, *names))));
-  Application.ShowNotice(Text("完成!"));
+void TForm1::ShowNotice(const std::string& text) { Application.ShowNotice(Text(text)); }
+
+void TForm1::ShowError(const Exception& error) { Application.ShowException(error); }
+
+std::unique_ptr<TProgressView> TForm1::BeginProgress(const std::string& caption) {
+  return std::make_unique<TQtProgress>(Application.Services().Progress(this, Text(caption)));
 }
 
-void TForm1::Print1Click(QObject* Sender) {
-  (void)Sender;
-  const std::optional<TSheetNames> names = AskSheetNames();
-  if (!names) return;
+void TForm1::ShowAbout() { ShowAboutBox(this, Application); }
+
+std::string TForm1::SheetPdfBytes(const CalculationSheet& sheet) {
+  return Utf8(CalculationSheetPdf(sheet));
+}
+
+void TForm1::PrintSheet(const CalculationSheet& sheet) {
   QPrinter printer(QPrinter::HighResolution);
   PrepareSheetPrinter(printer);
   if (!Application.Services().PrintDialog(this, printer)) return;
-  if (PaintCalculationSheet(printer, SheetOf(*this, *names)) == 0) {
+  if (PaintCalculationSheet(printer, sheet) == 0) {
     throw Exception("The printer did not accept the calculation sheet");
   }
   // "Print to file" makes a PDF: it gets what an exported sheet gets.
@@ -459,65 +462,33 @@ void TForm1::Print1Click(QObject* Sender) {
   }
 }
 
-void TForm1::PrintPreview1Click(QObject* Sender) {
-  const std::optional<TSheetNames> names = AskSheetNames();
-  if (!names) return;
+void TForm1::PreviewSheet(const CalculationSheet& sheet) {
   QPrinter printer(QPrinter::HighResolution);
   PrepareSheetPrinter(printer);
   // The preview asks for the pages from inside Qt's own event handling: the guard keeps any
   // error from unwinding through it.
-  Application.Services().PrintPreview(this, printer, [this, Sender, &names](QPrinter& target) {
-    Dispatch(Application, Sender, [&] { PaintCalculationSheet(target, SheetOf(*this, *names)); });
+  Application.Services().PrintPreview(this, printer, [this, &sheet](QPrinter& target) {
+    Dispatch(Application, PrintPreview1, [&] { PaintCalculationSheet(target, sheet); });
   });
 }
 
-// The image type follows the file's extension, as the dialog's chosen filter gives it.
-void TForm1::ExportChart1Click(QObject* Sender) {
-  (void)Sender;
-  if (!dlgSaveImage->Execute()) return;
-  const QString name = dlgSaveImage->FileName;
-  const std::optional<ChartImageFormat> format = ChartImageFormatOf(name.toStdString());
-  if (!format) {
-    throw Exception("Cannot save \"" + name.toStdString() +
-                    "\": an image name ends in .png or .svg");
-  }
-  const QSize pixels = ChartImagePixels(*cht2);
-  const QByteArray bytes = *format == ChartImageFormat::Svg
-                               ? ChartSvgBytes(cht2->Plot(), pixels, kChartImageScale)
-                               : ChartPngBytes(cht2->Plot(), pixels, kChartImageScale);
-  WriteFileSafely(FileSystemPath(name), Utf8(bytes));
-  Application.ShowNotice(Text("完成!"));
+void TForm1::CopyText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-void TForm1::CopyAll1Click(QObject* Sender) {
-  (void)Sender;
-  const CalculationSheet sheet = SheetOf(*this);
-  QGuiApplication::clipboard()->setText(
-      QString::fromStdString(AllResultsText(sheet.inputs, sheet.grids)));
+void TForm1::OpenWebAddress(const std::string& address) {
+  const auto& open = Application.Services().OpenWebAddress;
+  if (open) open(Text(address));
 }
 
-void TForm1::CopyImage1Click(QObject* Sender) {
-  (void)Sender;
-  QImage image = ChartImage(cht2->Plot(), ChartImagePixels(*cht2), kChartImageScale);
-  image.setDevicePixelRatio(1);
-  QGuiApplication::clipboard()->setImage(image);
+void TForm1::SetLinkHot(bool hot) {
+  SetLinkState(*rzfldsts2, hot ? TLinkState::Hot : TLinkState::Normal);
 }
 
-void TForm1::cht2ContextMenu(const QPoint& GlobalPos) { pmChart->popup(GlobalPos); }
+void TForm1::Close() { close(); }
 
-void TForm1::ClearSpectrumSeries() {
-  hrzlnsrsSeries1->Clear();
-  hrzlnsrsSeries2->Clear();
-  hrzlnsrsSeries3->Clear();
-  hrzlnsrsSeries4->Clear();
-}
-
-void TForm1::PlotSpectra() {
-  const int siteClass = cbb3->currentIndex();
-  FSession.RecordPlot(siteClass);
-  TSpectrumSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
-                                                hrzlnsrsSeries4};
-  AddSpectrumPoints(series, Parameters(), siteClass);
+std::string TForm1::Now() const {
+  return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
 }
 
 }  // namespace gb

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "engine/ParameterSet.h"
+#include "form/MainForm.h"
 #include "form/MainFormLayout.h"
-#include "form/Session.h"
 #include "ui/qt/Button.h"
 #include "ui/qt/DialogServices.h"
 #include "ui/qt/chart/TChart.h"
@@ -35,7 +35,7 @@ class TStringGrid;
 using TSpectrumChart = ::TChart;
 using TSpectrumSeries = ::TChartSeries;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public TMainFormView {
   Q_OBJECT
 
  public:
@@ -43,7 +43,8 @@ class TForm1 : public QMainWindow {
   static constexpr int kClientHeight = kMainClientHeight;
 
   // Builds the window hidden, labels the grids and runs Calculate once. A rejected initial text
-  // (a decimal separator other than the full stop) is thrown to the caller.
+  // (a decimal separator other than the full stop) is thrown to the caller. Each event handler
+  // runs the form's command of the same name.
   explicit TForm1(TApplication& Owner);
   ~TForm1() override;
 
@@ -67,10 +68,7 @@ class TForm1 : public QMainWindow {
   void cht2ContextMenu(const QPoint& GlobalPos);
   void BatchCalculation1Click(QObject* Sender);  // many sites from a CSV file
 
-  void ClearSpectrumSeries();
-  void PlotSpectra();
-
-  const ParameterSet& Parameters() const { return FSession.Parameters(); }
+  const ParameterSet& Parameters() const { return Form.Parameters(); }
   // Everything below the menu bar.
   QWidget* ClientArea() const { return client_; }
 
@@ -140,8 +138,38 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<TSaveDialog> dlgSaveImage;
   std::unique_ptr<TSaveDialog> dlgSaveBatch;
 
-  // The parameter set, the plotted set and the last complete calculation.
-  TFormSession FSession;
+  // The commands, and the parameter set, the plotted set and the last complete calculation.
+  TMainForm Form{*this};
+  TFormSession& FSession = Form.Session();
+
+  // TMainFormView.
+  int ItemIndex(TListControl list) const override;
+  std::string EditText(int edit) const override;
+  void SetGridColCount(ResultGrid grid, int count) override;
+  void SetGridColWidth(ResultGrid grid, int col, int width) override;
+  void SetCell(ResultGrid grid, int col, int row, const std::string& text) override;
+  std::string Cell(ResultGrid grid, int col, int row) const override;
+  void ClearSpectra() override;
+  void AddSpectrumPoint(int level, double period, double sa) override;
+  std::vector<ChartImageFormat> ChartImageFormats() const override;
+  std::string ChartImageBytes(ChartImageFormat format) override;
+  void CopyChartImage() override;
+  std::optional<TChosenFile> ExecuteSaveDialog(TSaveDialogId dialog,
+                                               const TSaveRequest& request) override;
+  std::optional<TChosenFile> AskOpenFileName(const FileDialogDesign& design) override;
+  std::optional<TSheetNames> AskSheetNames() override;
+  void ShowNotice(const std::string& text) override;
+  void ShowError(const Exception& error) override;
+  std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) override;
+  void ShowAbout() override;
+  std::string SheetPdfBytes(const CalculationSheet& sheet) override;
+  void PrintSheet(const CalculationSheet& sheet) override;
+  void PreviewSheet(const CalculationSheet& sheet) override;
+  void CopyText(const std::string& text) override;
+  void OpenWebAddress(const std::string& address) override;
+  void SetLinkHot(bool hot) override;
+  void Close() override;
+  std::string Now() const override;
 
  private:
   void CreateControls();
@@ -150,7 +178,7 @@ class TForm1 : public QMainWindow {
   void BindEvents();
   void SetTabOrder();
   void CreateExportCommands();
-  std::optional<TSheetNames> AskSheetNames();
+  TStringGrid& Grid(ResultGrid grid) const;
 
   TApplication& Application;
   QWidget* client_;
