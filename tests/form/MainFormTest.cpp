@@ -124,7 +124,12 @@ class MainFormTest : public ::testing::Test {
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }
-  TChosenFile File(const char* name) const { return {dir_ / name, (dir_ / name).string()}; }
+  // The file named `utf8` in the test's folder, as a dialog would give it on any system.
+  TChosenFile File(std::string_view utf8) const {
+    const fs::path path = dir_ / fs::path(std::u8string(utf8.begin(), utf8.end()));
+    const std::u8string name = path.u8string();
+    return {path, std::string(name.begin(), name.end())};
+  }
 
   FakeView view;
   TMainForm form{view};
@@ -215,11 +220,11 @@ TEST_F(MainFormTest, FileCommandsWriteAndTellOrStopQuietly) {
       } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), "Cannot save \"" + File(c.file).Name + "\": " + c.error);
       }
-      EXPECT_FALSE(fs::exists(dir_ / c.file));
+      EXPECT_FALSE(fs::exists(File(c.file).Path));
       continue;
     }
     (form.*c.command)();
-    EXPECT_EQ(Read(dir_ / c.file), c.content) << c.file;
+    EXPECT_EQ(Read(File(c.file).Path), c.content) << c.file;
     EXPECT_EQ(view.log.back(), "notice 完成!") << c.file;
   }
 

@@ -5,15 +5,12 @@
 #include <windows.h>
 
 #include <optional>
-#include <string>
+
+#include "form/MainFormView.h"
 
 namespace gb {
 
 class TApplication;
-
-struct TSheetNames {
-  std::string Project, Site;  // UTF-8, as typed
-};
 
 // The names typed, or nothing when the user cancels.
 std::optional<TSheetNames> AskSheetNames(TApplication& Application, HWND Owner);

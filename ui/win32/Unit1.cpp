@@ -1,45 +1,23 @@
 #include "ui/win32/Unit1.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
-#include <cstdio>
 #include <limits>
 #include <stdexcept>
 
-#include "batch/BatchMessages.h"
-#include "batch/WindowBatch.h"
-#include "chart/ImageFormat.h"
 #include "chart/ResponseChart.h"
-#include "engine/CalculateSequence.h"
-#include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
 #include "engine/ZoningTables.h"
-#include "form/SpectrumSeries.h"
 #include "platform/LocaleSeparators.h"
-#include "platform/SafeFileWrite.h"
-#include "platform/SystemCodePage.h"
 #include "platform/win32/WideText.h"
-#include "report/Author.h"
-#include "report/ResultGridTexts.h"
 #include "report/SaReadout.h"
-#include "report/SaveReport.h"
-#include "report/SpreadsheetText.h"
-#include "sheet/CalculationSheet.h"
-#include "ui/win32/AboutBox.h"
-#include "ui/win32/ChartImage.h"
-#include "ui/win32/Clipboard.h"
 #include "ui/win32/OwnWindow.h"
-#include "ui/win32/ProgressWindow.h"
-#include "ui/win32/SheetNamesDialog.h"
-#include "ui/win32/SheetPrinter.h"
 
 namespace gb {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"TForm1";
-constexpr int kHeaderColumnWidth = 100;
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
@@ -61,47 +39,6 @@ enum : int {
 };
 
 std::wstring Wide(const char* utf8) { return WideFromUtf8(utf8); }
-
-std::string TextOf(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return Utf8FromWide(text);
-}
-
-// "yyyy-MM-dd HH:mm:ss" of the local time now.
-std::string LocalTimeText() {
-  SYSTEMTIME t{};
-  GetLocalTime(&t);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay,
-                t.wHour, t.wMinute, t.wSecond);
-  return text;
-}
-
-// Labelling order: column count, site-class headers, header column width, level headers.
-void LabelGrid(TStringGrid& grid) {
-  grid.SetColCount(kGridColumns);
-  for (int s = 0; s < kSiteClassCount; ++s) grid.Cells(s + 1, 0) = kSiteClassLabels[s];
-  grid.SetColWidths(0, kHeaderColumnWidth);
-  for (int l = 0; l < kLevelCount; ++l) grid.Cells(0, l + 1) = kLevelLabels[l];
-}
-
-void FillGrid(TStringGrid& grid, ResultGrid values, const ParameterSet& p) {
-  FillResultGrid(values, p, [&grid](int col, int row, const std::string& text) {
-    grid.Cells(col, row) = text;
-  });
-  grid.Invalidate();
-}
-
-GridTexts GridTextsOf(const TStringGrid& grid) {
-  GridTexts texts;
-  for (int row = 0; row < kGridRows; ++row) {
-    for (int col = 0; col < kGridColumns; ++col) texts.Cells(col, row) = grid.Cells(col, row);
-  }
-  return texts;
-}
 
 // Controls inside a group box report to the form, as controls on a form do.
 LRESULT CALLBACK GroupProcedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
@@ -153,11 +90,7 @@ TForm1::TForm1(TApplication& Owner) : Application(Owner) {
     CreateControls();
     SetTabOrder();
 
-    LabelGrid(*strngrd1);
-    LabelGrid(*strngrd2);
-    LabelGrid(*strngrd3);
-
-    btn2Click(Form1);
+    Form.FormCreate();
 
     dlgSave1.Design(kSaveReportDialog);
     dlgSaveImage.Design(kSavePngImageDialog);
@@ -223,9 +156,8 @@ void TForm1::CreateWindowAndMenu() {
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   const int left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   const int top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-  Form1 = CreateWindowExW(kFormExStyle, kClassName,
-                          Wide("RI 18306-2015《zezevire》 zidazov (by Varnelo)").c_str(),
-                          kFormStyle, left, top, width, height, nullptr, mm1, instance, nullptr);
+  Form1 = CreateWindowExW(kFormExStyle, kClassName, Wide(kMainFormTitle).c_str(), kFormStyle, left,
+                          top, width, height, nullptr, mm1, instance, nullptr);
   if (Form1 == nullptr)
     throw Exception("Cannot create the main window. " + WindowsErrorText(GetLastError()));
   SetWindowLongPtrW(Form1, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -354,7 +286,8 @@ void TForm1::CreateChartSeries() {
   hrzlnsrsSeries3 = addCurve(lvRare);
   hrzlnsrsSeries4 = addCurve(lvVeryRare);
   cht2->SetReader([this](double period) {
-    return SpectrumChartReading(FSession.Plotted(), FSession.PlottedSiteClass(), period);
+    return SpectrumChartReading(Form.Session().Plotted(), Form.Session().PlottedSiteClass(),
+                                period);
   });
 }
 
@@ -398,8 +331,6 @@ void TForm1::PlaceControls() {
     sizes[design.Name] = {r.Width, r.Height};
   }
 }
-
-int TForm1::SiteClass() const { return static_cast<int>(SendMessageW(cbb3, CB_GETCURSEL, 0, 0)); }
 
 LRESULT CALLBACK TForm1::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
   auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -483,178 +414,26 @@ void TForm1::Command(int id, HWND control) {
   }
 }
 
-// Calculate. Each parse assigns straight into its field, so a rejected text stops the command
-// with everything before it stored and everything from it on untouched.
-void TForm1::btn2Click(HWND Sender) {
-  (void)Sender;
-  FSession.BeginCalculate(LocalTimeText());
-  ParameterSet& p = FSession.Parameters();
-  const HWND edits[] = {edt1, edt2, edt3, edt4, edt5, edt6};
-  std::string texts[std::size(edits)];
-  for (std::size_t i = 0; i < std::size(edits); ++i) texts[i] = TextOf(edits[i]);
-  RunCalculate(p,
-               {static_cast<int>(SendMessageW(cbb1, CB_GETCURSEL, 0, 0)),
-                static_cast<int>(SendMessageW(cbb2, CB_GETCURSEL, 0, 0)), texts[0], texts[1],
-                texts[2], texts[3], texts[4], texts[5]},
-               [this, &p](CalculateStep step) {
-                 switch (step) {
-                   case CalculateStep::PgaGrid:
-                     return FillGrid(*strngrd1, ResultGrid::Pga, p);
-                   case CalculateStep::PeriodGrid:
-                     return FillGrid(*strngrd2, ResultGrid::Period, p);
-                   case CalculateStep::PlatformGrid:
-                     return FillGrid(*strngrd3, ResultGrid::Platform, p);
-                   case CalculateStep::Chart:
-                     ClearSpectrumSeries();
-                     return PlotSpectra();
-                 }
-               });
-  FSession.EndCalculate();
-}
-
-// Save data: the stored inputs, the grids as they stand and the spectra of the chart's class.
-void TForm1::btn3Click(HWND Sender) {
-  (void)Sender;
-  if (!dlgSave1.Execute(Form1)) return;
-  SaveReport(std::filesystem::path(dlgSave1.FileName), SystemCodePage(),
-             kPgaZoneItems[Parameters().FPgaZoneIndex], kTgZoneItems[Parameters().FTgZoneIndex],
-             Parameters(), GridTextsOf(*strngrd1), GridTextsOf(*strngrd2), GridTextsOf(*strngrd3),
-             SiteClass());
-  Application.ShowNotice(L"\u5B8C\u6210!");  // 完成!
-}
-
-void TForm1::btn4Click(HWND Sender) {
-  (void)Sender;
-  PostMessageW(Form1, WM_CLOSE, 0, 0);
-}
-
-void TForm1::cbb3Change(HWND Sender) {
-  (void)Sender;
-  ClearSpectrumSeries();
-  PlotSpectra();
-}
-
-void TForm1::About2Click(HWND Sender) {
-  (void)Sender;
-  ShowAboutBox(Application, Form1);
-}
-
-void TForm1::rzfldsts2Click(HWND Sender) {
-  (void)Sender;
-  // The result is not examined: a system without a browser simply shows nothing.
-  ShellExecuteW(Form1, L"open", Wide(AuthorWebAddress).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-void TForm1::rzfldsts2MouseMove(HWND Sender, int X, int Y) {
-  (void)Sender, (void)X, (void)Y;
-  rzstsbr2->SetLinkState(rzstsbr2->Pane("rzfldsts2"), TLinkState::Hot);
-}
-
-void TForm1::rzfldsts2MouseLeave(HWND Sender) {
-  (void)Sender;
-  rzstsbr2->SetLinkState(rzstsbr2->Pane("rzfldsts2"), TLinkState::Normal);
-}
-
-// "How to use" is the author's web site, as the status-bar link.
-void TForm1::Howtouse1Click(HWND Sender) { rzfldsts2Click(Sender); }
-
-void TForm1::CopyAll1Click(HWND Sender) {
-  (void)Sender;
-  const TCompletedCalculation& completed = FSession.CompletedForExport();
-  const CalculationSheet sheet =
-      MakeCalculationSheet(completed.Parameters, SiteClass(), completed.CalculatedAt);
-  SetClipboardText(Form1, AllResultsText(sheet.inputs, sheet.grids));
-}
-
-namespace {
-
-ChartSize ChartImageSize(const TChart& chart) {
-  RECT client{};
-  GetClientRect(chart.Handle(), &client);
-  return ChartImagePixels({client.right, client.bottom});
-}
-
-}  // namespace
+void TForm1::btn2Click(HWND) { Form.btn2Click(); }
+void TForm1::btn3Click(HWND) { Form.btn3Click(); }
+void TForm1::btn4Click(HWND) { Form.btn4Click(); }
+void TForm1::cbb3Change(HWND) { Form.cbb3Change(); }
+void TForm1::About2Click(HWND) { Form.About2Click(); }
+void TForm1::rzfldsts2Click(HWND) { Form.rzfldsts2Click(); }
+void TForm1::rzfldsts2MouseMove(HWND, int, int) { Form.rzfldsts2MouseMove(); }
+void TForm1::rzfldsts2MouseLeave(HWND) { Form.rzfldsts2MouseLeave(); }
+void TForm1::Howtouse1Click(HWND) { Form.Howtouse1Click(); }
+void TForm1::CopyAll1Click(HWND) { Form.CopyAll1Click(); }
+void TForm1::ExportChart1Click(HWND) { Form.ExportChart1Click(); }
+void TForm1::Print1Click(HWND) { Form.Print1Click(); }
+void TForm1::CopyImage1Click(HWND) { Form.CopyImage1Click(); }
+void TForm1::BatchCalculation1Click(HWND) { Form.BatchCalculation1Click(); }
 
 void TForm1::cht2ContextMenu(POINT ScreenPos) {
   // The menu takes the keyboard and closes on a click elsewhere only from the foreground window.
   SetForegroundWindow(Form1);
   TrackPopupMenu(pmChart, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, ScreenPos.x, ScreenPos.y,
                  0, Form1, nullptr);
-}
-
-void TForm1::ExportChart1Click(HWND Sender) {
-  (void)Sender;
-  if (!dlgSaveImage.Execute(Form1)) return;
-  const std::string name = Utf8FromWide(dlgSaveImage.FileName);
-  if (ChartImageFormatOf(name) != ChartImageFormat::Png) {
-    throw Exception("Cannot save \"" + name + "\": an image name ends in .png");
-  }
-  WriteFileSafely(std::filesystem::path(dlgSaveImage.FileName),
-                  ChartPngBytes(cht2->Plot(), ChartImageSize(*cht2), kChartImageScale));
-  Application.ShowNotice(L"\u5B8C\u6210!");  // 完成!
-}
-
-// The last complete calculation's sheet, for the chart's site class, on a printer. The names are
-// asked for once there is a calculation to print: without one the error comes before any dialog.
-void TForm1::Print1Click(HWND Sender) {
-  (void)Sender;
-  const TCompletedCalculation& completed = FSession.CompletedForExport();
-  const std::optional<TSheetNames> names = AskSheetNames(Application, Form1);
-  if (!names) return;
-  PrintCalculationSheet(
-      Form1, MakeCalculationSheet(completed.Parameters, SiteClass(), completed.CalculatedAt,
-                                  names->Project, names->Site));
-}
-
-void TForm1::CopyImage1Click(HWND Sender) {
-  (void)Sender;
-  CopyChartImage(Form1, cht2->Plot(), ChartImageSize(*cht2), kChartImageScale);
-}
-
-// 文件 → 批量计算…: many sites from a CSV file, the window's factors as the defaults.
-void TForm1::BatchCalculation1Click(HWND Sender) {
-  (void)Sender;
-  const std::optional<std::wstring> input = AskOpenFileName(Form1, kBatchDialog);
-  if (!input) return;
-  dlgSaveBatch.Design(kBatchDialog);
-  dlgSaveBatch.InitialDir = std::filesystem::path(*input).parent_path().wstring();
-  dlgSaveBatch.FileName = WideFromUtf8(ResultFileName(Utf8FromWide(*input)));
-  if (!dlgSaveBatch.Execute(Form1)) return;
-
-  BatchSettings settings;
-  settings.outputCodePage = SystemCodePage();
-  const HWND factors[] = {edt1, edt2, edt3, edt4, edt5, edt6};
-  for (int i = biK1; i < kBatchInputCount; ++i) settings.defaults[i] = TextOf(factors[i - biK1]);
-  settings.siteClass = SiteClass();
-
-  WindowBatchOutcome outcome;
-  {
-    TProgressWindow progress(Application, Form1, L"\u6279\u91CF\u8BA1\u7B97");  // 批量计算
-    outcome =
-        RunWindowBatch(std::filesystem::path(*input), std::filesystem::path(dlgSaveBatch.FileName),
-                       settings, [&](const std::string& text) { return progress.Update(text); });
-  }
-  if (outcome.kind == WindowBatchOutcome::Kind::Problem) {
-    Application.ShowException(Exception(outcome.message));
-  } else if (outcome.kind == WindowBatchOutcome::Kind::Done) {
-    Application.ShowNotice(L"\u5B8C\u6210!");  // 完成!
-  }
-}
-
-void TForm1::ClearSpectrumSeries() {
-  hrzlnsrsSeries1->Clear();
-  hrzlnsrsSeries2->Clear();
-  hrzlnsrsSeries3->Clear();
-  hrzlnsrsSeries4->Clear();
-}
-
-void TForm1::PlotSpectra() {
-  const int siteClass = SiteClass();
-  FSession.RecordPlot(siteClass);
-  TChartSeries* const series[kLevelCount] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
-                                             hrzlnsrsSeries4};
-  AddSpectrumPoints(series, Parameters(), siteClass);
 }
 
 }  // namespace gb

@@ -1,6 +1,6 @@
 // The main window on Windows: the eight inputs, the three result grids, the spectrum chart, the
-// buttons, the status bar and the menu, built from the designed control table, and the parameter
-// set the Calculate command fills.
+// buttons, the status bar and the menu, built from the designed control table: a view of the main
+// form, whose commands its event handlers run.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "form/MainForm.h"
 #include "form/MainFormLayout.h"
-#include "form/Session.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/Chart.h"
 #include "ui/win32/SaveDialog.h"
@@ -19,7 +19,7 @@
 
 namespace gb {
 
-class TForm1 : public TWinForm {
+class TForm1 : public TWinForm, public TMainFormView {
  public:
   // Builds the window hidden, labels the grids and runs Calculate once. A rejected initial text
   // (a decimal separator other than the full stop) is thrown to the caller, and no window stays.
@@ -48,7 +48,7 @@ class TForm1 : public TWinForm {
   void Print1Click(HWND Sender);             // the calculation sheet on a printer
   void cht2ContextMenu(POINT ScreenPos);
 
-  const ParameterSet& Parameters() const { return FSession.Parameters(); }
+  const ParameterSet& Parameters() const { return Form.Parameters(); }
 
   HWND Form1 = nullptr;
   HMENU mm1 = nullptr, Fi1 = nullptr, About1 = nullptr;
@@ -70,6 +70,36 @@ class TForm1 : public TWinForm {
   TSaveDialog dlgSaveImage;
   TSaveDialog dlgSaveBatch;
 
+  // TMainFormView.
+  int ItemIndex(TListControl list) const override;
+  std::string EditText(int edit) const override;
+  void SetGridColCount(ResultGrid grid, int count) override;
+  void SetGridColWidth(ResultGrid grid, int col, int width) override;
+  void SetCell(ResultGrid grid, int col, int row, const std::string& text) override;
+  std::string Cell(ResultGrid grid, int col, int row) const override;
+  void ClearSpectra() override;
+  void AddSpectrumPoint(int level, double period, double sa) override;
+  std::vector<ChartImageFormat> ChartImageFormats() const override;
+  std::string ChartImageBytes(ChartImageFormat format) override;
+  void CopyChartImage() override;
+  std::optional<TChosenFile> ExecuteSaveDialog(TSaveDialogId dialog,
+                                               const TSaveRequest& request) override;
+  std::optional<TChosenFile> AskOpenFileName(const FileDialogDesign& design) override;
+  std::optional<TSheetNames> AskSheetNames() override;
+  void ShowNotice(const std::string& text) override;
+  void ShowError(const Exception& error) override;
+  std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) override;
+  void ShowAbout() override;
+  // This window prints the sheet; a PDF of it and a preview are the Qt window's.
+  std::string SheetPdfBytes(const CalculationSheet& sheet) override;
+  void PrintSheet(const CalculationSheet& sheet) override;
+  void PreviewSheet(const CalculationSheet& sheet) override;
+  void CopyText(const std::string& text) override;
+  void OpenWebAddress(const std::string& address) override;
+  void SetLinkHot(bool hot) override;
+  void Close() override;
+  std::string Now() const override;
+
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
@@ -79,13 +109,11 @@ class TForm1 : public TWinForm {
   void SetTabOrder();
   void PlaceControls();
   void Command(int id, HWND control);
-  void ClearSpectrumSeries();
-  void PlotSpectra();
   HWND Control(const char* name) const;
-  int SiteClass() const;
+  TStringGrid& Grid(ResultGrid grid) const;
 
   TApplication& Application;
-  TFormSession FSession;
+  TMainForm Form{*this};
   std::map<std::string, HWND> controls_;
   std::map<std::string, SIZE> labelSizes_;
   HWND focused_ = nullptr;  // the control that had the focus when the window was deactivated
