@@ -1,61 +1,35 @@
 #include "ui/qt/Unit1.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QPushButton>
-#include <filesystem>
 #include <limits>
 #include <string>
 
 #include "chart/ResponseChart.h"
-#include "engine/CalculateSequence.h"
-#include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
 #include "engine/ZoningTables.h"
-#include "export/CalculationSheet.h"
 #include "export/ChartImage.h"
 #include "form/MainFormLayout.h"
-#include "form/SpectrumSeries.h"
 #include "form/WindowCommands.h"
-#include "platform/SafeFileWrite.h"
-#include "platform/SystemCodePage.h"
-#include "report/ResultGridTexts.h"
 #include "report/SaReadout.h"
-#include "report/SaveReport.h"
-#include "report/SpreadsheetText.h"
-#include "ui/qt/AboutCommands.h"
 #include "ui/qt/Anchors.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/Button.h"
 #include "ui/qt/DialogServices.h"
 #include "ui/qt/EventGuard.h"
 #include "ui/qt/LinkLabel.h"
+#include "ui/qt/QtText.h"
 #include "ui/qt/StatusBar.h"
 #include "ui/qt/StringGrid.h"
 
 namespace gb {
 
 namespace {
-
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::filesystem::path FileSystemPath(const QString& name) {
-  return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
 
 // Captions as the design table gives them.
 QString Caption(const char* objectName) { return Text(MainFormControl(objectName).Caption); }
@@ -311,184 +285,5 @@ void TForm1::CopyAll1Click(QObject*) { Form.CopyAll1Click(); }
 void TForm1::CopyImage1Click(QObject*) { Form.CopyImage1Click(); }
 void TForm1::BatchCalculation1Click(QObject*) { Form.BatchCalculation1Click(); }
 void TForm1::cht2ContextMenu(const QPoint& GlobalPos) { pmChart->popup(GlobalPos); }
-
-// The view: what the form asks of this window.
-
-int TForm1::ItemIndex(TListControl list) const {
-  const QComboBox* const lists[] = {cbb1, cbb2, cbb3};
-  return lists[static_cast<int>(list)]->currentIndex();
-}
-
-std::string TForm1::EditText(int edit) const {
-  const QLineEdit* const edits[] = {edt1, edt2, edt3, edt4, edt5, edt6};
-  return edits[edit]->text().toStdString();
-}
-
-TStringGrid& TForm1::Grid(ResultGrid grid) const {
-  TStringGrid* const grids[] = {strngrd1, strngrd2, strngrd3};
-  return *grids[static_cast<int>(grid)];
-}
-
-void TForm1::SetGridColCount(ResultGrid grid, int count) { Grid(grid).SetColCount(count); }
-
-void TForm1::SetGridColWidth(ResultGrid grid, int col, int width) {
-  Grid(grid).SetColWidths(col, width);
-}
-
-void TForm1::SetCell(ResultGrid grid, int col, int row, const std::string& text) {
-  Grid(grid).Cells(col, row) = Text(text);
-}
-
-std::string TForm1::Cell(ResultGrid grid, int col, int row) const {
-  const TStringGrid& shown = Grid(grid);
-  return shown.Cells(col, row).toStdString();
-}
-
-void TForm1::ClearSpectra() {
-  hrzlnsrsSeries1->Clear();
-  hrzlnsrsSeries2->Clear();
-  hrzlnsrsSeries3->Clear();
-  hrzlnsrsSeries4->Clear();
-}
-
-void TForm1::AddSpectrumPoint(int level, double period, double sa) {
-  TSpectrumSeries* const series[] = {hrzlnsrsSeries1, hrzlnsrsSeries2, hrzlnsrsSeries3,
-                                     hrzlnsrsSeries4};
-  series[level]->AddXY(period, sa);
-}
-
-namespace {
-
-QSize ChartImagePixels(const TSpectrumChart& chart) {
-  return ToQSize(ChartImagePixels(ToChartSize(chart.size())));
-}
-
-std::string Utf8(const QByteArray& bytes) {
-  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
-// A printer for the sheet: its A4 page and the document's name.
-void PrepareSheetPrinter(QPrinter& printer) {
-  PrepareSheetPages(printer);
-  printer.setDocName(Text("地震动参数计算书"));
-}
-
-TChosenFile Chosen(const QString& name) { return {FileSystemPath(name), name.toStdString()}; }
-
-class TQtProgress : public TProgressView {
- public:
-  explicit TQtProgress(std::unique_ptr<TProgressDisplay> display) : display_(std::move(display)) {}
-  bool Update(const std::string& text) override {
-    return display_->Update(QString::fromStdString(text));
-  }
-
- private:
-  std::unique_ptr<TProgressDisplay> display_;
-};
-
-}  // namespace
-
-std::vector<ChartImageFormat> TForm1::ChartImageFormats() const {
-  return {ChartImageFormat::Png, ChartImageFormat::Svg};
-}
-
-std::string TForm1::ChartImageBytes(ChartImageFormat format) {
-  const QSize pixels = ChartImagePixels(*cht2);
-  return Utf8(format == ChartImageFormat::Svg
-                  ? ChartSvgBytes(cht2->Plot(), pixels, kChartImageScale)
-                  : ChartPngBytes(cht2->Plot(), pixels, kChartImageScale));
-}
-
-void TForm1::CopyChartImage() {
-  QImage image = ChartImage(cht2->Plot(), ChartImagePixels(*cht2), kChartImageScale);
-  image.setDevicePixelRatio(1);
-  QGuiApplication::clipboard()->setImage(image);
-}
-
-std::optional<TChosenFile> TForm1::ExecuteSaveDialog(TSaveDialogId dialog,
-                                                     const TSaveRequest& request) {
-  TSaveDialog* const dialogs[] = {dlgSave1.get(), dlgSaveSheet.get(), dlgSaveImage.get(),
-                                  dlgSaveBatch.get()};
-  TSaveDialog& save = *dialogs[static_cast<int>(dialog)];
-  if (request.Design != nullptr) save.Design(*request.Design);
-  if (request.Beside != nullptr) {
-    save.InitialDir = QFileInfo(QString::fromStdString(request.Beside->Name)).absolutePath();
-  }
-  if (!request.FileName.empty()) save.FileName = Text(request.FileName);
-  if (!save.Execute()) return std::nullopt;
-  return Chosen(save.FileName);
-}
-
-std::optional<TChosenFile> TForm1::AskOpenFileName(const FileDialogDesign& design) {
-  const std::optional<QString> name =
-      Application.Services().OpenFileName(this, Text(design.Filter));
-  if (!name) return std::nullopt;
-  return Chosen(*name);
-}
-
-std::optional<TSheetNames> TForm1::AskSheetNames() {
-  return Application.Services().SheetNames(this);
-}
-
-void TForm1::ShowNotice(const std::string& text) { Application.ShowNotice(Text(text)); }
-
-void TForm1::ShowError(const Exception& error) { Application.ShowException(error); }
-
-std::unique_ptr<TProgressView> TForm1::BeginProgress(const std::string& caption) {
-  return std::make_unique<TQtProgress>(Application.Services().Progress(this, Text(caption)));
-}
-
-void TForm1::ShowAbout() { ShowAboutBox(this, Application); }
-
-std::string TForm1::SheetPdfBytes(const CalculationSheet& sheet) {
-  return Utf8(CalculationSheetPdf(sheet));
-}
-
-void TForm1::PrintSheet(const CalculationSheet& sheet) {
-  QPrinter printer(QPrinter::HighResolution);
-  PrepareSheetPrinter(printer);
-  if (!Application.Services().PrintDialog(this, printer)) return;
-  if (PaintCalculationSheet(printer, sheet) == 0) {
-    throw Exception("The printer did not accept the calculation sheet");
-  }
-  // "Print to file" makes a PDF: it gets what an exported sheet gets.
-  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-    QFile file(printer.outputFileName());
-    if (!file.open(QIODevice::ReadOnly)) return;
-    QByteArray pdf = file.readAll();
-    file.close();
-    FinishSheetPdf(pdf);
-    WriteFileSafely(FileSystemPath(printer.outputFileName()), Utf8(pdf));
-  }
-}
-
-void TForm1::PreviewSheet(const CalculationSheet& sheet) {
-  QPrinter printer(QPrinter::HighResolution);
-  PrepareSheetPrinter(printer);
-  // The preview asks for the pages from inside Qt's own event handling: the guard keeps any
-  // error from unwinding through it.
-  Application.Services().PrintPreview(this, printer, [this, &sheet](QPrinter& target) {
-    Dispatch(Application, PrintPreview1, [&] { PaintCalculationSheet(target, sheet); });
-  });
-}
-
-void TForm1::CopyText(const std::string& text) {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-}
-
-void TForm1::OpenWebAddress(const std::string& address) {
-  const auto& open = Application.Services().OpenWebAddress;
-  if (open) open(Text(address));
-}
-
-void TForm1::SetLinkHot(bool hot) {
-  SetLinkState(*rzfldsts2, hot ? TLinkState::Hot : TLinkState::Normal);
-}
-
-void TForm1::Close() { close(); }
-
-std::string TForm1::Now() const {
-  return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-}
 
 }  // namespace gb

@@ -12,6 +12,7 @@
 #include "form/MainFormLayout.h"
 #include "ui/qt/Button.h"
 #include "ui/qt/DialogServices.h"
+#include "ui/qt/Unit1View.h"
 #include "ui/qt/chart/TChart.h"
 
 class QAction;
@@ -35,7 +36,7 @@ class TStringGrid;
 using TSpectrumChart = ::TChart;
 using TSpectrumSeries = ::TChartSeries;
 
-class TForm1 : public QMainWindow, public TMainFormView {
+class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -138,38 +139,15 @@ class TForm1 : public QMainWindow, public TMainFormView {
   std::unique_ptr<TSaveDialog> dlgSaveImage;
   std::unique_ptr<TSaveDialog> dlgSaveBatch;
 
-  // The commands, and the parameter set, the plotted set and the last complete calculation.
-  TMainForm Form{*this};
-  TFormSession& FSession = Form.Session();
+ private:
+  TApplication& Application;
 
-  // TMainFormView.
-  int ItemIndex(TListControl list) const override;
-  std::string EditText(int edit) const override;
-  void SetGridColCount(ResultGrid grid, int count) override;
-  void SetGridColWidth(ResultGrid grid, int col, int width) override;
-  void SetCell(ResultGrid grid, int col, int row, const std::string& text) override;
-  std::string Cell(ResultGrid grid, int col, int row) const override;
-  void ClearSpectra() override;
-  void AddSpectrumPoint(int level, double period, double sa) override;
-  std::vector<ChartImageFormat> ChartImageFormats() const override;
-  std::string ChartImageBytes(ChartImageFormat format) override;
-  void CopyChartImage() override;
-  std::optional<TChosenFile> ExecuteSaveDialog(TSaveDialogId dialog,
-                                               const TSaveRequest& request) override;
-  std::optional<TChosenFile> AskOpenFileName(const FileDialogDesign& design) override;
-  std::optional<TSheetNames> AskSheetNames() override;
-  void ShowNotice(const std::string& text) override;
-  void ShowError(const Exception& error) override;
-  std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) override;
-  void ShowAbout() override;
-  std::string SheetPdfBytes(const CalculationSheet& sheet) override;
-  void PrintSheet(const CalculationSheet& sheet) override;
-  void PreviewSheet(const CalculationSheet& sheet) override;
-  void CopyText(const std::string& text) override;
-  void OpenWebAddress(const std::string& address) override;
-  void SetLinkHot(bool hot) override;
-  void Close() override;
-  std::string Now() const override;
+ public:
+  // What the form reads and shows through, and the form: the commands, and the parameter set,
+  // the plotted set and the last complete calculation.
+  TForm1View View{*this, Application};
+  TMainForm Form{View};
+  TFormSession& FSession = Form.Session();
 
  private:
   void CreateControls();
@@ -178,9 +156,7 @@ class TForm1 : public QMainWindow, public TMainFormView {
   void BindEvents();
   void SetTabOrder();
   void CreateExportCommands();
-  TStringGrid& Grid(ResultGrid grid) const;
 
-  TApplication& Application;
   QWidget* client_;
   TAnchorLayout* anchors_;
 };

@@ -45,4 +45,11 @@ POINT PositionOverOwner(HWND owner, SIZE size);
 void PaintClient(HWND window,
                  const std::function<void(HDC, const RECT&, const PixelSurface&)>& paint);
 
+// Makes the controls inside a group box report to `form` (commands, notifications, colours), as
+// controls on a form do, and the box paint only its frame and caption on the form's face.
+void ReportToForm(HWND group, HWND form);
+
+// A control's caption measured in `font`: its width, and the font's height.
+SIZE CaptionSize(HWND control, HFONT font);
+
 }  // namespace gb

@@ -40,48 +40,6 @@ enum : int {
 
 std::wstring Wide(const char* utf8) { return WideFromUtf8(utf8); }
 
-// Controls inside a group box report to the form, as controls on a form do.
-LRESULT CALLBACK GroupProcedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                                DWORD_PTR form) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-      return SendMessageW(reinterpret_cast<HWND>(form), message, w, l);
-    case WM_ERASEBKGND: {
-      // A group box paints only its frame and caption; what it holds stands on the form's face.
-      RECT client;
-      GetClientRect(window, &client);
-      FillRect(reinterpret_cast<HDC>(w), &client, GetSysColorBrush(COLOR_BTNFACE));
-      return 1;
-    }
-    default:
-      return DefSubclassProc(window, message, w, l);
-  }
-}
-
-SIZE CaptionSize(HWND control, HFONT font) {
-  const std::wstring text = [&] {
-    std::wstring t(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    GetWindowTextW(control, t.data(), static_cast<int>(t.size()));
-    t.pop_back();
-    return t;
-  }();
-  const HDC dc = GetDC(control);
-  const HGDIOBJ old = SelectObject(dc, font);
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  size.cy = metrics.tmHeight;
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return size;
-}
-
 }  // namespace
 
 TForm1::TForm1(TApplication& Owner) : Application(Owner) {
@@ -187,7 +145,7 @@ void TForm1::CreateControls() {
         const HWND group =
             CreateWindowExW(WS_EX_CONTROLPARENT, WC_BUTTONW, caption.c_str(), child | BS_GROUPBOX,
                             0, 0, 10, 10, parent, nullptr, instance, nullptr);
-        SetWindowSubclass(group, GroupProcedure, 1, reinterpret_cast<DWORD_PTR>(Form1));
+        ReportToForm(group, Form1);
         return group;
       }
       case ControlKind::Label:

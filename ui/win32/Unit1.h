@@ -16,10 +16,11 @@
 #include "ui/win32/SaveDialog.h"
 #include "ui/win32/StatusBar.h"
 #include "ui/win32/StringGrid.h"
+#include "ui/win32/Unit1View.h"
 
 namespace gb {
 
-class TForm1 : public TWinForm, public TMainFormView {
+class TForm1 : public TWinForm {
  public:
   // Builds the window hidden, labels the grids and runs Calculate once. A rejected initial text
   // (a decimal separator other than the full stop) is thrown to the caller, and no window stays.
@@ -70,36 +71,6 @@ class TForm1 : public TWinForm, public TMainFormView {
   TSaveDialog dlgSaveImage;
   TSaveDialog dlgSaveBatch;
 
-  // TMainFormView.
-  int ItemIndex(TListControl list) const override;
-  std::string EditText(int edit) const override;
-  void SetGridColCount(ResultGrid grid, int count) override;
-  void SetGridColWidth(ResultGrid grid, int col, int width) override;
-  void SetCell(ResultGrid grid, int col, int row, const std::string& text) override;
-  std::string Cell(ResultGrid grid, int col, int row) const override;
-  void ClearSpectra() override;
-  void AddSpectrumPoint(int level, double period, double sa) override;
-  std::vector<ChartImageFormat> ChartImageFormats() const override;
-  std::string ChartImageBytes(ChartImageFormat format) override;
-  void CopyChartImage() override;
-  std::optional<TChosenFile> ExecuteSaveDialog(TSaveDialogId dialog,
-                                               const TSaveRequest& request) override;
-  std::optional<TChosenFile> AskOpenFileName(const FileDialogDesign& design) override;
-  std::optional<TSheetNames> AskSheetNames() override;
-  void ShowNotice(const std::string& text) override;
-  void ShowError(const Exception& error) override;
-  std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) override;
-  void ShowAbout() override;
-  // This window prints the sheet; a PDF of it and a preview are the Qt window's.
-  std::string SheetPdfBytes(const CalculationSheet& sheet) override;
-  void PrintSheet(const CalculationSheet& sheet) override;
-  void PreviewSheet(const CalculationSheet& sheet) override;
-  void CopyText(const std::string& text) override;
-  void OpenWebAddress(const std::string& address) override;
-  void SetLinkHot(bool hot) override;
-  void Close() override;
-  std::string Now() const override;
-
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
@@ -110,10 +81,16 @@ class TForm1 : public TWinForm, public TMainFormView {
   void PlaceControls();
   void Command(int id, HWND control);
   HWND Control(const char* name) const;
-  TStringGrid& Grid(ResultGrid grid) const;
 
   TApplication& Application;
-  TMainForm Form{*this};
+
+ public:
+  // What the form reads and shows through, and the form: the commands, and the parameter set,
+  // the plotted set and the last complete calculation.
+  TForm1View View{*this, Application};
+  TMainForm Form{View};
+
+ private:
   std::map<std::string, HWND> controls_;
   std::map<std::string, SIZE> labelSizes_;
   HWND focused_ = nullptr;  // the control that had the focus when the window was deactivated
