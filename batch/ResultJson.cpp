@@ -86,11 +86,12 @@ std::string SiteJsonDocument(const SiteInputTexts& in, const ParameterSet& p, in
   AppendMember(out, "site", kSiteClassLabels[siteClass]);
   out.append(",\"period\":");
   AppendSamples(out, [](int i) { return SamplePeriod(i); });
-  for (int level = 0; level < kLevelCount; ++level) {
+  const auto site = static_cast<SiteClass>(siteClass);
+  for (const Level level : kLevels) {
     out += ',';
     AppendJsonString(out, LevelKey(level));
     out += ':';
-    AppendSamples(out, [&](int i) { return SpectrumOrdinate(p, level, siteClass, i); });
+    AppendSamples(out, [&](int i) { return SpectrumOrdinate(p, level, site, i); });
   }
   out += '}';
   if (!readings.empty()) {

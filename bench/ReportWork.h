@@ -26,8 +26,8 @@ inline Grids MakeGrids(const ParameterSet& p) {
 
 inline std::string GbkReport(const ParameterSet& p, const Grids& grids) {
   return EncodeText(
-      JoinReportLines(BuildReportLines(kPgaZoneItems[0], kTgZoneItems[0], p, grids.pga,
-                                       grids.period, grids.platform, scII)),
+      JoinReportLines(BuildReportLines(
+          {kPgaZoneItems[0], kTgZoneItems[0], p, grids.pga, grids.period, grids.platform, scII})),
       "GBK");
 }
 

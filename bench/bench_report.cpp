@@ -24,7 +24,7 @@ BENCHMARK(BM_CalculationWithGridTexts);
 void BM_SpectrumOrdinates(benchmark::State& state) {
   const ParameterSet p = DesignedParameterSet();
   for (auto _ : state) {
-    for (int level = 0; level < kLevelCount; ++level) {
+    for (const Level level : kLevels) {
       for (int i = 0; i < SpectrumPointCount; ++i) {
         benchmark::DoNotOptimize(SpectrumOrdinate(p, level, scII, i));
       }

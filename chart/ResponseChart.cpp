@@ -1,6 +1,7 @@
 #include "chart/ResponseChart.h"
 
 #include "engine/DesignResponse.h"
+#include "engine/PlottedCurves.h"
 
 namespace gb {
 
@@ -22,12 +23,9 @@ void AddSpectrumSeries(ChartPlot& plot) {
 
 void PlotSpectrumSeries(ChartPlot& plot, const ParameterSet& p, int siteClass) {
   for (int level = 0; level < kLevelCount; ++level) plot.Series(level)->Clear();
-  for (int level = 0; level < kLevelCount; ++level) {
-    ChartSeries& series = *plot.Series(level);
-    for (int i = 0; i < SpectrumPointCount; ++i) {
-      series.AddXY(SamplePeriod(i), SpectrumOrdinate(p, level, siteClass, i));
-    }
-  }
+  ForEachSpectrumPoint(
+      p, static_cast<SiteClass>(siteClass),
+      [&plot](int level, double period, double sa) { plot.Series(level)->AddXY(period, sa); });
 }
 
 }  // namespace gb

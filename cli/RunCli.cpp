@@ -89,8 +89,10 @@ std::vector<std::string> WriteReportOrTables(const CliOptions& options, const st
                                  ? "the report"
                                  : "the report \"" + FileNameText(*options.report) + "\"";
     std::string lostLines;
-    report = ReportBytes(codePage, pgaItem, tgZoneItem, p, pga, period, platform, options.siteClass,
-                         &lostLines);
+    report = ReportBytes(
+        codePage,
+        {pgaItem, tgZoneItem, p, pga, period, platform, static_cast<SiteClass>(options.siteClass)},
+        &lostLines);
     NoteLostLines(name, codePage, lostLines, lost);
   }
   std::string pdf, chart;

@@ -23,7 +23,7 @@ double SpectralAcceleration(double T, double T0, double Tg, double A, double bet
 
 double SamplePeriod(int i) { return StoreDouble(Extended::FromInteger(i) * SpectrumStep); }
 
-double SpectrumOrdinate(const ParameterSet& p, int level, int siteClass, int i) {
+double SpectrumOrdinate(const ParameterSet& p, Level level, SiteClass siteClass, int i) {
   return SpectralAcceleration(SamplePeriod(i), RiseEndPeriod, p.FTg[level][siteClass],
                               p.FPga[level][siteClass], p.FBetaMax);
 }

@@ -25,6 +25,6 @@ double ScaleByPga(double beta, double A);
 double SamplePeriod(int i);
 
 // Ordinate of sample i of the spectrum of (level, siteClass) from the stored parameter set.
-double SpectrumOrdinate(const ParameterSet& p, int level, int siteClass, int i);
+double SpectrumOrdinate(const ParameterSet& p, Level level, SiteClass siteClass, int i);
 
 }  // namespace gb

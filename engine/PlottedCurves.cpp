@@ -3,8 +3,6 @@
 #include <cfloat>
 #include <cmath>
 
-#include "engine/DesignResponse.h"
-
 namespace gb {
 
 namespace {
@@ -17,9 +15,7 @@ constexpr double kSafeMagnitude = DBL_MAX / 4;
 }  // namespace
 
 void EvaluatePlottedSpectra(const ParameterSet& p, int siteClass) {
-  for (int level = 0; level < kLevelCount; ++level) {
-    for (int i = 0; i < SpectrumPointCount; ++i) SpectrumOrdinate(p, level, siteClass, i);
-  }
+  ForEachSpectrumPoint(p, static_cast<SiteClass>(siteClass), [](int, double, double) {});
 }
 
 bool PlottedSpectraCannotFault(const ParameterSet& p, int siteClass) {

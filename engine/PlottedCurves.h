@@ -1,9 +1,23 @@
-// Whether the spectra the window plots after a calculation can be drawn without a fault.
+// The spectra a chart plots: the one path by which the four curves of a site class are filled,
+// and whether they can be drawn without a fault.
 #pragma once
 
+#include "engine/DesignResponse.h"
 #include "engine/ParameterSet.h"
 
 namespace gb {
+
+// The four spectra of `siteClass` as every chart, window, sheet and image shows them:
+// add(level, period, sa) for each level in turn and each of its 241 samples, so the first fault
+// (EInvalidOp, EOverflow) is the one a window shows.
+template <class AddPoint>
+void ForEachSpectrumPoint(const ParameterSet& p, SiteClass siteClass, AddPoint&& add) {
+  for (const Level level : kLevels) {
+    for (int i = 0; i < SpectrumPointCount; ++i) {
+      add(level, SamplePeriod(i), SpectrumOrdinate(p, level, siteClass, i));
+    }
+  }
+}
 
 // Evaluates the four spectra of `siteClass` level by level, sample by sample, as the chart is
 // filled, so the first fault (EInvalidOp, EOverflow) is the one the window would show.

@@ -10,6 +10,8 @@ inline constexpr int kTgZoneCount = 3;      // rows of the period table
 
 enum SiteClass : int { scI0 = 0, scI1 = 1, scII = 2, scIII = 3, scIV = 4 };
 enum Level : int { lvFrequent = 0, lvBasic = 1, lvRare = 2, lvVeryRare = 3 };
+inline constexpr SiteClass kSiteClasses[kSiteClassCount] = {scI0, scI1, scII, scIII, scIV};
+inline constexpr Level kLevels[kLevelCount] = {lvFrequent, lvBasic, lvRare, lvVeryRare};
 
 inline constexpr const char* kSiteClassLabels[kSiteClassCount] = {"I0", "I1", "II", "III", "IV"};
 inline constexpr const char* kLevelLabels[kLevelCount] = {"多遇地震动", "基本地震动", "罕遇地震动",

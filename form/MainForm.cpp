@@ -5,7 +5,7 @@
 #include "batch/BatchMessages.h"
 #include "batch/WindowBatch.h"
 #include "engine/CalculateSequence.h"
-#include "form/SpectrumSeries.h"
+#include "engine/PlottedCurves.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SystemCodePage.h"
 #include "report/Author.h"
@@ -85,10 +85,11 @@ void TMainForm::btn2Click() {
 void TMainForm::btn3Click() {
   const std::optional<TChosenFile> file = View.ExecuteSaveDialog(TSaveDialogId::dlgSave1, {});
   if (!file) return;
-  SaveReport(file->Path, SystemCodePage(), kPgaZoneItems[Parameters().FPgaZoneIndex],
-             kTgZoneItems[Parameters().FTgZoneIndex], Parameters(),
-             GridTextsOf(View, ResultGrid::Pga), GridTextsOf(View, ResultGrid::Period),
-             GridTextsOf(View, ResultGrid::Platform), View.ItemIndex(TListControl::cbb3));
+  SaveReport(
+      file->Path, SystemCodePage(),
+      {kPgaZoneItems[Parameters().FPgaZoneIndex], kTgZoneItems[Parameters().FTgZoneIndex],
+       Parameters(), GridTextsOf(View, ResultGrid::Pga), GridTextsOf(View, ResultGrid::Period),
+       GridTextsOf(View, ResultGrid::Platform), SiteClassShown()});
   View.ShowNotice(kDoneNotice);
 }
 
@@ -109,6 +110,10 @@ void TMainForm::rzfldsts2Click() { View.OpenWebAddress(AuthorWebAddress); }
 void TMainForm::rzfldsts2MouseMove() { View.SetLinkHot(true); }
 
 void TMainForm::rzfldsts2MouseLeave() { View.SetLinkHot(false); }
+
+SiteClass TMainForm::SiteClassShown() const {
+  return static_cast<SiteClass>(View.ItemIndex(TListControl::cbb3));
+}
 
 CalculationSheet TMainForm::SheetOf(const TSheetNames& names) const {
   const TCompletedCalculation& completed = FSession.CompletedForExport();
@@ -196,16 +201,11 @@ void TMainForm::BatchCalculation1Click() {
 void TMainForm::ClearSpectrumSeries() { View.ClearSpectra(); }
 
 void TMainForm::PlotSpectra() {
-  const int siteClass = View.ItemIndex(TListControl::cbb3);
+  const SiteClass siteClass = SiteClassShown();
   FSession.RecordPlot(siteClass);
-  struct Curve {
-    TMainFormView* view;
-    int level;
-    void AddXY(double x, double y) { view->AddSpectrumPoint(level, x, y); }
-  } curves[kLevelCount] = {
-      {&View, lvFrequent}, {&View, lvBasic}, {&View, lvRare}, {&View, lvVeryRare}};
-  Curve* const series[kLevelCount] = {&curves[0], &curves[1], &curves[2], &curves[3]};
-  AddSpectrumPoints(series, Parameters(), siteClass);
+  ForEachSpectrumPoint(Parameters(), siteClass, [this](int level, double period, double sa) {
+    View.AddSpectrumPoint(level, period, sa);
+  });
 }
 
 }  // namespace gb

@@ -50,6 +50,8 @@ class TMainForm {
   const ParameterSet& Parameters() const { return FSession.Parameters(); }
 
  private:
+  // The site class of the chart, whose spectra the report lists and the sheet draws.
+  SiteClass SiteClassShown() const;
   void ClearSpectrumSeries();
   void PlotSpectra();
   // The last complete calculation's sheet for the chart's site class; refused while the last

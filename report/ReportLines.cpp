@@ -22,7 +22,7 @@ constexpr FactorLine kFactorLines[] = {
 };
 
 // Levels in the column order of a spectrum line.
-constexpr int kSpectrumLevels[] = {lvFrequent, lvBasic, lvRare, lvVeryRare};
+constexpr Level kSpectrumLevels[] = {lvFrequent, lvBasic, lvRare, lvVeryRare};
 
 }  // namespace
 
@@ -71,9 +71,9 @@ void AppendGrid(std::vector<std::string>& lines, const char* caption, const Grid
   for (int row = 0; row < kGridRows; ++row) lines.push_back(GridRowLine(grid, row));
 }
 
-std::string SpectrumLine(const ParameterSet& p, int siteClass, int i) {
+std::string SpectrumLine(const ParameterSet& p, SiteClass siteClass, int i) {
   std::string line = FormatFourDecimals(SamplePeriod(i));
-  for (const int level : kSpectrumLevels) {
+  for (const Level level : kSpectrumLevels) {
     line.push_back(',');
     line.append(FormatFourDecimals(SpectrumOrdinate(p, level, siteClass, i)));
   }
@@ -82,10 +82,8 @@ std::string SpectrumLine(const ParameterSet& p, int siteClass, int i) {
 
 }  // namespace
 
-std::vector<std::string> BuildReportLines(std::string_view pgaItemText,
-                                          std::string_view tgZoneItemText, const ParameterSet& p,
-                                          const GridTexts& pga, const GridTexts& period,
-                                          const GridTexts& platform, int siteClass) {
+std::vector<std::string> BuildReportLines(const ReportContent& content) {
+  const auto& [pgaItemText, tgZoneItemText, p, pga, period, platform, siteClass] = content;
   std::vector<std::string> lines;
   lines.reserve(kReportLineCount);
   lines.push_back(ReportTitleLine());

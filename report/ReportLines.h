@@ -25,14 +25,23 @@ std::vector<ReportInputLine> ReportInputLines(std::string_view pgaItemText,
                                               std::string_view tgZoneItemText,
                                               const ParameterSet& p);
 
+// What a report shows: the two lists' items and the three grids' texts as the window shows them,
+// the parameter set, and the site class whose spectra it lists.
+struct ReportContent {
+  std::string_view pgaItemText;
+  std::string_view tgZoneItemText;
+  const ParameterSet& p;
+  const GridTexts& pga;
+  const GridTexts& period;
+  const GridTexts& platform;
+  SiteClass siteClass;
+};
+
 // All report lines. The two list item texts and the three grids are copied as given, never
 // recomputed: after an interrupted calculation they may disagree with `p`, and the report shows
-// what the window shows. The spectrum lines are computed from `p` for `siteClass`; an ordinate
-// fault (EOverflow, EInvalidOp) propagates and no lines are returned.
-std::vector<std::string> BuildReportLines(std::string_view pgaItemText,
-                                          std::string_view tgZoneItemText, const ParameterSet& p,
-                                          const GridTexts& pga, const GridTexts& period,
-                                          const GridTexts& platform, int siteClass);
+// what the window shows. The spectrum lines are computed from `p` for the site class; an
+// ordinate fault (EOverflow, EInvalidOp) propagates and no lines are returned.
+std::vector<std::string> BuildReportLines(const ReportContent& content);
 
 // The lines as one text, each one (the last one too) ended by CR LF.
 std::string JoinReportLines(const std::vector<std::string>& lines);

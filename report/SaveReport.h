@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/ParameterSet.h"
+#include "report/ReportLines.h"
 #include "report/ResultGridTexts.h"
 
 namespace gb {
@@ -14,16 +15,12 @@ namespace gb {
 // The whole report encoded in `codePage`. The code page is checked first (EUnknownCodePage),
 // then the lines are built (ordinate faults propagate); see BuildReportLines. `lostLines`, where
 // given, names the lines written with "?" for characters the code page cannot hold (LostLines).
-std::string ReportBytes(std::string_view codePage, std::string_view pgaItemText,
-                        std::string_view tgZoneItemText, const ParameterSet& p,
-                        const GridTexts& pga, const GridTexts& period, const GridTexts& platform,
-                        int siteClass, std::string* lostLines = nullptr);
+std::string ReportBytes(std::string_view codePage, const ReportContent& content,
+                        std::string* lostLines = nullptr);
 
 // Writes ReportBytes(...) to `path` with WriteFileSafely. Every error is raised before the file
 // is touched or leaves it as it was.
 void SaveReport(const std::filesystem::path& path, std::string_view codePage,
-                std::string_view pgaItemText, std::string_view tgZoneItemText,
-                const ParameterSet& p, const GridTexts& pga, const GridTexts& period,
-                const GridTexts& platform, int siteClass);
+                const ReportContent& content);
 
 }  // namespace gb

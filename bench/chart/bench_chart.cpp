@@ -38,7 +38,8 @@ void BM_ReplotAppendsOnly(benchmark::State& state) {
   const gb::ParameterSet p = DesignedParameterSet();
   std::vector<double> sa;
   for (int l = 0; l < 4; ++l)
-    for (int i = 0; i < gb::SpectrumPointCount; ++i) sa.push_back(gb::SpectrumOrdinate(p, l, 2, i));
+    for (int i = 0; i < gb::SpectrumPointCount; ++i)
+      sa.push_back(gb::SpectrumOrdinate(p, gb::kLevels[l], gb::scII, i));
   for (auto _ : state) {
     for (int l = 0; l < 4; ++l) c.chart.Series(l)->Clear();
     for (int l = 0; l < 4; ++l)
@@ -59,7 +60,8 @@ void BM_ReplotWithSpectrum(benchmark::State& state) {
     for (int l = 0; l < 4; ++l) c.chart.Series(l)->Clear();
     for (int l = 0; l < 4; ++l)
       for (int i = 0; i < gb::SpectrumPointCount; ++i)
-        c.chart.Series(l)->AddXY(gb::SamplePeriod(i), gb::SpectrumOrdinate(p, l, 2, i));
+        c.chart.Series(l)->AddXY(gb::SamplePeriod(i),
+                                 gb::SpectrumOrdinate(p, gb::kLevels[l], gb::scII, i));
     state.PauseTiming();
     QCoreApplication::processEvents();
     state.ResumeTiming();
@@ -73,7 +75,8 @@ void BM_Paint(benchmark::State& state) {
   const gb::ParameterSet p = DesignedParameterSet();
   for (int l = 0; l < 4; ++l)
     for (int i = 0; i < gb::SpectrumPointCount; ++i)
-      c.chart.Series(l)->AddXY(gb::SamplePeriod(i), gb::SpectrumOrdinate(p, l, 2, i));
+      c.chart.Series(l)->AddXY(gb::SamplePeriod(i),
+                               gb::SpectrumOrdinate(p, gb::kLevels[l], gb::scII, i));
   QImage image(c.chart.size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     c.chart.render(&image);
@@ -90,7 +93,8 @@ void BM_ReadoutUpdate(benchmark::State& state) {
   const gb::ParameterSet p = DesignedParameterSet();
   for (int l = 0; l < 4; ++l)
     for (int i = 0; i < gb::SpectrumPointCount; ++i)
-      c.chart.Series(l)->AddXY(gb::SamplePeriod(i), gb::SpectrumOrdinate(p, l, 2, i));
+      c.chart.Series(l)->AddXY(gb::SamplePeriod(i),
+                               gb::SpectrumOrdinate(p, gb::kLevels[l], gb::scII, i));
   c.chart.SetReader([&p](double period) -> std::optional<TChartReading> {
     auto texts = gb::SpectrumReadoutAt(p, gb::scII, period);
     if (!texts) return std::nullopt;

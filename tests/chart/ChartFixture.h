@@ -25,7 +25,9 @@ inline void Replot(TChart& chart, int siteClass, const gb::ParameterSet& p = Def
   for (int l = 0; l < gb::kLevelCount; ++l) chart.Series(l)->Clear();
   for (int l = 0; l < gb::kLevelCount; ++l)
     for (int i = 0; i < gb::SpectrumPointCount; ++i)
-      chart.Series(l)->AddXY(gb::SamplePeriod(i), gb::SpectrumOrdinate(p, l, siteClass, i));
+      chart.Series(l)->AddXY(
+          gb::SamplePeriod(i),
+          gb::SpectrumOrdinate(p, gb::kLevels[l], gb::kSiteClasses[siteClass], i));
 }
 
 inline std::unique_ptr<TChart> MakeSpectrumChart() {

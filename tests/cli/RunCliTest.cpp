@@ -29,7 +29,7 @@ TEST(RunCli, ReportIsTheSavedReportWhateverTheSeparators) {
   const test::ResultGrids grids(p);
   for (const char* codePage : {"GBK", "UTF-8"}) {
     const std::string saved =
-        ReportBytes(codePage, "0.05", "0.35", p, grids.pga, grids.period, grids.platform, scII);
+        ReportBytes(codePage, {"0.05", "0.35", p, grids.pga, grids.period, grids.platform, scII});
     DecimalSeparator = u',';
     ThousandSeparator = u'.';
     EXPECT_TRUE(ReportOnStdout({"--encoding", codePage, "--report", "-"}) == saved) << codePage;

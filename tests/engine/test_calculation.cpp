@@ -122,7 +122,7 @@ TEST(Spectrum, FirstAndLastReportLinesOfTheInitialInputs) {
   const ParameterSet p = Calculate({});
   const auto line = [&p](int i) {
     std::string s = FormatFourDecimals(SamplePeriod(i));
-    for (int l = 0; l < kLevelCount; ++l)
+    for (const Level l : kLevels)
       s.append(",").append(FormatFourDecimals(SpectrumOrdinate(p, l, scII, i)));
     return s;
   };

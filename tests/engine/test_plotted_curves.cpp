@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include <cfloat>
 #include <cmath>
 #include <random>
 
 #include "engine/PlottedCurves.h"
+#include "tests/support/DesignedParameters.h"
 #include "text/Errors.h"
 
 namespace gb {
@@ -102,6 +106,29 @@ TEST(PlottedSpectra, CheapVerdictNeverClearsAFault) {
     ExpectSound(p, siteClass);
   }
   EXPECT_GT(cleared, 100);  // the cheap test does clear ordinary sites
+}
+
+// The chart's curves as every chart fills them: a curve per level, in level order, at every
+// sample period.
+TEST(PlottedCurves, EachLevelOnItsOwnCurveAtEverySamplePeriod) {
+  const ParameterSet p = test::DesignedParameterSet();
+  std::vector<std::pair<double, double>> recorded[kLevelCount];
+  int lastLevel = 0;
+  ForEachSpectrumPoint(p, scIV, [&](int level, double period, double sa) {
+    EXPECT_GE(level, lastLevel);  // level by level
+    lastLevel = level;
+    recorded[level].emplace_back(period, sa);
+  });
+  for (int level = 0; level < kLevelCount; ++level) {
+    ASSERT_EQ(recorded[level].size(), static_cast<std::size_t>(SpectrumPointCount));
+    for (int i : {0, 1, SpectrumPointCount / 2, SpectrumPointCount - 1}) {
+      EXPECT_EQ(recorded[level][i].first, SamplePeriod(i));
+      EXPECT_EQ(recorded[level][i].second, SpectrumOrdinate(p, kLevels[level], scIV, i))
+          << "level " << level << ", point " << i;
+    }
+  }
+  // The levels differ, so a curve holding another level's values would show.
+  EXPECT_NE(recorded[lvFrequent][20].second, recorded[lvVeryRare][20].second);
 }
 
 }  // namespace

@@ -144,9 +144,10 @@ class TestExtremeInputs : public QObject {
     if (!noticed) return QStringLiteral("neither box nor notice");
     const ParameterSet& p = form.Parameters();
     const QByteArray expected = QByteArray::fromStdString(
-        ReportBytes(SystemCodePage(), kPgaZoneItems[p.FPgaZoneIndex], kTgZoneItems[p.FTgZoneIndex],
-                    p, TextsOf(*form.strngrd1), TextsOf(*form.strngrd2), TextsOf(*form.strngrd3),
-                    form.cbb3->currentIndex()));
+        ReportBytes(SystemCodePage(),
+                    {kPgaZoneItems[p.FPgaZoneIndex], kTgZoneItems[p.FTgZoneIndex], p,
+                     TextsOf(*form.strngrd1), TextsOf(*form.strngrd2), TextsOf(*form.strngrd3),
+                     static_cast<SiteClass>(form.cbb3->currentIndex())}));
     if (bytes != expected || bytes.count("\r\n") != 273) {
       return QStringLiteral("incomplete or wrong report (%1 bytes)").arg(bytes.size());
     }

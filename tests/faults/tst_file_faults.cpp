@@ -468,10 +468,10 @@ const FaultCase kCases[] = {
 
 // The bytes the window and the command line both write for the designed inputs and class II.
 QByteArray DesignedReport(const ParameterSet& p) {
-  return QByteArray::fromStdString(
-      ReportBytes("UTF-8", kPgaZoneItems[p.FPgaZoneIndex], kTgZoneItems[p.FTgZoneIndex], p,
-                  MakeResultGrid(ResultGrid::Pga, p), MakeResultGrid(ResultGrid::Period, p),
-                  MakeResultGrid(ResultGrid::Platform, p), scII));
+  return QByteArray::fromStdString(ReportBytes(
+      "UTF-8", {kPgaZoneItems[p.FPgaZoneIndex], kTgZoneItems[p.FTgZoneIndex], p,
+                MakeResultGrid(ResultGrid::Pga, p), MakeResultGrid(ResultGrid::Period, p),
+                MakeResultGrid(ResultGrid::Platform, p), scII}));
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ namespace {
 // Every ordinate of every spectrum: the descending branches go through the power function.
 std::vector<double> Ordinates(const ParameterSet& p) {
   std::vector<double> all;
-  for (int level = 0; level < kLevelCount; ++level) {
-    for (int site = 0; site < kSiteClassCount; ++site) {
+  for (const Level level : kLevels) {
+    for (const SiteClass site : kSiteClasses) {
       for (int i = 0; i < SpectrumPointCount; ++i)
         all.push_back(SpectrumOrdinate(p, level, site, i));
     }

@@ -155,7 +155,8 @@ TEST_F(MainFormTest, OpeningLabelsTheGridsThenCalculates) {
   EXPECT_EQ(view.Cell(ResultGrid::Pga, 0, 0), "");  // the corner is never written
   for (int level = 0; level < kLevelCount; ++level) {
     ASSERT_EQ(view.curves[level].size(), static_cast<std::size_t>(SpectrumPointCount));
-    EXPECT_EQ(view.curves[level][40].second, SpectrumOrdinate(form.Parameters(), level, scII, 40));
+    EXPECT_EQ(view.curves[level][40].second,
+              SpectrumOrdinate(form.Parameters(), kLevels[level], scII, 40));
   }
   ASSERT_TRUE(form.Session().Completed());
   EXPECT_EQ(form.Session().Completed()->CalculatedAt, "2026-12-10 12:00:00");

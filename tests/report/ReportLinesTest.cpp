@@ -55,7 +55,7 @@ TEST(ReportLines, DefaultInputsGiveTheKnownReport) {
   const ParameterSet p = DefaultParameters();
   const ResultGrids grids(p);
   const std::string text = JoinReportLines(
-      BuildReportLines("0.05", "0.35", p, grids.pga, grids.period, grids.platform, scII));
+      BuildReportLines({"0.05", "0.35", p, grids.pga, grids.period, grids.platform, scII}));
   EXPECT_TRUE(text.ends_with("6.0000,0.0032,0.0097,0.0208,0.0317\r\n"));
   const std::vector<std::string> lines = SplitCrLf(text);
   ASSERT_EQ(lines.size(), 273u);
@@ -72,7 +72,7 @@ TEST(ReportLines, CopiesTheGivenTextsAndFollowsTheSiteClass) {
   grids.pga.Cells(3, 1) = "stale";
   grids.platform.Cells(0, 0) = "corner";
   const std::vector<std::string> lines =
-      BuildReportLines("0.40", "0.45", p, grids.pga, grids.period, grids.platform, scIII);
+      BuildReportLines({"0.40", "0.45", p, grids.pga, grids.period, grids.platform, scIII});
   EXPECT_EQ(lines[4], "II类场地地震动峰值加速度(g),0.40");
   EXPECT_EQ(lines[5], "II类场地地震动加速度反应谱特征周期(s),0.45");
   EXPECT_EQ(lines[14], "多遇地震动,0.0120,0.0133,stale,0.0217,0.0208,");
@@ -92,8 +92,8 @@ TEST(ReportLines, FaultsLeaveTheFormerReportAlone) {
   const TempFolder folder;
   WriteFile(folder / "r.csv", "former");
   const auto save = [&](const char* codePage, const ParameterSet& p) {
-    SaveReport(folder / "r.csv", codePage, "0.05", "0.35", p, grids.pga, grids.period,
-               grids.platform, scII);
+    SaveReport(folder / "r.csv", codePage,
+               {"0.05", "0.35", p, grids.pga, grids.period, grids.platform, scII});
   };
   EXPECT_THROW(save("GBK", overflow), EOverflow);
   EXPECT_THROW(save("GBK", negativePeriod), EInvalidOp);

@@ -260,7 +260,8 @@ class TestCalculate : public QObject {
       QCOMPARE(series[level]->XValue(SpectrumPointCount - 1), 6.0);
       for (int i = 0; i < SpectrumPointCount; ++i) {
         QCOMPARE(series[level]->XValue(i), SamplePeriod(i));
-        QCOMPARE(series[level]->YValue(i), SpectrumOrdinate(p, level, siteClass, i));
+        QCOMPARE(series[level]->YValue(i), SpectrumOrdinate(p, static_cast<Level>(level),
+                                                            static_cast<SiteClass>(siteClass), i));
       }
     }
   }

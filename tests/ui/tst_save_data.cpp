@@ -36,10 +36,10 @@ QList<QByteArray> Lines(const QByteArray& bytes) {
 
 // What the report writer makes of the window's stored set, computed apart from the window.
 QByteArray ExpectedReport(const ParameterSet& p, int siteClass) {
-  return QByteArray::fromStdString(
-      ReportBytes("UTF-8", kPgaZoneItems[p.FPgaZoneIndex], kTgZoneItems[p.FTgZoneIndex], p,
-                  MakeResultGrid(ResultGrid::Pga, p), MakeResultGrid(ResultGrid::Period, p),
-                  MakeResultGrid(ResultGrid::Platform, p), siteClass));
+  return QByteArray::fromStdString(ReportBytes(
+      "UTF-8", {kPgaZoneItems[p.FPgaZoneIndex], kTgZoneItems[p.FTgZoneIndex], p,
+                MakeResultGrid(ResultGrid::Pga, p), MakeResultGrid(ResultGrid::Period, p),
+                MakeResultGrid(ResultGrid::Platform, p), static_cast<SiteClass>(siteClass)}));
 }
 
 void ChooseSiteClass(TForm1& form, int siteClass) {
