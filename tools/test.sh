@@ -77,7 +77,7 @@ tools/build-windows.sh build-windows
 GB_WINEPREFIX="$PWD/build-windows/wine-prefix" \
   tools/compare-windows.sh "$PWD/build-test/gb18306-cli" "$PWD/build-windows/gb18306-cli.exe"
 # The window, driven by keystrokes on its own display; screenshots stay for review.
-python3 tests/windows/win32_window.py build-windows/gb18306.exe build-test/gb18306-cli \
+python3 tests/ui/win32/win32_window.py build-windows/gb18306.exe build-test/gb18306-cli \
   build-windows/wine-prefix build-windows/window-screenshots
 mapfile -t windows_packages < <(tools/package-windows.sh build-windows)
 for program in gb18306.exe gb18306-cli.exe; do

@@ -15,7 +15,7 @@
 
 #include "platform/SystemCodePage.h"
 #include "report/SaveReport.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/qt/UiTestSupport.h"
 #include "ui/qt/StringGrid.h"
 
 using namespace gb;

@@ -26,7 +26,7 @@
 
 #include "platform/posix/FileLock.h"
 #include "report/SaveReport.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/qt/UiTestSupport.h"
 
 using namespace gb;
 using gb::test::Program;

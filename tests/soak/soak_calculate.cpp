@@ -17,7 +17,7 @@
 #include <fstream>
 #include <string>
 
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/qt/UiTestSupport.h"
 
 namespace {
 

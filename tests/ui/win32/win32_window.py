@@ -22,7 +22,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "e2e"))
 from desktop_keyboard import (EDITS, FIRST_INPUTS, ORDER, Desktop, Failure,  # noqa: E402
                               XServer, calculate_first_inputs, cli_report, log,
                               wait_until)
