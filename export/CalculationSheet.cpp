@@ -164,7 +164,7 @@ QByteArray CalculationSheetPdf(const CalculationSheet& sheet) {
   {
     QPdfWriter pdf(&buffer);
     pdf.setResolution(1200);
-    pdf.setTitle(QStringLiteral("地震动参数计算书"));
+    pdf.setTitle(QString::fromUtf8(kSheetTitle));
     pdf.setCreator(Q(SheetProgramText()));
     PrepareSheetPages(pdf);
     PaintCalculationSheet(pdf, sheet);

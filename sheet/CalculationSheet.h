@@ -13,6 +13,9 @@
 
 namespace gb {
 
+// The sheet's heading, also the name of its PDF and of its print job (UTF-8).
+inline constexpr const char* kSheetTitle = "地震动参数计算书";
+
 struct CalculationSheet {
   std::string titleLine;     // the report's title line
   std::string calculatedAt;  // date and time of the calculation, as it is to be printed

@@ -231,7 +231,7 @@ Block HeadingBlock(const SheetMeasure& m, const CalculationSheet& sheet, double 
   const std::string project = named("工程名称：", sheet.project);
   const std::string site = named("场地名称：", sheet.siteName);
   const std::string both = project + "    " + site;
-  std::vector<std::string> lines = {"地震动参数计算书", sheet.titleLine};
+  std::vector<std::string> lines = {kSheetTitle, sheet.titleLine};
   // The two names share a line where it holds both, and take one each where it does not.
   if (m.WidthMm(kBody, both) <= width) {
     lines.push_back(both);

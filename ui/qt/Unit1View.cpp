@@ -85,7 +85,7 @@ std::string Utf8(const QByteArray& bytes) {
 // A printer for the sheet: its A4 page and the document's name.
 void PrepareSheetPrinter(QPrinter& printer) {
   PrepareSheetPages(printer);
-  printer.setDocName(Text("地震动参数计算书"));
+  printer.setDocName(Text(kSheetTitle));
 }
 
 TChosenFile Chosen(const QString& name) { return {FileSystemPath(name), name.toStdString()}; }

@@ -196,8 +196,7 @@ bool PrintCalculationSheet(HWND owner, const CalculationSheet& sheet) {
     return false;
   }
   const HDC dc = pd.hDC;
-  const std::wstring name =
-      L"\u5730\u9707\u52A8\u53C2\u6570\u8BA1\u7B97\u4E66";  // 地震动参数计算书
+  const std::wstring name = WideFromUtf8(kSheetTitle);
   DOCINFOW doc{};
   doc.cbSize = sizeof doc;
   doc.lpszDocName = name.c_str();
