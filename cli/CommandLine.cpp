@@ -52,6 +52,8 @@ std::string* SlotFor(std::string_view name, CliOptions& options, ItemTexts& item
   if (name == "--period") return &options.periods.emplace_back();
   if (name == "--project") return &options.project;
   if (name == "--site-name") return &options.siteName;
+  if (name == "--spectrum-file") return &options.spectrumFile.emplace();
+  if (name == "--level") return &options.level.emplace();
   return nullptr;
 }
 
@@ -103,6 +105,16 @@ std::string BatchOptionsProblem(const CliOptions& options, const GivenOptions& g
   }
   if (json && given.contains("--encoding")) {
     return "--encoding does not go with --format " + *options.format + ", which is always UTF-8";
+  }
+  if (given.contains("--level") && !options.spectrumFile) return "--level needs --spectrum-file";
+  if (options.spectrumFile) {
+    if (options.batch || options.report || options.pdf || options.chart || options.format ||
+        !options.periods.empty()) {
+      return "--spectrum-file does not go with --batch, --report, --pdf, --chart, --format or "
+             "--period";
+    }
+    if (options.inputEncoding) return "--input-encoding needs --batch";
+    return {};
   }
   if (!options.batch) {
     if (options.output || options.inputEncoding)
@@ -209,6 +221,27 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args,
   if (options.chart && !ChartImageFormatOf(*options.chart)) {
     return Usage("the chart file '" + echo(*options.chart) + "' must end in .png or .svg");
   }
+  if (options.spectrumFile) {
+    options.spectrumFormat = SpectrumFileFormatNamed(*options.spectrumFile);
+    if (!options.spectrumFormat) {
+      return Usage(Quoted(echo(*options.spectrumFile)) +
+                   " is not a spectrum file format; write sgs, csi, opensees or csv");
+    }
+    if (!HoldsOneLevel(*options.spectrumFormat)) {
+      if (options.level) {
+        return Usage("--spectrum-file csv holds the four levels side by side; it takes no --level");
+      }
+    } else if (!options.level) {
+      return Usage("--spectrum-file " + *options.spectrumFile +
+                   " needs --level frequent, basic, rare or very-rare");
+    } else if (const std::optional<Level> level = LevelNamed(*options.level)) {
+      options.spectrumLevel = *level;
+    } else {
+      return Usage(Quoted(echo(*options.level)) +
+                   " is not a level; write frequent, basic, rare or very-rare (or 多遇地震动, "
+                   "基本地震动, 罕遇地震动, 极罕遇地震动)");
+    }
+  }
   const int toStdout = (options.report == "-") + (options.pdf == "-");
   if (toStdout > 1) return Usage("only one of --report and --pdf can write to the standard output");
   if (const std::string problem = BatchOptionsProblem(options, given, codePage); !problem.empty()) {
@@ -225,6 +258,8 @@ std::string UsageText() {
          "                   [--chart FILE.png|FILE.svg] [--chart-size WxH]\n"
          "                   [--project TEXT] [--site-name TEXT]\n"
          "       gb18306-cli [site and factor options] [--period T]... [--format json]\n"
+         "       gb18306-cli [site and factor options] --spectrum-file FORMAT [--level LEVEL]\n"
+         "                   [--output FILE|-] [--encoding NAME]\n"
          "       gb18306-cli --batch FILE|- [--output FILE|-] [--format csv|jsonl]\n"
          "                   [--input-encoding NAME] [--encoding NAME] [--site CLASS]\n"
          "                   [factor options]\n"
@@ -262,6 +297,12 @@ std::string UsageText() {
          "                    decimals, as it is printed\n"
          "  --format json     print the site's inputs, results and the spectra of --site as\n"
          "                    one JSON document\n"
+         "  --spectrum-file FORMAT\n"
+         "                    write the design spectrum of --level and --site as the function\n"
+         "                    file of an analysis program: sgs (MIDAS Gen/Civil), csi (SAP2000,\n"
+         "                    ETABS), opensees (Tcl timeSeries Path) or csv (the four levels\n"
+         "                    side by side); to --output FILE, or the standard output\n"
+         "  --level LEVEL     frequent, basic, rare or very-rare, or the Chinese names\n"
          "  --batch FILE      calculate every row of the CSV FILE ('-': the standard input),\n"
          "                    a site each: columns pga and zone, optionally k1, k2, k3,\n"
          "                    rare_tg_increment, very_rare_tg_increment and beta_max (the\n"
@@ -269,7 +310,8 @@ std::string UsageText() {
          "                    period and site (adds sa_frequent ... sa_very_rare at that\n"
          "                    period for that class, by default --site); other columns are\n"
          "                    carried over\n"
-         "  --output FILE     the batch's results (default: the standard output)\n"
+         "  --output FILE     the batch's results or the spectrum file (default: the standard\n"
+         "                    output)\n"
          "  --format csv|jsonl\n"
          "                    the batch's results as CSV in the --encoding (default), or as\n"
          "                    JSON Lines in UTF-8\n"

@@ -9,6 +9,7 @@
 
 #include "engine/DesignedInputs.h"
 #include "engine/ZoningTables.h"
+#include "spectrumfile/SpectrumFile.h"
 
 namespace gb {
 
@@ -37,6 +38,11 @@ struct CliOptions {
   std::vector<std::string> periods;          // --period texts, in the order given, read later
   std::string project;                       // names on the calculation sheet; may be empty
   std::string siteName;
+  std::optional<std::string> spectrumFile;  // the spectrum function file's format name
+  std::optional<std::string> level;         // its level, as typed
+  // Read from the two above.
+  std::optional<SpectrumFileFormat> spectrumFormat;
+  Level spectrumLevel = lvBasic;
 };
 
 // --chart-size bounds, in pixels each way.

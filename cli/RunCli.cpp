@@ -24,6 +24,7 @@
 #include "report/LostLines.h"
 #include "report/SaReadings.h"
 #include "report/SaveReport.h"
+#include "spectrumfile/SaveSpectrumFile.h"
 #include "text/CurrentError.h"
 #include "text/ErrorText.h"
 #include "text/Errors.h"
@@ -57,6 +58,19 @@ std::vector<std::string> WriteReportOrTables(const CliOptions& options, const st
                                              std::ostream& out) {
   std::vector<std::string> lost;
   const ParameterSet p = CalculateParameters(options);
+  if (options.spectrumFormat) {
+    const std::string bytes =
+        SpectrumFileBytes(*options.spectrumFormat,
+                          {kPgaZoneItems[options.pgaIndex], kTgZoneItems[options.tgZoneIndex], p,
+                           options.spectrumLevel, static_cast<SiteClass>(options.siteClass)},
+                          codePage);
+    if (!options.output || *options.output == "-") {
+      Write(out, bytes);
+    } else {
+      WriteFileSafely(PathFromText(*options.output), bytes);
+    }
+    return lost;
+  }
   // Read in every mode, so a wrong period is reported whatever else is asked for.
   const std::vector<SpectrumReading> readings =
       ReadSpectrumAtTexts(p, options.siteClass, options.periods);

@@ -11,6 +11,7 @@
 #include "report/Author.h"
 #include "report/SaveReport.h"
 #include "report/SpreadsheetText.h"
+#include "spectrumfile/SaveSpectrumFile.h"
 
 namespace gb {
 
@@ -158,6 +159,45 @@ void TMainForm::ExportChart1Click() {
                     ImageNameEndings(formats));
   }
   WriteFileSafely(file->Path, View.ChartImageBytes(*format));
+  View.ShowNotice(kDoneNotice);
+}
+
+// 文件 → 导出反应谱函数…: the spectrum as an analysis program's function file, of the last
+// complete calculation, for one level or for all four (a file each, the level in its name).
+void TMainForm::ExportSpectrumFile1Click() {
+  const TCompletedCalculation& completed = FSession.CompletedForExport();
+  TSpectrumFileChoice initial = FSpectrumFileChoice;
+  initial.Site = SiteClassShown();
+  const std::optional<TSpectrumFileChoice> choice = View.AskSpectrumFileChoice(initial);
+  if (!choice) return;
+  FSpectrumFileChoice = *choice;
+  TSaveRequest request;
+  request.Design = &kSpectrumFileDialogs[static_cast<int>(choice->Format)];
+  const std::optional<TChosenFile> file =
+      View.ExecuteSaveDialog(TSaveDialogId::dlgSaveSpectrum, request);
+  if (!file) return;
+  const ParameterSet& p = completed.Parameters;
+  const auto bytes = [&](Level level) {
+    return SpectrumFileBytes(
+        choice->Format,
+        {kPgaZoneItems[p.FPgaZoneIndex], kTgZoneItems[p.FTgZoneIndex], p, level, choice->Site},
+        SystemCodePage());
+  };
+  std::vector<std::filesystem::path> paths;
+  std::vector<std::string> contents;
+  if (choice->AllLevels && HoldsOneLevel(choice->Format)) {
+    for (const Level level : kLevels) {
+      paths.push_back(LevelFilePath(file->Path, level));
+      contents.push_back(bytes(level));
+    }
+  } else {
+    paths.push_back(file->Path);
+    contents.push_back(bytes(choice->SpectrumLevel));
+  }
+  std::vector<FileToWrite> files;
+  for (std::size_t i = 0; i < paths.size(); ++i) files.push_back({paths[i], contents[i]});
+  // All or nothing: every file is complete beside its target before the first replaces one.
+  WriteFilesSafely(files);
   View.ShowNotice(kDoneNotice);
 }
 

@@ -41,6 +41,7 @@ class TMainForm {
   void Print1Click();
   void PrintPreview1Click();
   void ExportChart1Click();  // also the context menu's 保存图像…
+  void ExportSpectrumFile1Click();
   void CopyAll1Click();
   void CopyImage1Click();
   void BatchCalculation1Click();
@@ -60,6 +61,7 @@ class TMainForm {
 
   TMainFormView& View;
   TFormSession FSession;
+  TSpectrumFileChoice FSpectrumFileChoice;  // the last one, offered again
 };
 
 }  // namespace gb

@@ -13,6 +13,7 @@
 #include "form/WindowCommands.h"
 #include "report/ResultGridTexts.h"
 #include "sheet/CalculationSheet.h"
+#include "spectrumfile/SpectrumFile.h"
 #include "text/Errors.h"
 
 namespace gb {
@@ -22,7 +23,7 @@ namespace gb {
 enum class TListControl { cbb1, cbb2, cbb3 };
 
 // The save dialogs, each keeping its own folder and name between uses.
-enum class TSaveDialogId { dlgSave1, dlgSaveSheet, dlgSaveImage, dlgSaveBatch };
+enum class TSaveDialogId { dlgSave1, dlgSaveSheet, dlgSaveImage, dlgSaveBatch, dlgSaveSpectrum };
 
 // A file the user chose: the name to open it by, and the name to show in a message.
 struct TChosenFile {
@@ -41,6 +42,14 @@ struct TSaveRequest {
 struct TSheetNames {
   std::string Project;
   std::string Site;
+};
+
+// What a spectrum function file holds: the format, the level or all four, the site class.
+struct TSpectrumFileChoice {
+  SpectrumFileFormat Format = SpectrumFileFormat::Sgs;
+  Level SpectrumLevel = lvBasic;
+  bool AllLevels = false;  // a file each; not for CSV, which holds the four
+  SiteClass Site = scII;
 };
 
 // A progress box; false from Update when the user asked to stop. It closes when destroyed.
@@ -77,6 +86,9 @@ class TMainFormView {
                                                        const TSaveRequest& request) = 0;
   virtual std::optional<TChosenFile> AskOpenFileName(const FileDialogDesign& design) = 0;
   virtual std::optional<TSheetNames> AskSheetNames() = 0;
+  // The spectrum file dialog, opened at `initial`.
+  virtual std::optional<TSpectrumFileChoice> AskSpectrumFileChoice(
+      const TSpectrumFileChoice& initial) = 0;
   virtual void ShowNotice(const std::string& text) = 0;
   virtual void ShowError(const Exception& error) = 0;
   virtual std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) = 0;

@@ -26,6 +26,7 @@ inline constexpr WindowCommand kFileMenuCommands[] = {
     {"Print1", "打印…", CommandKey::CtrlP},
     {"PrintPreview1", "打印预览…"},
     {"ExportChart1", "导出反应谱图…", CommandKey::None, true},
+    {"ExportSpectrumFile1", "导出反应谱函数…"},
     {"CopyAll1", "复制全部结果"},
     {"BatchCalculation1", "批量计算…", CommandKey::None, true},
 };
@@ -45,6 +46,21 @@ struct SheetNamesDialogDesign {
 };
 inline constexpr SheetNamesDialogDesign kSheetNamesDialog{"计算书",
                                                           "工程名称:", "场地名称:", "确定", "取消"};
+
+// The choice before a spectrum function file is saved: its format, the level (or all four, a
+// file each) and the site class; UTF-8.
+struct SpectrumFileDialogDesign {
+  const char* Caption;
+  const char* FormatLabel;
+  const char* LevelLabel;
+  const char* AllLevels;  // the level list's last item
+  const char* SiteLabel;
+  const char* Ok;
+  const char* Cancel;
+};
+inline constexpr SpectrumFileDialogDesign kSpectrumFileDialog{
+    "导出反应谱函数", "格式:", "地震动水准:", "全部四个水准 (每个水准一个文件)",
+    "场地类别:",      "确定",  "取消"};
 
 // Where a save dialog opens: beside the program (Save data, as designed), in the user's
 // documents, or beside the batch's input file.
@@ -66,6 +82,14 @@ inline constexpr FileDialogDesign kSaveImageDialog{"PNG 图像(*.png)|*.png|SVG 
 // Where no SVG writer is built (the Windows window draws with GDI), the image is PNG alone.
 inline constexpr FileDialogDesign kSavePngImageDialog{"PNG 图像(*.png)|*.png", "png", "反应谱.png",
                                                       DialogFolder::Documents};
+// The spectrum function files, in the order of kSpectrumFileFormats.
+inline constexpr FileDialogDesign kSpectrumFileDialogs[] = {
+    {"MIDAS Gen/Civil(*.sgs)|*.sgs", "sgs", "反应谱函数.sgs", DialogFolder::Documents},
+    {"SAP2000 / ETABS(*.txt)|*.txt", "txt", "反应谱函数.txt", DialogFolder::Documents},
+    {"OpenSees Tcl(*.tcl)|*.tcl", "tcl", "反应谱函数.tcl", DialogFolder::Documents},
+    {"CSV(逗号分隔)(*.csv)|*.csv", "csv", "反应谱函数.csv", DialogFolder::Documents},
+};
+
 // The batch's input is opened with this filter, and its results saved with it beside the input.
 inline constexpr FileDialogDesign kBatchDialog{"CSV(逗号分隔)(*.csv)|*.csv|所有文件(*)|*", "csv",
                                                "", DialogFolder::InputFolder};

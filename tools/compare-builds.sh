@@ -39,6 +39,11 @@ cases=(
   "--no-such-option"
   "--help"
   "--version"
+  "--spectrum-file sgs --level basic --encoding GBK"
+  "--pga 0.20 --zone 0.40 --rare-tg-increment 0.03 --site III --spectrum-file opensees --level rare"
+  "--k1 2.71828 --beta-max 2.3456 --site I0 --spectrum-file csv"
+  "--spectrum-file csi --level 极罕遇地震动 --very-rare-tg-increment 0.0777"
+  "--spectrum-file sgs"
 )
 add_random_cases
 
@@ -46,7 +51,8 @@ write_batch_inputs "$work"
 file_cases=("r.csv --encoding GBK --report r.csv" "u.csv --encoding UTF-8 --report u.csv"
   "b.csv --batch sites.csv --output b.csv --encoding GBK"
   "b.jsonl --batch sites.csv --output b.jsonl --format jsonl"
-  "c.csv --batch random.csv --output c.csv" "c.jsonl --batch random.csv --output c.jsonl --format jsonl")
+  "c.csv --batch random.csv --output c.csv" "c.jsonl --batch random.csv --output c.jsonl --format jsonl"
+  "s.txt --site IV --spectrum-file csi --level frequent --output s.txt")
 
 failures=0
 runs=0

@@ -11,8 +11,10 @@
 
 #include "engine/DesignResponse.h"
 #include "engine/DesignedInputs.h"
+#include "platform/SystemCodePage.h"
 #include "report/Author.h"
 #include "report/SpreadsheetText.h"
+#include "spectrumfile/SaveSpectrumFile.h"
 #include "text/NumberSeparators.h"
 
 namespace gb {
@@ -78,6 +80,14 @@ class FakeView : public TMainFormView {
   std::optional<TChosenFile> AskOpenFileName(const FileDialogDesign&) override {
     log.push_back("open dialog");
     return openAnswer;
+  }
+  std::optional<TSpectrumFileChoice> spectrumChoice;
+  TSpectrumFileChoice spectrumInitial;
+  std::optional<TSpectrumFileChoice> AskSpectrumFileChoice(
+      const TSpectrumFileChoice& initial) override {
+    log.push_back("spectrum dialog");
+    spectrumInitial = initial;
+    return spectrumChoice;
   }
   std::optional<TSheetNames> AskSheetNames() override {
     log.push_back("names");
@@ -309,6 +319,47 @@ TEST_F(MainFormTest, BatchRunsBesideItsInputWithTheWindowsFactors) {
   // A missing input is the error box's, through the guard.
   view.openAnswer = File("missing.csv");
   EXPECT_THROW(form.BatchCalculation1Click(), Exception);
+}
+
+// 导出反应谱函数…: the chart's site class offered, one level or a file for each of the four, the
+// last choice offered again, and nothing after a Calculate that stopped short.
+TEST_F(MainFormTest, SpectrumFilesOfOneLevelOrAllFour) {
+  form.FormCreate();
+  view.lists[2] = scIII;
+  view.log.clear();
+  form.ExportSpectrumFile1Click();  // cancelled
+  EXPECT_EQ(view.spectrumInitial.Site, scIII);
+  EXPECT_EQ(view.log, (std::vector<std::string>{"spectrum dialog"}));
+
+  const ParameterSet& p = form.Parameters();
+  const auto expected = [&](SpectrumFileFormat format, Level level, SiteClass site) {
+    return SpectrumFileBytes(format, {"0.05", "0.35", p, level, site}, SystemCodePage());
+  };
+  view.spectrumChoice = TSpectrumFileChoice{SpectrumFileFormat::Csi, lvRare, false, scIV};
+  view.saveAnswer = File("s.txt");
+  form.ExportSpectrumFile1Click();
+  EXPECT_EQ(view.saveRequests.back().Design, &kSpectrumFileDialogs[1]);
+  EXPECT_EQ(Read(File("s.txt").Path), expected(SpectrumFileFormat::Csi, lvRare, scIV));
+  EXPECT_EQ(view.log.back(), "notice 完成!");
+
+  view.spectrumChoice = TSpectrumFileChoice{SpectrumFileFormat::Sgs, lvRare, true, scI1};
+  view.saveAnswer = File("全部.sgs");
+  form.ExportSpectrumFile1Click();
+  EXPECT_FALSE(fs::exists(File("全部.sgs").Path));
+  for (const Level level : kLevels) {
+    EXPECT_EQ(Read(File(std::string("全部-") + kLevelLabels[level] + ".sgs").Path),
+              expected(SpectrumFileFormat::Sgs, level, scI1));
+  }
+  view.spectrumChoice.reset();
+  form.ExportSpectrumFile1Click();
+  EXPECT_TRUE(view.spectrumInitial.AllLevels);
+  EXPECT_EQ(view.spectrumInitial.Format, SpectrumFileFormat::Sgs);
+
+  view.edits[1] = "abc";
+  EXPECT_THROW(form.btn2Click(), EConvertError);
+  view.log.clear();
+  EXPECT_THROW(form.ExportSpectrumFile1Click(), Exception);
+  EXPECT_TRUE(view.log.empty());
 }
 
 }  // namespace

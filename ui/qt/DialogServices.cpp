@@ -1,5 +1,6 @@
 #include "ui/qt/DialogServices.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -147,12 +148,55 @@ std::optional<TSheetNames> SystemSheetNames(QWidget* owner) {
   return TSheetNames{project->text().toStdString(), site->text().toStdString()};
 }
 
+std::optional<TSpectrumFileChoice> SystemSpectrumFileChoice(QWidget* owner,
+                                                            const TSpectrumFileChoice& initial) {
+  const SpectrumFileDialogDesign& design = kSpectrumFileDialog;
+  QDialog dialog(owner);
+  dialog.setWindowTitle(QString::fromUtf8(design.Caption));
+  auto* form = new QFormLayout(&dialog);
+  auto* format = new QComboBox(&dialog);
+  for (const SpectrumFileFormatDesign& f : kSpectrumFileFormats) {
+    format->addItem(QString::fromUtf8(f.Caption));
+  }
+  format->setCurrentIndex(static_cast<int>(initial.Format));
+  auto* level = new QComboBox(&dialog);
+  for (const char* label : kLevelLabels) level->addItem(QString::fromUtf8(label));
+  level->addItem(QString::fromUtf8(design.AllLevels));
+  level->setCurrentIndex(initial.AllLevels ? kLevelCount : initial.SpectrumLevel);
+  auto* site = new QComboBox(&dialog);
+  for (const char* label : kSiteClassLabels) site->addItem(QString::fromUtf8(label));
+  site->setCurrentIndex(initial.Site);
+  // CSV holds the four levels: its level list has nothing to choose.
+  const auto follow = [format, level] {
+    level->setEnabled(HoldsOneLevel(kSpectrumFileFormats[format->currentIndex()].Format));
+  };
+  QObject::connect(format, &QComboBox::currentIndexChanged, &dialog, follow);
+  follow();
+  form->addRow(QString::fromUtf8(design.FormatLabel), format);
+  form->addRow(QString::fromUtf8(design.LevelLabel), level);
+  form->addRow(QString::fromUtf8(design.SiteLabel), site);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(design.Ok));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(design.Cancel));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  TSpectrumFileChoice choice;
+  choice.Format = kSpectrumFileFormats[format->currentIndex()].Format;
+  choice.AllLevels = level->currentIndex() == kLevelCount;
+  choice.SpectrumLevel = choice.AllLevels ? initial.SpectrumLevel : kLevels[level->currentIndex()];
+  choice.Site = kSiteClasses[site->currentIndex()];
+  return choice;
+}
+
 }  // namespace
 
 TDialogServices SystemDialogServices() {
-  return {SystemMessageBox,    SystemNotice,          SystemSaveFileName,
-          ShellOpenWebAddress, SystemPrintDialog,     SystemPrintPreview,
-          SystemOpenFileName,  SystemProgressDisplay, SystemSheetNames};
+  return {SystemMessageBox,        SystemNotice,          SystemSaveFileName,
+          ShellOpenWebAddress,     SystemPrintDialog,     SystemPrintPreview,
+          SystemOpenFileName,      SystemProgressDisplay, SystemSheetNames,
+          SystemSpectrumFileChoice};
 }
 
 QStringList QtNameFilters(const QString& filter) {

@@ -63,6 +63,11 @@ struct TDialogServices {
   // The small dialog asking for the sheet's project and site names, empty each time it opens;
   // nothing when the user cancelled.
   std::function<std::optional<TSheetNames>(QWidget* owner)> SheetNames;
+  // The spectrum file dialog (format, level, site class) opened at `initial`; nothing when the
+  // user cancelled.
+  std::function<std::optional<TSpectrumFileChoice>(QWidget* owner,
+                                                   const TSpectrumFileChoice& initial)>
+      SpectrumFileChoice;
 };
 
 // The real boxes, dialog and browser request.

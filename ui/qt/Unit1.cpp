@@ -242,11 +242,14 @@ void TForm1::CreateExportCommands() {
   FileMenu1->setObjectName(QStringLiteral("FileMenu1"));
   Fi1->setMenu(FileMenu1);
   // In the order of the commands' table.
-  QAction** const fileActions[] = {&ExportSheet1, &Print1,   &PrintPreview1,
-                                   &ExportChart1, &CopyAll1, &BatchCalculation1};
+  QAction** const fileActions[] = {
+      &ExportSheet1,        &Print1,   &PrintPreview1,    &ExportChart1,
+      &ExportSpectrumFile1, &CopyAll1, &BatchCalculation1};
   void (TForm1::*const fileHandlers[])(QObject*) = {
-      &TForm1::ExportSheet1Click, &TForm1::Print1Click,   &TForm1::PrintPreview1Click,
-      &TForm1::ExportChart1Click, &TForm1::CopyAll1Click, &TForm1::BatchCalculation1Click};
+      &TForm1::ExportSheet1Click,        &TForm1::Print1Click,
+      &TForm1::PrintPreview1Click,       &TForm1::ExportChart1Click,
+      &TForm1::ExportSpectrumFile1Click, &TForm1::CopyAll1Click,
+      &TForm1::BatchCalculation1Click};
   for (std::size_t i = 0; i < std::size(kFileMenuCommands); ++i) {
     *fileActions[i] = add(FileMenu1, kFileMenuCommands[i], fileHandlers[i]);
   }
@@ -264,6 +267,7 @@ void TForm1::CreateExportCommands() {
   dlgSaveImage = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
   dlgSaveImage->Design(kSaveImageDialog);
   dlgSaveBatch = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
+  dlgSaveSpectrum = std::make_unique<TSaveDialog>(this, Application.Services().SaveFileName);
 }
 
 void TForm1::btn2Click(QObject*) { Form.btn2Click(); }
@@ -281,6 +285,7 @@ void TForm1::ExportSheet1Click(QObject*) { Form.ExportSheet1Click(); }
 void TForm1::Print1Click(QObject*) { Form.Print1Click(); }
 void TForm1::PrintPreview1Click(QObject*) { Form.PrintPreview1Click(); }
 void TForm1::ExportChart1Click(QObject*) { Form.ExportChart1Click(); }
+void TForm1::ExportSpectrumFile1Click(QObject*) { Form.ExportSpectrumFile1Click(); }
 void TForm1::CopyAll1Click(QObject*) { Form.CopyAll1Click(); }
 void TForm1::CopyImage1Click(QObject*) { Form.CopyImage1Click(); }
 void TForm1::BatchCalculation1Click(QObject*) { Form.BatchCalculation1Click(); }

@@ -60,12 +60,13 @@ class TForm1 : public QMainWindow {
   void rzfldsts2MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
   void rzfldsts2MouseLeave(QObject* Sender);
   // Results that leave the window.
-  void ExportSheet1Click(QObject* Sender);   // calculation sheet as PDF
-  void Print1Click(QObject* Sender);         // calculation sheet on a printer
-  void PrintPreview1Click(QObject* Sender);  // the same, previewed first
-  void ExportChart1Click(QObject* Sender);   // chart image, PNG or SVG
-  void CopyAll1Click(QObject* Sender);       // inputs and tables as spreadsheet text
-  void CopyImage1Click(QObject* Sender);     // chart image on the clipboard
+  void ExportSheet1Click(QObject* Sender);         // calculation sheet as PDF
+  void Print1Click(QObject* Sender);               // calculation sheet on a printer
+  void PrintPreview1Click(QObject* Sender);        // the same, previewed first
+  void ExportChart1Click(QObject* Sender);         // chart image, PNG or SVG
+  void ExportSpectrumFile1Click(QObject* Sender);  // the spectrum for an analysis program
+  void CopyAll1Click(QObject* Sender);             // inputs and tables as spreadsheet text
+  void CopyImage1Click(QObject* Sender);           // chart image on the clipboard
   void cht2ContextMenu(const QPoint& GlobalPos);
   void BatchCalculation1Click(QObject* Sender);  // many sites from a CSV file
 
@@ -80,6 +81,7 @@ class TForm1 : public QMainWindow {
   QAction* Print1;
   QAction* PrintPreview1;
   QAction* ExportChart1;
+  QAction* ExportSpectrumFile1;
   QAction* CopyAll1;
   QAction* BatchCalculation1;
   QMenu* pmChart;  // the chart's context menu
@@ -138,6 +140,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<TSaveDialog> dlgSaveSheet;
   std::unique_ptr<TSaveDialog> dlgSaveImage;
   std::unique_ptr<TSaveDialog> dlgSaveBatch;
+  std::unique_ptr<TSaveDialog> dlgSaveSpectrum;
 
  private:
   TApplication& Application;

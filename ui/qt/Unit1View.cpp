@@ -123,7 +123,7 @@ void TForm1View::CopyChartImage() {
 std::optional<TChosenFile> TForm1View::ExecuteSaveDialog(TSaveDialogId dialog,
                                                          const TSaveRequest& request) {
   TSaveDialog* const dialogs[] = {F.dlgSave1.get(), F.dlgSaveSheet.get(), F.dlgSaveImage.get(),
-                                  F.dlgSaveBatch.get()};
+                                  F.dlgSaveBatch.get(), F.dlgSaveSpectrum.get()};
   TSaveDialog& save = *dialogs[static_cast<int>(dialog)];
   if (request.Design != nullptr) save.Design(*request.Design);
   if (request.Beside != nullptr) {
@@ -138,6 +138,11 @@ std::optional<TChosenFile> TForm1View::AskOpenFileName(const FileDialogDesign& d
   const std::optional<QString> name = Application.Services().OpenFileName(&F, Text(design.Filter));
   if (!name) return std::nullopt;
   return Chosen(*name);
+}
+
+std::optional<TSpectrumFileChoice> TForm1View::AskSpectrumFileChoice(
+    const TSpectrumFileChoice& initial) {
+  return Application.Services().SpectrumFileChoice(&F, initial);
 }
 
 std::optional<TSheetNames> TForm1View::AskSheetNames() {

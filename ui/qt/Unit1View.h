@@ -28,6 +28,8 @@ class TForm1View : public TMainFormView {
                                                const TSaveRequest& request) override;
   std::optional<TChosenFile> AskOpenFileName(const FileDialogDesign& design) override;
   std::optional<TSheetNames> AskSheetNames() override;
+  std::optional<TSpectrumFileChoice> AskSpectrumFileChoice(
+      const TSpectrumFileChoice& initial) override;
   void ShowNotice(const std::string& text) override;
   void ShowError(const Exception& error) override;
   std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) override;

@@ -36,6 +36,7 @@ enum : int {
   idCopyImage1,
   idSaveImage1,
   idPrint1,
+  idExportSpectrumFile1,
 };
 
 std::wstring Wide(const char* utf8) { return WideFromUtf8(utf8); }
@@ -89,8 +90,9 @@ void TForm1::CreateWindowAndMenu() {
   const std::pair<int, const WindowCommand&> fileItems[] = {
       {idPrint1, kFileMenuCommands[1]},
       {idExportChart1, kFileMenuCommands[3]},
-      {idCopyAll1, kFileMenuCommands[4]},
-      {idBatchCalculation1, kFileMenuCommands[5]}};
+      {idExportSpectrumFile1, kFileMenuCommands[4]},
+      {idCopyAll1, kFileMenuCommands[5]},
+      {idBatchCalculation1, kFileMenuCommands[6]}};
   for (const auto& [id, command] : fileItems) {
     if (command.SeparatorBefore) AppendMenuW(Fi1, MF_SEPARATOR, 0, nullptr);
     std::wstring caption = Wide(command.Caption);
@@ -367,6 +369,8 @@ void TForm1::Command(int id, HWND control) {
       return BatchCalculation1Click(Form1);
     case idPrint1:
       return Print1Click(Form1);
+    case idExportSpectrumFile1:
+      return ExportSpectrumFile1Click(Form1);
     default:
       return;  // btn1 and the menu's 文件 have no command
   }
@@ -383,6 +387,7 @@ void TForm1::rzfldsts2MouseLeave(HWND) { Form.rzfldsts2MouseLeave(); }
 void TForm1::Howtouse1Click(HWND) { Form.Howtouse1Click(); }
 void TForm1::CopyAll1Click(HWND) { Form.CopyAll1Click(); }
 void TForm1::ExportChart1Click(HWND) { Form.ExportChart1Click(); }
+void TForm1::ExportSpectrumFile1Click(HWND) { Form.ExportSpectrumFile1Click(); }
 void TForm1::Print1Click(HWND) { Form.Print1Click(); }
 void TForm1::CopyImage1Click(HWND) { Form.CopyImage1Click(); }
 void TForm1::BatchCalculation1Click(HWND) { Form.BatchCalculation1Click(); }

@@ -42,11 +42,12 @@ class TForm1 : public TWinForm {
   void rzfldsts2Click(HWND Sender);
   void rzfldsts2MouseMove(HWND Sender, int X, int Y);
   void rzfldsts2MouseLeave(HWND Sender);
-  void CopyAll1Click(HWND Sender);           // inputs and tables as spreadsheet text
-  void ExportChart1Click(HWND Sender);       // the chart as a PNG image
-  void CopyImage1Click(HWND Sender);         // the chart image on the clipboard
-  void BatchCalculation1Click(HWND Sender);  // many sites from a CSV file
-  void Print1Click(HWND Sender);             // the calculation sheet on a printer
+  void CopyAll1Click(HWND Sender);             // inputs and tables as spreadsheet text
+  void ExportChart1Click(HWND Sender);         // the chart as a PNG image
+  void ExportSpectrumFile1Click(HWND Sender);  // the spectrum for an analysis program
+  void CopyImage1Click(HWND Sender);           // the chart image on the clipboard
+  void BatchCalculation1Click(HWND Sender);    // many sites from a CSV file
+  void Print1Click(HWND Sender);               // the calculation sheet on a printer
   void cht2ContextMenu(POINT ScreenPos);
 
   const ParameterSet& Parameters() const { return Form.Parameters(); }
@@ -70,6 +71,7 @@ class TForm1 : public TWinForm {
   TSaveDialog dlgSave1;
   TSaveDialog dlgSaveImage;
   TSaveDialog dlgSaveBatch;
+  TSaveDialog dlgSaveSpectrum;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);

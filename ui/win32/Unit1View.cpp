@@ -17,6 +17,7 @@
 #include "ui/win32/ProgressWindow.h"
 #include "ui/win32/SheetNamesDialog.h"
 #include "ui/win32/SheetPrinter.h"
+#include "ui/win32/SpectrumFileDialog.h"
 #include "ui/win32/Unit1.h"
 
 namespace gb {
@@ -117,7 +118,8 @@ void TForm1View::CopyChartImage() {
 std::optional<TChosenFile> TForm1View::ExecuteSaveDialog(TSaveDialogId dialog,
                                                          const TSaveRequest& request) {
   // The sheet is printed here, never saved: its dialog is the image's, which is never asked for.
-  TSaveDialog* const dialogs[] = {&F.dlgSave1, &F.dlgSaveImage, &F.dlgSaveImage, &F.dlgSaveBatch};
+  TSaveDialog* const dialogs[] = {&F.dlgSave1, &F.dlgSaveImage, &F.dlgSaveImage, &F.dlgSaveBatch,
+                                  &F.dlgSaveSpectrum};
   TSaveDialog& save = *dialogs[static_cast<int>(dialog)];
   if (request.Design != nullptr) save.Design(*request.Design);
   if (request.Beside != nullptr) save.InitialDir = request.Beside->Path.parent_path().wstring();
@@ -130,6 +132,11 @@ std::optional<TChosenFile> TForm1View::AskOpenFileName(const FileDialogDesign& d
   const std::optional<std::wstring> name = gb::AskOpenFileName(F.Form1, design);
   if (!name) return std::nullopt;
   return Chosen(*name);
+}
+
+std::optional<TSpectrumFileChoice> TForm1View::AskSpectrumFileChoice(
+    const TSpectrumFileChoice& initial) {
+  return gb::AskSpectrumFileChoice(Application, F.Form1, initial);
 }
 
 std::optional<TSheetNames> TForm1View::AskSheetNames() {

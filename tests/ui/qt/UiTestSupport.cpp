@@ -65,6 +65,13 @@ TDialogServices Recorder::Services() {
     sheetNamesAnswers.pop_front();
     return answer;
   };
+  services.SpectrumFileChoice = [this](QWidget*, const TSpectrumFileChoice& initial) {
+    spectrumFileRequests.push_back(initial);
+    if (spectrumFileAnswers.empty()) return std::optional<TSpectrumFileChoice>();
+    const TSpectrumFileChoice answer = spectrumFileAnswers.front();
+    spectrumFileAnswers.pop_front();
+    return std::optional<TSpectrumFileChoice>(answer);
+  };
   return services;
 }
 

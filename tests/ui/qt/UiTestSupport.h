@@ -48,6 +48,9 @@ struct Recorder {
   // Answers of the sheet's names dialog; an empty queue answers empty names, nothing cancels.
   std::deque<std::optional<TSheetNames>> sheetNamesAnswers;
   int sheetNamesRequests = 0;
+  // Answers of the spectrum file dialog; an empty queue cancels. The choices it opened at.
+  std::deque<TSpectrumFileChoice> spectrumFileAnswers;
+  std::vector<TSpectrumFileChoice> spectrumFileRequests;
 
   TDialogServices Services();
 };

@@ -10,6 +10,8 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
+#include "platform/SystemCodePage.h"
+#include "spectrumfile/SaveSpectrumFile.h"
 #include "tests/support/PopplerTools.h"
 #include "ui/qt/StringGrid.h"
 
@@ -49,8 +51,9 @@ class TestExports : public QObject {
     Program program;
     TForm1& form = *program.form;
     const QList<QAction*> items = form.FileMenu1->actions();
-    QCOMPARE(Texts(items), QStringList({"导出计算书(PDF)…", "打印…", "打印预览…", QString(),
-                                        "导出反应谱图…", "复制全部结果", QString(), "批量计算…"}));
+    QCOMPARE(Texts(items),
+             QStringList({"导出计算书(PDF)…", "打印…", "打印预览…", QString(), "导出反应谱图…",
+                          "导出反应谱函数…", "复制全部结果", QString(), "批量计算…"}));
     QCOMPARE(form.ExportSheet1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     QCOMPARE(form.Print1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     QCOMPARE(Texts(form.pmChart->actions()), QStringList({"复制图像", "保存图像…"}));
@@ -210,6 +213,32 @@ class TestExports : public QObject {
     QCOMPARE(program.recorder.errorBoxes.size(), std::size_t{1});
     QVERIFY(program.recorder.errorBoxes[0].text.contains(".png or .svg"));
     QVERIFY(!QFile::exists(dir.filePath("c.jpg")));
+  }
+
+  // 文件 → 导出反应谱函数…: the dialog opens at the chart's class, the save dialog at the
+  // format's name and filter, and the file is the form's bytes in the system's code page.
+  void spectrumFileFromTheMenu() {
+    Program program;
+    TForm1& form = *program.form;
+    QTemporaryDir dir;
+    form.cbb3->setCurrentIndex(scIV);
+    program.recorder.spectrumFileAnswers = {
+        TSpectrumFileChoice{SpectrumFileFormat::OpenSees, lvRare, false, scI1}};
+    program.recorder.saveAnswers = {dir.filePath("f.tcl")};
+    form.ExportSpectrumFile1->trigger();
+    QCOMPARE(program.recorder.spectrumFileRequests.at(0).Site, scIV);
+    QCOMPARE(program.recorder.saveRequests.at(0).FileName, QStringLiteral("反应谱函数.tcl"));
+    QCOMPARE(program.recorder.saveRequests.at(0).Filter,
+             QStringLiteral("OpenSees Tcl(*.tcl)|*.tcl"));
+    const ParameterSet& p = form.Parameters();
+    const std::string expected = SpectrumFileBytes(
+        SpectrumFileFormat::OpenSees, {"0.05", "0.35", p, lvRare, scI1}, SystemCodePage());
+    QCOMPARE(ReadAll(dir.filePath("f.tcl")).toStdString(), expected);
+    QCOMPARE(program.recorder.notices.size(), std::size_t{1});
+
+    form.ExportSpectrumFile1->trigger();  // cancelled in the dialog: nothing more
+    QCOMPARE(program.recorder.saveRequests.size(), std::size_t{1});
+    QCOMPARE(program.recorder.spectrumFileRequests.at(1).Format, SpectrumFileFormat::OpenSees);
   }
 
   // A right click that moves nothing opens the menu; a right drag scrolls and opens none.

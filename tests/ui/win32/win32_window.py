@@ -24,12 +24,13 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "e2e"))
 from desktop_keyboard import (EDITS, FIRST_INPUTS, ORDER, Desktop, Failure,  # noqa: E402
-                              XServer, calculate_first_inputs, cli_report, log,
+                              XServer, calculate_first_inputs, cli_report, log, read,
                               wait_until)
 
 MAIN_TITLE = "RI 18306-2015《zezevire》 zidazov (by Varnelo)"
 BOX_TITLE = "gb18306"  # the application title, from the executable's name
 SHEET_NAMES_TITLE = "计算书"
+SPECTRUM_FILE_TITLE = "导出反应谱函数"
 ABOUT_TITLE = "关于 RI 18306-2015《zezevire》 zidazov"
 WAIT = 60.0
 SKIP = 77
@@ -228,11 +229,11 @@ def run(program, cli, prefix, shots, work):
         log(f"ok: the chart's context menu saved a PNG of {len(png)} bytes")
         s.at = "cht2"  # the right click gave the chart the focus
 
-        # 文件 → 批量计算… (its fourth item) with the window's factors and site class III.
+        # 文件 → 批量计算… (its fifth item) with the window's factors and site class III.
         with open(os.path.join(work, "sites.csv"), "w") as f:
             f.write("id,pga,zone,k1\n1,0.05,0.35,\n2,0.30,0.45,2.5\n3,0.10,0.40,\n")
         d.activate(d.main)
-        d.key("F10", "Down", "Down", "Down", "Down", "Return")
+        d.key("F10", "Down", "Down", "Down", "Down", "Down", "Return")
         answer_file_dialog(d, windows_path(work, "sites.csv"), "the batch's open dialog")
         answer_file_dialog(d, windows_path(work, "results.csv"), "the batch's save dialog")
         dismiss_notice(d)
@@ -247,6 +248,31 @@ def run(program, cli, prefix, shots, work):
             if results != f.read():
                 raise Failure("the window's batch results differ from gb18306-cli's")
         log(f"ok: 文件 → 批量计算… wrote gb18306-cli's {len(results)} bytes")
+
+        # 文件 → 导出反应谱函数… (its third item): the dialog opens at MIDAS, the basic level and
+        # the chart's class III; OK, then the save dialog. The file is gb18306-cli's, with the
+        # system's CR LF.
+        d.activate(d.main)
+        d.key("F10", "Down", "Down", "Down", "Return")
+        choice = d.wait_window(SPECTRUM_FILE_TITLE)
+        d.activate(choice)
+        time.sleep(0.5)
+        d.screenshot(shots, "spectrum-file.png")
+        d.key("Return")
+        answer_file_dialog(d, windows_path(work, "spectrum.sgs"), "the spectrum file's save dialog")
+        dismiss_notice(d)
+        args = [cli, "--pga", inputs["pga"], "--zone", inputs["zone"], "--site", "III",
+                "--spectrum-file", "sgs", "--level", "basic", "--encoding", "GBK", "--output",
+                os.path.join(work, "cli-spectrum.sgs")]
+        for edit, option in EDITS.items():
+            args.append(f"{option}={inputs[edit]}")
+        subprocess.run(args, env=dict(os.environ, LC_ALL="C.UTF-8"), check=True, timeout=WAIT)
+        spectrum = read(os.path.join(work, "spectrum.sgs"))
+        if spectrum.replace(b"\r\n", b"\n") != read(os.path.join(work, "cli-spectrum.sgs")):
+            raise Failure("the window's spectrum file differs from gb18306-cli's")
+        if spectrum.count(b"\r\n") != spectrum.count(b"\n"):
+            raise Failure("the window's spectrum file has lines not ended by CR LF")
+        log(f"ok: 文件 → 导出反应谱函数… wrote gb18306-cli's MIDAS file ({len(spectrum)} bytes)")
 
         # 文件 → 打印… (Ctrl+P) first asks for the names the sheet prints; Escape cancels it and
         # nothing follows.
