@@ -10,9 +10,9 @@
 #include "engine/ParameterSet.h"
 #include "form/MainForm.h"
 #include "form/MainFormLayout.h"
+#include "ui/Unit1View.h"
 #include "ui/qt/Button.h"
 #include "ui/qt/DialogServices.h"
-#include "ui/qt/Unit1View.h"
 #include "ui/qt/chart/TChart.h"
 
 class QAction;

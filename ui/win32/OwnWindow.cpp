@@ -81,6 +81,14 @@ LRESULT CALLBACK GroupProcedure(HWND window, UINT message, WPARAM w, LPARAM l, U
 
 }  // namespace
 
+void PlaceDialogOverOwner(HWND dialog) {
+  RECT box{};
+  GetWindowRect(dialog, &box);
+  const POINT at =
+      PositionOverOwner(GetWindow(dialog, GW_OWNER), {box.right - box.left, box.bottom - box.top});
+  SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ReportToForm(HWND group, HWND form) {
   SetWindowSubclass(group, GroupProcedure, 1, reinterpret_cast<DWORD_PTR>(form));
 }

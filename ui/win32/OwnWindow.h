@@ -40,6 +40,9 @@ void AttachOwnControl(HWND window, Control* control) {
 // desktop, which spans every monitor.
 POINT PositionOverOwner(HWND owner, SIZE size);
 
+// Moves a dialog that is opening to PositionOverOwner over its owner window.
+void PlaceDialogOverOwner(HWND dialog);
+
 // Answers WM_PAINT: `paint` draws the client rectangle into a buffer copied in one step, on its
 // device context or straight into its pixels.
 void PaintClient(HWND window,

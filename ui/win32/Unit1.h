@@ -11,12 +11,12 @@
 
 #include "form/MainForm.h"
 #include "form/MainFormLayout.h"
+#include "ui/Unit1View.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/Chart.h"
 #include "ui/win32/SaveDialog.h"
 #include "ui/win32/StatusBar.h"
 #include "ui/win32/StringGrid.h"
-#include "ui/win32/Unit1View.h"
 
 namespace gb {
 

@@ -1,6 +1,6 @@
 // The main window as the form's view: what each command asks of the controls, the dialogs, the
 // clipboard, the printer and the clock, in Win32 calls.
-#include "ui/win32/Unit1View.h"
+#include "ui/Unit1View.h"
 
 #include <windows.h>
 

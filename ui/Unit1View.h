@@ -1,5 +1,6 @@
-// The main window on Windows as the view of the main form: the form's commands read and show
-// through it.
+// The main window as the view of the main form: the form's commands read and show through it.
+// One declaration for both windows; ui/qt/Unit1View.cpp and ui/win32/Unit1View.cpp implement it
+// over their own TForm1, TApplication and TStringGrid.
 #pragma once
 
 #include "form/MainFormView.h"
@@ -35,7 +36,7 @@ class TForm1View : public TMainFormView {
   void ShowError(const Exception& error) override;
   std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) override;
   void ShowAbout() override;
-  // This window prints the sheet; a PDF of it and a preview are the Qt window's.
+  // The Windows window prints the sheet; a PDF of it and a preview are the Qt window's.
   std::string SheetPdfBytes(const CalculationSheet& sheet) override;
   void PrintSheet(const CalculationSheet& sheet) override;
   void PreviewSheet(const CalculationSheet& sheet) override;
