@@ -4,6 +4,7 @@
 
 #include "chart/ImageFormat.h"
 #include "cli/CliMessages.h"
+#include "platform/TextEncoding.h"
 #include "report/ListItemIndex.h"
 
 namespace gb {
@@ -234,7 +235,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args,
     } else if (!options.level) {
       return Usage("--spectrum-file " + *options.spectrumFile +
                    " needs --level frequent, basic, rare or very-rare");
-    } else if (const std::optional<Level> level = LevelNamed(*options.level)) {
+    } else if (const std::optional<Level> level =
+                   LevelNamed(DecodeText(*options.level, codePage))) {
       options.spectrumLevel = *level;
     } else {
       return Usage(Quoted(echo(*options.level)) +

@@ -59,11 +59,16 @@ std::vector<std::string> WriteReportOrTables(const CliOptions& options, const st
   std::vector<std::string> lost;
   const ParameterSet p = CalculateParameters(options);
   if (options.spectrumFormat) {
+    std::string lostLines;
     const std::string bytes =
         SpectrumFileBytes(*options.spectrumFormat,
                           {kPgaZoneItems[options.pgaIndex], kTgZoneItems[options.tgZoneIndex], p,
                            options.spectrumLevel, static_cast<SiteClass>(options.siteClass)},
-                          codePage);
+                          codePage, &lostLines);
+    NoteLostLines(!options.output || *options.output == "-"
+                      ? std::string("the spectrum file")
+                      : "the spectrum file \"" + FileNameText(*options.output) + "\"",
+                  codePage, lostLines, lost);
     if (!options.output || *options.output == "-") {
       Write(out, bytes);
     } else {

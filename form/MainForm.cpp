@@ -172,7 +172,10 @@ void TMainForm::ExportSpectrumFile1Click() {
   if (!choice) return;
   FSpectrumFileChoice = *choice;
   TSaveRequest request;
-  request.Design = &kSpectrumFileDialogs[static_cast<int>(choice->Format)];
+  if (FSpectrumDialogFormat != choice->Format) {
+    request.Design = &kSpectrumFileDialogs[static_cast<int>(choice->Format)];
+    FSpectrumDialogFormat = choice->Format;
+  }
   const std::optional<TChosenFile> file =
       View.ExecuteSaveDialog(TSaveDialogId::dlgSaveSpectrum, request);
   if (!file) return;
@@ -193,6 +196,17 @@ void TMainForm::ExportSpectrumFile1Click() {
   } else {
     paths.push_back(file->Path);
     contents.push_back(bytes(choice->SpectrumLevel));
+  }
+  // The save dialog asked about the name chosen, not about the four files named after it.
+  if (paths.size() > 1) {
+    std::string existing;
+    for (const std::filesystem::path& path : paths) {
+      std::error_code ignored;
+      if (!std::filesystem::exists(path, ignored)) continue;
+      const std::u8string name = path.filename().u8string();
+      existing.append("\n").append(name.begin(), name.end());
+    }
+    if (!existing.empty() && !View.Confirm(kReplaceFilesQuestion + existing)) return;
   }
   std::vector<FileToWrite> files;
   for (std::size_t i = 0; i < paths.size(); ++i) files.push_back({paths[i], contents[i]});

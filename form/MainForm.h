@@ -4,6 +4,8 @@
 // complete calculation). Errors leave a command as exceptions, for the window's guard to show.
 #pragma once
 
+#include <optional>
+
 #include "form/MainFormView.h"
 #include "form/Session.h"
 
@@ -13,6 +15,8 @@ namespace gb {
 inline constexpr const char* kDoneNotice = "完成!";
 // The main window's title.
 inline constexpr const char* kMainFormTitle = "RI 18306-2015《zezevire》 zidazov (by Varnelo)";
+// Before files named after the chosen one replace files that exist; the names follow.
+inline constexpr const char* kReplaceFilesQuestion = "以下文件已存在, 要替换吗?";
 // The progress box of the batch command.
 inline constexpr const char* kBatchProgressCaption = "批量计算";
 
@@ -62,6 +66,9 @@ class TMainForm {
   TMainFormView& View;
   TFormSession FSession;
   TSpectrumFileChoice FSpectrumFileChoice;  // the last one, offered again
+  // The format the spectrum's save dialog was last designed for: it keeps its folder and name
+  // while the format stays.
+  std::optional<SpectrumFileFormat> FSpectrumDialogFormat;
 };
 
 }  // namespace gb

@@ -91,6 +91,8 @@ class TMainFormView {
       const TSpectrumFileChoice& initial) = 0;
   virtual void ShowNotice(const std::string& text) = 0;
   virtual void ShowError(const Exception& error) = 0;
+  // A yes-or-no question in a box; true for yes.
+  virtual bool Confirm(const std::string& text) = 0;
   virtual std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) = 0;
   virtual void ShowAbout() = 0;
 

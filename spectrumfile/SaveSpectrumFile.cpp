@@ -3,13 +3,16 @@
 #include "platform/SafeFileWrite.h"
 #include "platform/TextEncoding.h"
 #include "platform/TextLineEnd.h"
+#include "report/LostLines.h"
 
 namespace gb {
 
 std::string SpectrumFileBytes(SpectrumFileFormat format, const SpectrumFileContent& content,
-                              std::string_view codePage) {
+                              std::string_view codePage, std::string* lostLines) {
   const TextEncoder encoder(codePage);
-  return encoder.Encode(SpectrumFileText(format, content, kTextLineEnd));
+  const std::string text = SpectrumFileText(format, content, kTextLineEnd);
+  if (lostLines == nullptr) return encoder.Encode(text);
+  return EncodeNamingLostLines(text, codePage, *lostLines);
 }
 
 void SaveSpectrumFile(const std::filesystem::path& path, SpectrumFileFormat format,

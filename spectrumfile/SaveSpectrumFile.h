@@ -11,9 +11,10 @@
 namespace gb {
 
 // The file's bytes in `codePage` with this system's line ends (CSV: CR LF). The code page is
-// checked first (EUnknownCodePage), then the spectrum's faults propagate.
+// checked first (EUnknownCodePage), then the spectrum's faults propagate. `lostLines`, where
+// given, names the lines written with "?" for characters the code page cannot hold.
 std::string SpectrumFileBytes(SpectrumFileFormat format, const SpectrumFileContent& content,
-                              std::string_view codePage);
+                              std::string_view codePage, std::string* lostLines = nullptr);
 
 // Writes SpectrumFileBytes to `path` with the safe write: every error leaves the file as it was.
 void SaveSpectrumFile(const std::filesystem::path& path, SpectrumFileFormat format,

@@ -21,7 +21,8 @@ double SpectrumFunctionValue(const ParameterSet& p, Level level, SiteClass siteC
                              double period);
 
 // The 241 sample periods of the chart and the report, and the corners T0 and Tg where
-// T0 < Tg <= 6 s, ascending, each period once.
+// T0 < Tg <= 6 s, ascending, each period once: a sample within a rounding of a corner gives way
+// to the corner.
 std::vector<double> SpectrumFunctionPeriods(const ParameterSet& p, Level level,
                                             SiteClass siteClass);
 

@@ -34,6 +34,7 @@ class TForm1View : public TMainFormView {
       const TSpectrumFileChoice& initial) override;
   void ShowNotice(const std::string& text) override;
   void ShowError(const Exception& error) override;
+  bool Confirm(const std::string& text) override;
   std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) override;
   void ShowAbout() override;
   // The Windows window prints the sheet; a PDF of it and a preview are the Qt window's.

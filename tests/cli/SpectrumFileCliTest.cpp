@@ -48,6 +48,30 @@ TEST(SpectrumFileCli, UsageErrors) {
   }
 }
 
+// The Chinese level names as typed under a GBK locale.
+TEST(SpectrumFileCli, LevelNamesInTheCommandLinesCodePage) {
+  const std::vector<std::string_view> args = {"--spectrum-file", "sgs", "--level",
+                                              "\xBB\xF9\xB1\xBE\xB5\xD8\xD5\xF0\xB6\xAF"};
+  const ParsedCommandLine parsed = ParseCommandLine(args, "GBK");
+  ASSERT_EQ(parsed.action, CliAction::Run) << parsed.error;
+  EXPECT_EQ(parsed.options.spectrumLevel, lvBasic);
+}
+
+// Characters the code page cannot hold become "?", are named, and the run fails, as for the
+// report.
+TEST(SpectrumFileCli, LostCharactersAreNamed) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli(std::vector<std::string_view>{"--spectrum-file", "csi", "--level", "rare",
+                                                 "--encoding", "ISO-8859-1"},
+                   out, err),
+            1);
+  EXPECT_NE(err.str().find("the spectrum file: characters ISO-8859-1 cannot represent were "
+                           "written as \"?\" in lines 1-2"),
+            std::string::npos)
+      << err.str();
+  EXPECT_TRUE(out.str().starts_with("$ GB 18306-2015 ?"));
+}
+
 // The bytes are the form's, to the standard output or through the safe write to --output.
 TEST(SpectrumFileCli, WritesTheFormsBytes) {
   DecimalSeparator = u'.';

@@ -95,6 +95,11 @@ class FakeView : public TMainFormView {
   }
   void ShowNotice(const std::string& text) override { log.push_back("notice " + text); }
   void ShowError(const Exception& error) override { log.push_back("error " + error.Message()); }
+  bool replaceAnswer = false;
+  bool Confirm(const std::string& text) override {
+    log.push_back("confirm " + text);
+    return replaceAnswer;
+  }
   std::unique_ptr<TProgressView> BeginProgress(const std::string& caption) override {
     log.push_back("progress " + caption);
     struct Progress : TProgressView {
@@ -350,6 +355,23 @@ TEST_F(MainFormTest, SpectrumFilesOfOneLevelOrAllFour) {
     EXPECT_EQ(Read(File(std::string("全部-") + kLevelLabels[level] + ".sgs").Path),
               expected(SpectrumFileFormat::Sgs, level, scI1));
   }
+  // Again: the dialog keeps its folder and name for the same format, and the four files that
+  // exist are replaced only when the user says so.
+  const std::size_t requests = view.saveRequests.size();
+  std::filesystem::remove(File("全部-多遇地震动.sgs").Path);
+  view.spectrumChoice->Site = scIV;
+  form.ExportSpectrumFile1Click();
+  EXPECT_EQ(view.saveRequests.at(requests).Design, nullptr);
+  EXPECT_EQ(view.log.back(),
+            "confirm 以下文件已存在, 要替换吗?\n全部-基本地震动.sgs\n全部-罕遇地震动.sgs\n"
+            "全部-极罕遇地震动.sgs");
+  EXPECT_FALSE(fs::exists(File("全部-多遇地震动.sgs").Path));
+  view.replaceAnswer = true;
+  form.ExportSpectrumFile1Click();
+  EXPECT_EQ(view.log.back(), "notice 完成!");
+  EXPECT_EQ(Read(File("全部-罕遇地震动.sgs").Path),
+            expected(SpectrumFileFormat::Sgs, lvRare, scIV));
+
   view.spectrumChoice.reset();
   form.ExportSpectrumFile1Click();
   EXPECT_TRUE(view.spectrumInitial.AllLevels);

@@ -116,9 +116,10 @@ TEST_F(SpectrumFileTest, EveryFormatReadsBackAsTheFunctionsPoints) {
   }
 }
 
-// The window's first inputs, basic level, site class II (Tg 0.35 s, a sample period): the lines
-// as each program's manual describes them. The samples are i x 0.025 s as the chart and the
-// report compute them (0.07500000000000001 is the third), and Sa(6 s) is the report's 0.0097.
+// The window's first inputs, basic level, site class II (Tg 0.35 s, which stands for the sample
+// 14 x 0.025 s = 0.35000000000000003): the lines as each program's manual describes them. The
+// samples are i x 0.025 s as the chart and the report compute them (0.07500000000000001 is the
+// third), and Sa(6 s) is the report's 0.0097.
 TEST_F(SpectrumFileTest, TheWindowsInputsLineByLine) {
   const ParameterSet p = CalculateFromTexts(kDesignedInputs);
   const SpectrumFileContent content{"0.05", "0.35", p, lvBasic, scII};
@@ -144,12 +145,15 @@ TEST_F(SpectrumFileTest, TheWindowsInputsLineByLine) {
         "# Sa in g at the periods in s, as series 1: responseSpectrumAnalysis 1 DIR -scale g",
         "timeSeries Path 1 -time {",
         "    0 0.025 0.05 0.07500000000000001 0.1 0.125 0.15000000000000002 0.17500000000000002"},
-       {"    0.009724496722033528 0.009688022250430452", "}"}},
+       {"    0.009688022250430452", "}"}},
       {SpectrumFileFormat::Csv,
        {"GB 18306-2015 II类场地 设计加速度反应谱 (g)", inputs,
         "T (s),多遇地震动,基本地震动,罕遇地震动,极罕遇地震动"},
        {"6,0.0032290178160684696,0.009688022250430452,0.020757807531462703,0.03168296939012728"}},
   };
+  // One point at the corner, on the platform.
+  const std::string sgs = SpectrumFileText(SpectrumFileFormat::Sgs, content, "\n");
+  EXPECT_NE(sgs.find("\n0.325, 0.125\n0.35, 0.125\n0.375, "), std::string::npos);
   for (const Case& c : cases) {
     const std::string text = SpectrumFileText(c.format, content, "\n");
     const std::vector<std::string> lines =

@@ -25,14 +25,19 @@ namespace {
 
 int SystemMessageBox(QWidget* owner, const QString& text, const QString& caption, int flags) {
   QMessageBox box(owner);
-  box.setIcon((flags & MB_ICONSTOP) ? QMessageBox::Critical : QMessageBox::NoIcon);
+  box.setIcon((flags & MB_ICONSTOP)       ? QMessageBox::Critical
+              : (flags & MB_ICONQUESTION) ? QMessageBox::Question
+                                          : QMessageBox::NoIcon);
   box.setWindowTitle(caption);
   box.setTextFormat(Qt::PlainText);
   box.setText(text);
-  box.setStandardButtons(QMessageBox::Ok);
+  const bool question = (flags & MB_YESNO) == MB_YESNO;
+  box.setStandardButtons(question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  if (question) box.setDefaultButton(QMessageBox::No);
   box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
-  return IDOK;
+  const int pressed = box.exec();
+  if (!question) return IDOK;
+  return pressed == QMessageBox::Yes ? IDYES : IDNO;
 }
 
 void SystemNotice(QWidget* owner, const QString& text, const QString& caption) {

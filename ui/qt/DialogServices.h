@@ -18,8 +18,12 @@ namespace gb {
 
 // MessageBox flags and results, with the values of the system message box.
 inline constexpr int MB_OK = 0x00000000;
+inline constexpr int MB_YESNO = 0x00000004;
 inline constexpr int MB_ICONSTOP = 0x00000010;
+inline constexpr int MB_ICONQUESTION = 0x00000020;
 inline constexpr int IDOK = 1;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
 
 // What a save dialog is asked to show. Filter pairs a listed text with its pattern, separated by
 // "|" ("CSV(逗号分隔)(*.csv)|*.csv"); DefaultExt has no leading dot.

@@ -153,6 +153,10 @@ void TForm1View::ShowNotice(const std::string& text) { Application.ShowNotice(Te
 
 void TForm1View::ShowError(const Exception& error) { Application.ShowException(error); }
 
+bool TForm1View::Confirm(const std::string& text) {
+  return Application.MessageBox(Text(text), Application.Title, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 std::unique_ptr<TProgressView> TForm1View::BeginProgress(const std::string& caption) {
   return std::make_unique<TQtProgress>(Application.Services().Progress(&F, Text(caption)));
 }

@@ -147,6 +147,11 @@ void TForm1View::ShowNotice(const std::string& text) { Application.ShowNotice(Wi
 
 void TForm1View::ShowError(const Exception& error) { Application.ShowException(error); }
 
+bool TForm1View::Confirm(const std::string& text) {
+  return Application.MessageBox(WideFromUtf8(text), Application.Title,
+                                MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 std::unique_ptr<TProgressView> TForm1View::BeginProgress(const std::string& caption) {
   return std::make_unique<TWin32Progress>(Application, F.Form1, caption);
 }
