@@ -40,12 +40,6 @@ constexpr Fixed ShiftLeft(Fixed a, int count) {
   return {(a.hi << count) | (a.lo >> (64 - count)), a.lo << count};
 }
 
-// The integer n at scale q (0 <= q < 64 - bits of n).
-constexpr Fixed FromInteger(std::int64_t n, int q) {
-  const Fixed magnitude{0, (n < 0 ? 0 - static_cast<std::uint64_t>(n) : n) << q};
-  return n < 0 ? Negate(magnitude) : magnitude;
-}
-
 // An extended number at scale q, rounded towards zero; it must fit below 2^(127 - q).
 constexpr Fixed FromExtended(Extended x, int q) {
   if (x.IsZero()) return {};

@@ -180,11 +180,12 @@ void TMainForm::ExportSpectrumFile1Click() {
       View.ExecuteSaveDialog(TSaveDialogId::dlgSaveSpectrum, request);
   if (!file) return;
   const ParameterSet& p = completed.Parameters;
+  const std::string codePage = SystemCodePage();
   const auto bytes = [&](Level level) {
     return SpectrumFileBytes(
         choice->Format,
         {kPgaZoneItems[p.FPgaZoneIndex], kTgZoneItems[p.FTgZoneIndex], p, level, choice->Site},
-        SystemCodePage());
+        codePage);
   };
   std::vector<std::filesystem::path> paths;
   std::vector<std::string> contents;

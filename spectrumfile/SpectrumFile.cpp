@@ -141,8 +141,6 @@ std::optional<SpectrumFileFormat> SpectrumFileFormatNamed(std::string_view name)
   return std::nullopt;
 }
 
-const char* LevelOptionName(Level level) { return kLevelOptionNames[level]; }
-
 std::optional<Level> LevelNamed(std::string_view name) {
   for (const Level level : kLevels) {
     if (name == kLevelOptionNames[level] || name == kLevelLabels[level]) return level;

@@ -37,9 +37,7 @@ constexpr bool HoldsOneLevel(SpectrumFileFormat format) {
   return format != SpectrumFileFormat::Csv;
 }
 
-// The command line's names of the levels ("frequent", "basic", "rare", "very-rare"); the Chinese
-// names are taken too.
-const char* LevelOptionName(Level level);
+// The level the command line names: "frequent", "basic", "rare", "very-rare", or the Chinese name.
 std::optional<Level> LevelNamed(std::string_view name);
 
 // What a spectrum file shows: the two lists' items as the window shows them, the parameter set

@@ -54,6 +54,12 @@ Fixed Words(const Limbs& x, int firstLimb) {
   return {word(firstLimb + 2), word(firstLimb)};
 }
 
+// The integer n at scale q.
+Fixed FromInteger(std::int64_t n, int q) {
+  const Fixed magnitude{0, (n < 0 ? 0 - static_cast<std::uint64_t>(n) : n) << q};
+  return n < 0 ? fixed128::Negate(magnitude) : magnitude;
+}
+
 bool Same(Fixed a, Fixed b) { return a.hi == b.hi && a.lo == b.lo; }
 
 std::vector<Fixed> Operands() {
@@ -91,7 +97,7 @@ TEST(Fixed128, MultiplyByIntegerTruncatesTowardsZero) {
   for (const Fixed a : Operands()) {
     for (const std::int64_t n : integers) {
       for (const int count : {1, 12, 53, 63}) {
-        Limbs product = ReferenceProduct(a, fixed128::FromInteger(n, 0));
+        Limbs product = ReferenceProduct(a, FromInteger(n, 0));
         const bool negative = (product[7] >> 31) != 0;
         if (negative) product = Negated(product);
         // The magnitude shifted `count` places; only products that fit are the caller's.
@@ -133,7 +139,7 @@ TEST(Fixed128, ShiftsAndConversions) {
       {fixed128::FromExtended(Extended(0x1.000001p0), 126),
        {(std::uint64_t{1} << 62) | (1ull << 38), 0}},
       {fixed128::FromExtended(Extended(), 126), {0, 0}},
-      {fixed128::FromInteger(-5, 3), fixed128::Negate({0, 40})},
+      {FromInteger(-5, 3), fixed128::Negate({0, 40})},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_TRUE(Same(cases[i].actual, cases[i].expected))
