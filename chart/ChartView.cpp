@@ -130,6 +130,29 @@ ChartResponse ChartView::Wheel(int angleDelta, bool focused) {
 
 ChartResponse ChartView::Leave() { return Hover(std::nullopt); }
 
+ChartResponse ChartView::Pinch(ChartPoint centre, double factor) {
+  if (!(factor > 0) || !std::isfinite(factor) || factor == 1) return {};
+  const ChartLayout layout = Layout();
+  const ChartRect& plot = layout.plot;
+  if (plot.width <= 1 || plot.height <= 1) return {};
+  if (!layout.OnPlot(centre)) centre = plot.Center();
+  const auto zoomed = [factor](const ChartRange& from, Extended share) {
+    // The value under the centre stays where it is; both sides shrink or grow about it.
+    const Extended width = Width(from);
+    const Extended at = Extended(from.Minimum) + width * share;
+    return ChartRange{(at - width * share / factor).ToDouble(),
+                      (at + width * (Extended(1) - share) / factor).ToDouble()};
+  };
+  const ChartRange bottom =
+      zoomed(plot_.BottomAxisRange(), Extended(centre.x - plot.Left()) / (plot.width - 1));
+  const ChartRange left =
+      zoomed(plot_.LeftAxisRange(), Extended(plot.Bottom() - centre.y) / (plot.height - 1));
+  if (!Usable(bottom) || !Usable(left)) return {};
+  plot_.FixBottomAxis(bottom);
+  plot_.FixLeftAxis(left);
+  return {};
+}
+
 ChartResponse ChartView::Hover(std::optional<ChartPoint> pos) {
   if (pos && !Layout().OnPlot(*pos)) pos.reset();
   if (pos == hover_) return {};

@@ -64,6 +64,10 @@ class ChartView {
   ChartResponse Wheel(int angleDelta, bool focused);
   // The pointer left the chart.
   ChartResponse Leave();
+  // Two fingers on a touch screen spread apart (`factor` > 1) or pinched together about
+  // `centre`: both axes zoom by `factor` about the values under it (the plot's centre when it is
+  // off the plot), fixed as a zoom rectangle fixes them.
+  ChartResponse Pinch(ChartPoint centre, double factor);
 
   void SetReader(ChartReader reader) { reader_ = std::move(reader); }
   bool HasReader() const { return static_cast<bool>(reader_); }

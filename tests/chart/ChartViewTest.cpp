@@ -156,6 +156,36 @@ TEST_F(ChartViewTest, WheelMovesTheLeftAxisOnlyWithFocus) {
   EXPECT_FALSE(plot_.BottomAxisFixed());
 }
 
+// A pinch keeps the values under the fingers' centre where they are and scales both spans.
+TEST_F(ChartViewTest, PinchZoomsBothAxesAboutItsCentre) {
+  const ChartRect plot = Plot();
+  const ChartPoint centre{plot.Left() + (plot.width - 1) / 4,
+                          plot.Bottom() - (plot.height - 1) / 2};
+  const double x = startBottom_.Minimum +
+                   Width(startBottom_).ToDouble() * (centre.x - plot.Left()) / (plot.width - 1);
+  const double y = startLeft_.Minimum +
+                   Width(startLeft_).ToDouble() * (plot.Bottom() - centre.y) / (plot.height - 1);
+  for (const double factor : {2.0, 0.5}) {
+    plot_.FollowData();
+    view_.Pinch(centre, factor);
+    ASSERT_TRUE(plot_.BottomAxisFixed() && plot_.LeftAxisFixed());
+    const ChartRange bottom = plot_.BottomAxisRange(), left = plot_.LeftAxisRange();
+    EXPECT_NEAR(Width(bottom).ToDouble(), Width(startBottom_).ToDouble() / factor, 1e-12);
+    EXPECT_NEAR(Width(left).ToDouble(), Width(startLeft_).ToDouble() / factor, 1e-12);
+    EXPECT_NEAR(bottom.Minimum + Width(bottom).ToDouble() * (x - startBottom_.Minimum) /
+                                     Width(startBottom_).ToDouble(),
+                x, 1e-12);
+    EXPECT_NEAR(left.Minimum + Width(left).ToDouble() * (y - startLeft_.Minimum) /
+                                   Width(startLeft_).ToDouble(),
+                y, 1e-12);
+  }
+  // No zoom for a factor that is not one.
+  plot_.FollowData();
+  for (const double factor : {1.0, 0.0, -1.0, double(NAN), double(INFINITY)})
+    view_.Pinch(centre, factor);
+  EXPECT_FALSE(plot_.BottomAxisFixed() || plot_.LeftAxisFixed());
+}
+
 // Zooming again and again into the middle stops where the labels would lose their meaning.
 TEST_F(ChartViewTest, RepeatedZoomsStopWhileEveryViewIsLabelled) {
   int unchanged = 0;
