@@ -31,6 +31,12 @@ inline constexpr WindowCommand kFileMenuCommands[] = {
     {"BatchCalculation1", "批量计算…", CommandKey::None, true},
 };
 
+inline constexpr const char* kHelpMenuCaption = "帮助";
+inline constexpr WindowCommand kHelpMenuCommands[] = {
+    {"About2", "关于"},
+    {"Howtouse1", "如何使用?"},
+};
+
 inline constexpr WindowCommand kChartMenuCommands[] = {
     {"CopyImage1", "复制图像"},
     {"SaveImage1", "保存图像…"},

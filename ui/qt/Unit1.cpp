@@ -135,13 +135,13 @@ void TForm1::CreateChartSeries() {
 void TForm1::CreateMenu() {
   mm1 = new QMenuBar(this);
   mm1->setObjectName(QStringLiteral("mm1"));
-  Fi1 = mm1->addAction(Text("文件"));  // its items: CreateExportCommands
+  Fi1 = mm1->addAction(Text(kFileMenuCaption));  // its items: CreateExportCommands
   Fi1->setObjectName(QStringLiteral("Fi1"));
-  About1 = mm1->addMenu(Text("帮助"));
+  About1 = mm1->addMenu(Text(kHelpMenuCaption));
   About1->setObjectName(QStringLiteral("About1"));
-  About2 = About1->addAction(Text("关于"));
+  About2 = About1->addAction(Text(kHelpMenuCommands[0].Caption));
   About2->setObjectName(QStringLiteral("About2"));
-  Howtouse1 = About1->addAction(Text("如何使用?"));
+  Howtouse1 = About1->addAction(Text(kHelpMenuCommands[1].Caption));
   Howtouse1->setObjectName(QStringLiteral("Howtouse1"));
   setMenuBar(mm1);
   // The bar's height is known only once the style has polished it; the client area below it

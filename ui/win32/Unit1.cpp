@@ -104,11 +104,11 @@ void TForm1::CreateWindowAndMenu() {
   pmChart = CreatePopupMenu();
   AppendMenuW(pmChart, MF_STRING, idCopyImage1, Wide(kChartMenuCommands[0].Caption).c_str());
   AppendMenuW(pmChart, MF_STRING, idSaveImage1, Wide(kChartMenuCommands[1].Caption).c_str());
-  AppendMenuW(mm1, MF_POPUP, reinterpret_cast<UINT_PTR>(Fi1), L"\u6587\u4EF6");  // 文件
+  AppendMenuW(mm1, MF_POPUP, reinterpret_cast<UINT_PTR>(Fi1), Wide(kFileMenuCaption).c_str());
   About1 = CreatePopupMenu();
-  AppendMenuW(About1, MF_STRING, idAbout2, L"\u5173\u4E8E");                        // 关于
-  AppendMenuW(About1, MF_STRING, idHowtouse1, L"\u5982\u4F55\u4F7F\u7528?");        // 如何使用?
-  AppendMenuW(mm1, MF_POPUP, reinterpret_cast<UINT_PTR>(About1), L"\u5E2E\u52A9");  // 帮助
+  AppendMenuW(About1, MF_STRING, idAbout2, Wide(kHelpMenuCommands[0].Caption).c_str());
+  AppendMenuW(About1, MF_STRING, idHowtouse1, Wide(kHelpMenuCommands[1].Caption).c_str());
+  AppendMenuW(mm1, MF_POPUP, reinterpret_cast<UINT_PTR>(About1), Wide(kHelpMenuCaption).c_str());
 
   // The client area at its designed size below the menu bar, centred on the whole screen.
   RECT outer{0, 0, kMainClientWidth, kMainClientHeight};
