@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the web page with Debian's emscripten: tools/build-web.sh [BUILD_DIR] (default
+# build-web/). The page lands in BUILD_DIR/site/, static files only: open site/index.html from
+# the folder or serve the folder (tools/serve-web.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/deps.sh emscripten nodejs cmake make
+# Debian's emscripten finds its JavaScript parser (acorn) among Debian's Node modules.
+export NODE_PATH=/usr/share/nodejs
+dir=${1:-build-web}
+emcmake cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=MinSizeRel -DGB_WEB_PAGE=ON -DGB_BUILD_UI=OFF \
+  -DGB_BUILD_TESTS=OFF -DGB_BUILD_BENCH=OFF -DGB_WERROR="${GB_WERROR:-OFF}" >/dev/null
+cmake --build "$dir" -j"$(nproc)" --target gb18306-web
+site="$dir/site"
+rm -rf "$site"
+mkdir -p "$site"
+cp ui/web/site/* "$site/"
+cp "$dir/module/gb18306-web.js" "$site/gb18306.js"
+# The service worker's cache is named after the files it keeps, so a new build replaces it.
+version=$(cat "$site"/*.html "$site"/*.js "$site"/*.css | sha256sum | cut -c1-16)
+sed -i "s/@VERSION@/$version/" "$site/sw.js"
+echo "$site"

@@ -1,0 +1,192 @@
+#include "ui/web/PageDesign.h"
+
+#include <span>
+
+#include "batch/JsonText.h"
+#include "engine/DesignedInputs.h"
+#include "engine/ZoningTables.h"
+#include "form/MainForm.h"
+#include "form/MainFormLayout.h"
+#include "form/StatusBarPanes.h"
+#include "form/WindowCommands.h"
+#include "report/Author.h"
+#include "report/ResultGridTexts.h"
+#include "spectrumfile/SpectrumFile.h"
+
+namespace gb {
+
+namespace {
+
+// The title the boxes of every front end carry: the program's name.
+constexpr const char* kBoxCaption = "gb18306";
+
+constexpr const char* kKindNames[] = {"group",  "label", "list",  "edit",
+                                      "button", "grid",  "chart", "statusbar"};
+
+class JsonObject {
+ public:
+  explicit JsonObject(std::string& out) : out_(out) { out_.append("{"); }
+  ~JsonObject() { out_.append("}"); }
+  JsonObject(const JsonObject&) = delete;
+  JsonObject& operator=(const JsonObject&) = delete;
+
+  std::string& Key(const char* key) {
+    if (!first_) out_.append(",");
+    first_ = false;
+    AppendJsonString(out_, key);
+    out_.append(":");
+    return out_;
+  }
+  void Text(const char* key, std::string_view text) { AppendJsonString(Key(key), text); }
+  void Number(const char* key, int value) { Key(key).append(std::to_string(value)); }
+  void Texts(const char* key, std::span<const char* const> texts) {
+    std::string& out = Key(key);
+    out.append("[");
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (i > 0) out.append(",");
+      AppendJsonString(out, texts[i]);
+    }
+    out.append("]");
+  }
+
+ private:
+  std::string& out_;
+  bool first_ = true;
+};
+
+bool TakesInput(ControlKind kind) {
+  return kind == ControlKind::List || kind == ControlKind::Edit || kind == ControlKind::Grid ||
+         kind == ControlKind::Chart;
+}
+
+// The control a label names: the one beside it on its row, or else the one right below it.
+const char* LabelledControl(const ControlDesign& label) {
+  const ControlDesign* below = nullptr;
+  for (const ControlDesign& c : kMainFormControls) {
+    if (!TakesInput(c.Kind) || std::string_view(c.Parent) != label.Parent) continue;
+    const int dy = c.Place.Top - label.Place.Top;
+    if (dy >= -6 && dy <= 6 && c.Place.Left > label.Place.Left) return c.Name;
+    if (dy > 6 && dy <= 30 && (below == nullptr || c.Place.Top < below->Place.Top)) below = &c;
+  }
+  return below != nullptr ? below->Name : "";
+}
+
+void AppendCommands(std::string& out, std::span<const WindowCommand> commands) {
+  out.append("[");
+  for (const WindowCommand& command : commands) {
+    if (out.back() != '[') out.append(",");
+    JsonObject item(out);
+    item.Text("name", command.Name);
+    item.Text("caption", command.Caption);
+    item.Number("separator", command.SeparatorBefore ? 1 : 0);
+  }
+  out.append("]");
+}
+
+void AppendDesign(std::string& out) {
+  JsonObject design(out);
+  design.Text("title", kMainFormTitle);
+  design.Text("boxCaption", kBoxCaption);
+  design.Number("width", kMainClientWidth);
+  design.Number("height", kMainClientHeight);
+  {
+    std::string& controls = design.Key("controls");
+    controls.append("[");
+    for (const ControlDesign& control : kMainFormControls) {
+      if (controls.back() != '[') controls.append(",");
+      JsonObject item(controls);
+      item.Text("name", control.Name);
+      item.Text("parent", control.Parent);
+      item.Text("kind", kKindNames[static_cast<int>(control.Kind)]);
+      item.Text("caption", control.Caption);
+      if (control.Kind == ControlKind::Label) item.Text("for", LabelledControl(control));
+      item.Key("place").append(
+          "[" + std::to_string(control.Place.Left) + "," + std::to_string(control.Place.Top) + "," +
+          std::to_string(control.Place.Width) + "," + std::to_string(control.Place.Height) + "]");
+    }
+    controls.append("]");
+  }
+  design.Texts("tabOrder", kMainTabOrder);
+  {
+    std::string& lists = design.Key("lists");
+    JsonObject items(lists);
+    items.Texts("cbb1", kPgaZoneItems);
+    items.Texts("cbb2", kTgZoneItems);
+    items.Texts("cbb3", kSiteClassLabels);
+  }
+  {
+    std::string& first = design.Key("itemIndex");
+    JsonObject items(first);
+    items.Number("cbb1", kDesignedInputs.pgaZoneIndex);
+    items.Number("cbb2", kDesignedInputs.tgZoneIndex);
+    items.Number("cbb3", scII);
+  }
+  {
+    const InputTexts& in = kDesignedInputs;
+    const std::string_view texts[] = {
+        in.k1, in.k2, in.k3, in.rareTgIncrement, in.veryRareTgIncrement, in.betaMax};
+    std::string& edits = design.Key("edits");
+    edits.append("[");
+    for (const std::string_view text : texts) {
+      if (edits.back() != '[') edits.append(",");
+      AppendJsonString(edits, text);
+    }
+    edits.append("]");
+  }
+  design.Number("gridColumns", kGridColumns);
+  design.Number("gridRows", kGridRows);
+  design.Text("fileMenu", kFileMenuCaption);
+  AppendCommands(design.Key("fileCommands"), kFileMenuCommands);
+  AppendCommands(design.Key("chartCommands"), kChartMenuCommands);
+  design.Text("helpMenu", kHelpMenuCaption);
+  AppendCommands(design.Key("helpCommands"), kHelpMenuCommands);
+  {
+    std::string& panes = design.Key("statusPanes");
+    JsonObject items(panes);
+    for (const StatusPaneDesign& pane : kStatusPanes)
+      items.Text(pane.Name, StatusPaneCaption(pane.Name));
+  }
+  design.Text("webAddress", AuthorWebAddress);
+  {
+    std::string& names = design.Key("sheetNames");
+    JsonObject dialog(names);
+    dialog.Text("caption", kSheetNamesDialog.Caption);
+    dialog.Text("project", kSheetNamesDialog.ProjectLabel);
+    dialog.Text("site", kSheetNamesDialog.SiteLabel);
+    dialog.Text("ok", kSheetNamesDialog.Ok);
+    dialog.Text("cancel", kSheetNamesDialog.Cancel);
+  }
+  {
+    std::string& spectrum = design.Key("spectrumFile");
+    JsonObject dialog(spectrum);
+    const SpectrumFileDialogDesign& d = kSpectrumFileDialog;
+    dialog.Text("caption", d.Caption);
+    dialog.Text("formatLabel", d.FormatLabel);
+    dialog.Text("levelLabel", d.LevelLabel);
+    dialog.Text("allLevels", d.AllLevels);
+    dialog.Text("siteLabel", d.SiteLabel);
+    dialog.Text("ok", d.Ok);
+    dialog.Text("cancel", d.Cancel);
+    std::string& formats = dialog.Key("formats");
+    formats.append("[");
+    for (const SpectrumFileFormatDesign& format : kSpectrumFileFormats) {
+      if (formats.back() != '[') formats.append(",");
+      JsonObject item(formats);
+      item.Text("caption", format.Caption);
+      item.Number("oneLevel", HoldsOneLevel(format.Format) ? 1 : 0);
+    }
+    formats.append("]");
+    dialog.Texts("levels", kLevelLabels);
+  }
+  design.Texts("levels", kLevelLabels);
+}
+
+}  // namespace
+
+std::string PageDesignJson() {
+  std::string out;
+  AppendDesign(out);
+  return out;
+}
+
+}  // namespace gb

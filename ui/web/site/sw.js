@@ -1,0 +1,22 @@
+'use strict';
+// Keeps the page's files for use offline; the page itself fetches nothing else. The cache's name
+// changes with every build, and the old one is dropped when the new worker takes over.
+const CACHE = 'gb18306-@VERSION@';
+const FILES = ['./', 'index.html', 'style.css', 'app.js', 'batch-worker.js', 'gb18306.js',
+  'icon.svg', 'manifest.webmanifest'];
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(caches.keys()
+    .then((keys) => Promise.all(keys.filter((key) => key !== CACHE).map((key) => caches.delete(key))))
+    .then(() => self.clients.claim()));
+});
+
+self.addEventListener('fetch', (event) => {
+  if (event.request.method !== 'GET') return;
+  event.respondWith(caches.match(event.request, { ignoreSearch: true })
+    .then((hit) => hit || fetch(event.request)));
+});
