@@ -1,6 +1,8 @@
 #include "ui/web/PageDesign.h"
 
+#include <algorithm>
 #include <span>
+#include <vector>
 
 #include "batch/JsonText.h"
 #include "engine/DesignedInputs.h"
@@ -141,10 +143,24 @@ void AppendDesign(std::string& out) {
   design.Text("helpMenu", kHelpMenuCaption);
   AppendCommands(design.Key("helpCommands"), kHelpMenuCommands);
   {
+    // In the order the bar packs them from its left edge.
+    std::vector<PaneSpan> spans;
+    for (const StatusPaneDesign& pane : kStatusPanes) spans.push_back({pane.Left, pane.Width});
+    const std::vector<int> lefts = PackStatusPanes(spans);
+    std::vector<std::size_t> order(spans.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return lefts[a] < lefts[b]; });
     std::string& panes = design.Key("statusPanes");
-    JsonObject items(panes);
-    for (const StatusPaneDesign& pane : kStatusPanes)
-      items.Text(pane.Name, StatusPaneCaption(pane.Name));
+    panes.append("[");
+    for (const std::size_t i : order) {
+      if (panes.back() != '[') panes.append(",");
+      JsonObject item(panes);
+      item.Text("name", kStatusPanes[i].Name);
+      item.Text("caption", StatusPaneCaption(kStatusPanes[i].Name));
+      item.Number("width", kStatusPanes[i].Width);
+    }
+    panes.append("]");
   }
   design.Text("webAddress", AuthorWebAddress);
   {

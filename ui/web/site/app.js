@@ -83,7 +83,6 @@ class CanvasPainter {
     this.screen = canvas;
     this.measuring = document.createElement('canvas').getContext('2d');
     this.ctx = null;
-    this.image = null;
   }
   textWidth(font, text) {
     this.measuring.font = CHART_FONT[font];
@@ -227,7 +226,7 @@ const SheetView = {
     area.style.height = `${297 - top - bottom}mm`;
     const url = URL.createObjectURL(new Blob([png], { type: 'image/png' }));
     this.place(area, sheet.body, sheet.scale, url);
-    this.place(area, sheet.footer, 1, url, 297 - top - bottom);
+    this.place(area, sheet.footer, 1, url);
     page.append(area);
     const bar = element('div', { class: 'sheet-bar' },
       element('button', { type: 'button', text: PAGE_TEXTS.sheetPrint, onclick: () => window.print() }),
@@ -245,19 +244,18 @@ const SheetView = {
     document.body.classList.remove('sheet-open');
     document.title = 'gb18306';
   },
-  place(area, items, scale, chartUrl, offsetY) {
+  place(area, items, scale, chartUrl) {
     const mm = (v) => `${v * scale}mm`;
-    const dy = offsetY || 0;
     const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
     svg.setAttribute('class', 'sheet-rules');
     for (const item of items) {
       if (item.kind === 'text') {
         const t = element('div', { class: `sheet-text flow${item.flow}${item.cell ? ' cell' : ''} align${item.align}`, text: item.text });
-        Object.assign(t.style, { left: mm(item.x), top: `calc(${mm(item.y)} + ${dy}mm)`, width: mm(item.w), height: mm(item.h), font: this.font(item.points * scale, item.bold) });
+        Object.assign(t.style, { left: mm(item.x), top: mm(item.y), width: mm(item.w), height: mm(item.h), font: this.font(item.points * scale, item.bold) });
         area.append(t);
       } else if (item.kind === 'chart') {
         const img = element('img', { src: chartUrl, alt: '' });
-        Object.assign(img.style, { left: mm(item.x), top: `calc(${mm(item.y)} + ${dy}mm)`, width: mm(item.w), height: mm(item.h) });
+        Object.assign(img.style, { left: mm(item.x), top: mm(item.y), width: mm(item.w), height: mm(item.h) });
         img.className = 'sheet-chart';
         area.append(img);
       } else {
@@ -265,14 +263,14 @@ const SheetView = {
         const s = scale;
         if (item.kind === 'line') {
           shape.setAttribute('x1', item.x0 * s);
-          shape.setAttribute('y1', item.y0 * s + dy);
+          shape.setAttribute('y1', item.y0 * s);
           shape.setAttribute('x2', item.x1 * s);
-          shape.setAttribute('y2', item.y1 * s + dy);
+          shape.setAttribute('y2', item.y1 * s);
           shape.setAttribute('stroke-width', item.width * s);
           shape.setAttribute('class', item.black ? 'black' : 'grey');
         } else {
           shape.setAttribute('x', item.x * s);
-          shape.setAttribute('y', item.y * s + dy);
+          shape.setAttribute('y', item.y * s);
           shape.setAttribute('width', item.w * s);
           shape.setAttribute('height', item.h * s);
           shape.setAttribute('stroke-width', 0.15);
@@ -430,10 +428,11 @@ class Page {
           element('canvas', { id: c.name, tabindex: tab, role: 'img', 'aria-label': this.design.fileCommands.find((x) => x.name === 'ExportChart1').caption.replace('导出', '').replace('…', '') }));
       case 'statusbar': {
         const bar = element('footer', { id: c.name });
-        for (const [name, caption] of Object.entries(this.design.statusPanes)) {
+        for (const { name, caption, width } of this.design.statusPanes) {
           const pane = name === 'rzfldsts2'
             ? element('a', { id: name, href: `https://${this.design.webAddress}`, target: '_blank', rel: 'noopener', text: caption })
             : element('span', { id: name, text: caption });
+          pane.style.setProperty('--w', `${width}px`);
           bar.append(pane);
         }
         return bar;
