@@ -5,8 +5,9 @@
 # program driven by keystrokes on its own Xvfb display); the Debian package, judged by lintian and
 # unpacked; the toolkit-free tree cross-built for arm64 (tested under qemu-aarch64) and for
 # WebAssembly (tested under Node), their command lines compared byte for byte with this one; the
-# Windows tree, cross-built with MinGW-w64, its tests run under Wine and its command line compared
-# with this one; the same tests built once more with AddressSanitizer, UndefinedBehaviorSanitizer
+# web page, built and driven in headless Chromium against this command line; the Windows tree,
+# cross-built with MinGW-w64, its tests run under Wine and its command line compared with this
+# one; the same tests built once more with AddressSanitizer, UndefinedBehaviorSanitizer
 # and LeakSanitizer, which must report nothing; a short libFuzzer run. GB_SKIP_SANITIZERS=1 leaves
 # out the sanitizer stage.
 set -euo pipefail
@@ -65,6 +66,14 @@ tools/build-wasm.sh build-wasm
 tools/compare-builds.sh build-test/gb18306-cli "qemu-aarch64 $PWD/build-arm64/gb18306-cli" \
   "node $PWD/build-wasm/gb18306-cli.js"
 took "$start" "arm64 and WebAssembly builds, tests, comparison:"
+
+echo "== the web page: built with emscripten, driven in headless Chromium =="
+start=$SECONDS
+tools/deps.sh chromium chromium-driver python3-selenium
+site=$(tools/build-web.sh build-web | tail -n 1)
+# Screenshots of both layouts, the sheet and the boxes stay for review.
+/usr/bin/python3 tests/ui/web/web_page.py "$site" build-test/gb18306-cli build-web/page-screenshots
+took "$start" "web page build and browser test:"
 
 echo "== Windows: cross-built with MinGW-w64, tested under Wine, the Linux build's bytes =="
 start=$SECONDS

@@ -22,11 +22,20 @@ std::vector<std::string>& Arguments() {
 class TOutputBuffer : public std::streambuf {
  public:
   TOutputBuffer() { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
-  ~TOutputBuffer() override { sync(); }
+
+  // Whether the command line flushed its output after the last byte it wrote, which it does
+  // only once the batch has run to its end: a batch stopped by malformed input is not.
+  bool Complete() const { return flushed_ && pptr() == pbase(); }
+  void Send() {
+    const auto size = static_cast<int>(pptr() - pbase());
+    if (size > 0) gb_worker_output(pbase(), size);
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+  }
 
  protected:
   int_type overflow(int_type c) override {
-    sync();
+    Send();
+    flushed_ = false;
     if (!traits_type::eq_int_type(c, traits_type::eof())) {
       *pptr() = traits_type::to_char_type(c);
       pbump(1);
@@ -34,14 +43,14 @@ class TOutputBuffer : public std::streambuf {
     return traits_type::not_eof(c);
   }
   int sync() override {
-    const auto size = static_cast<int>(pptr() - pbase());
-    if (size > 0) gb_worker_output(pbase(), size);
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    Send();
+    flushed_ = true;
     return 0;
   }
 
  private:
   std::array<char, 1 << 16> buffer_;
+  bool flushed_ = false;
 };
 
 // The messages a line at a time.
@@ -73,7 +82,7 @@ class TMessageBuffer : public std::streambuf {
 
 void AddBatchArgument(std::string text) { Arguments().push_back(std::move(text)); }
 
-int RunBatchArguments() {
+int RunBatchArguments(bool& complete) {
   const std::vector<std::string> given = std::move(Arguments());
   Arguments().clear();
   const std::vector<std::string_view> args(given.begin(), given.end());
@@ -82,7 +91,8 @@ int RunBatchArguments() {
   std::ostream out(&output);
   std::ostream err(&messages);
   const int status = RunCli(args, out, err);
-  out.flush();
+  complete = output.Complete();
+  output.Send();
   err.flush();
   return status;
 }

@@ -7,7 +7,8 @@
 namespace gb {
 
 void AddBatchArgument(std::string text);
-// Runs gb18306-cli with the arguments added since the last run; its exit status.
-int RunBatchArguments();
+// Runs gb18306-cli with the arguments added since the last run; its exit status. `complete`:
+// whether the output it handed over is whole (the batch ran to its end).
+int RunBatchArguments(bool& complete);
 
 }  // namespace gb

@@ -181,6 +181,11 @@ EMSCRIPTEN_KEEPALIVE const char* gb_sa_at(const char* text) {
 
 // The batch worker: the command line's arguments one by one, then the run.
 EMSCRIPTEN_KEEPALIVE void gb_batch_argument(const char* text) { gb::AddBatchArgument(text); }
-EMSCRIPTEN_KEEPALIVE int gb_batch_run() { return gb::RunBatchArguments(); }
+// The exit status, plus 256 when the output handed over is whole.
+EMSCRIPTEN_KEEPALIVE int gb_batch_run() {
+  bool complete = false;
+  const int status = gb::RunBatchArguments(complete);
+  return status + (complete ? 256 : 0);
+}
 
 }  // extern "C"

@@ -334,6 +334,21 @@ def check_batch(d, cli, downloads, work, inputs, site):
         d.find_element(By.ID, "batch-close").click()
     log(f"the batch in the worker: the command line's bytes and its {len(messages)} messages")
 
+    # Bytes that are no text stop the batch: its message, and nothing handed over.
+    with open(path, "wb") as f:
+        f.write(b"pga,zone\r\n0.10,0.35\r\n\xff\xfe\x00,0.40\r\n")
+    menu(d, "Fi1", "BatchCalculation1")
+    d.find_element(By.ID, "batch-file").send_keys(path)
+    d.find_element(By.ID, "batch-run").click()
+    wait_until("the batch to stop", lambda: d.execute_script(
+        "return document.getElementById('batch').dataset.state === 'stopped'"))
+    expected = cli_run(cli, ["--batch", path, "--input-encoding", "UTF-8", "--encoding", "GBK"])
+    messages = d.find_element(By.ID, "batch-messages").text.strip()
+    if messages != expected.stderr.decode().strip() or os.listdir(downloads):
+        raise Failure(f"a malformed batch: {messages!r}, downloads {os.listdir(downloads)}")
+    d.find_element(By.ID, "batch-close").click()
+    log(f"a malformed batch: {messages}; nothing handed over")
+
 
 def check_phone(url, cli, shots, downloads):
     d = chromium(downloads, phone=True)

@@ -781,6 +781,7 @@ const Batch = {
     ui.run.disabled = true;
     ui.cancel.disabled = false;
     ui.messages.textContent = '';
+    $('batch').dataset.state = 'running';
     ui.progress.value = 0;
     const name = file.name.replace(/(\.[^.]*)?$/, format === 'jsonl' ? '-结果.jsonl' : '-结果.csv');
     worker.onmessage = (e) => {
@@ -801,9 +802,11 @@ const Batch = {
         ui.cancel.disabled = true;
         ui.progress.value = 1;
         this.lastRun = { status: m.status, seconds: (performance.now() - begun) / 1000, rows: m.rows };
-        // Status 2: the header could not be used, and nothing was written.
-        if (m.status !== 2) download(parts, name);
+        // As the command line leaves no output file, the page hands over nothing of a batch that
+        // stopped short (an unusable header, malformed input).
+        if (m.complete) download(parts, name);
         if (m.status === 0) Boxes.show('完成!', 0);
+        $('batch').dataset.state = m.complete ? 'done' : 'stopped';
       }
     };
     worker.onerror = (e) => {

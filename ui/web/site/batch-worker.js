@@ -34,8 +34,8 @@ function gbBatchWorker() {
     };
     module.ccall('gb_set_code_page', null, ['string'], ['UTF-8']);
     for (const arg of args) module.ccall('gb_batch_argument', null, ['string'], [arg]);
-    const status = module._gb_batch_run();
+    const result = module._gb_batch_run();
     self.postMessage({ progress: { rows, read: file.size } });
-    self.postMessage({ done: true, status, rows });
+    self.postMessage({ done: true, status: result & 255, complete: result >= 256, rows });
   };
 }
