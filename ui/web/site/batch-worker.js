@@ -7,10 +7,28 @@ function gbBatchWorker() {
     const { file, args } = e.data;
     let rows = 0;
     let lastReport = 0;
+    // The output goes to the page in pieces of a few megabytes: the page keeps each as a Blob,
+    // which the browser may hold on disk, and few large ones cost it less than many small.
+    const pending = [];
+    let pendingSize = 0;
+    const send = () => {
+      if (!pendingSize) return;
+      const piece = new Uint8Array(pendingSize);
+      let at = 0;
+      for (const bytes of pending) {
+        piece.set(bytes, at);
+        at += bytes.length;
+      }
+      pending.length = 0;
+      pendingSize = 0;
+      self.postMessage({ output: piece }, [piece.buffer]);
+    };
     const page = {
       output(bytes) {
-        for (let i = 0; i < bytes.length; ++i) if (bytes[i] === 10) ++rows;
-        self.postMessage({ output: bytes }, [bytes.buffer]);
+        for (let i = bytes.indexOf(10); i !== -1; i = bytes.indexOf(10, i + 1)) ++rows;
+        pending.push(bytes);
+        pendingSize += bytes.length;
+        if (pendingSize >= 4 << 20) send();
         const now = Date.now();
         if (now - lastReport >= 100) {
           lastReport = now;
@@ -25,16 +43,26 @@ function gbBatchWorker() {
     module.bytesRead = 0;
     module.FS.mkdir('/input');
     module.FS.mount(module.WORKERFS, { files: [file] }, '/input');
-    // How far the input has been read, for the progress bar.
-    const read = module.WORKERFS.stream_ops.read;
+    // The input is read from the file a few megabytes at a time (each read of the file costs
+    // far more than its size), and how far it has been read drives the progress bar.
+    const window = { at: 0, bytes: new Uint8Array(0) };
     module.WORKERFS.stream_ops.read = function (stream, buffer, offset, length, position) {
-      const count = read.call(this, stream, buffer, offset, length, position);
+      if (position >= file.size) return 0;
+      if (position < window.at || position + length > window.at + window.bytes.length) {
+        const end = Math.min(file.size, position + Math.max(length, 4 << 20));
+        window.bytes = new Uint8Array(new FileReaderSync().readAsArrayBuffer(file.slice(position, end)));
+        window.at = position;
+      }
+      const from = position - window.at;
+      const count = Math.min(length, window.bytes.length - from);
+      buffer.set(window.bytes.subarray(from, from + count), offset);
       module.bytesRead = Math.max(module.bytesRead, position + count);
       return count;
     };
     module.ccall('gb_set_code_page', null, ['string'], ['UTF-8']);
     for (const arg of args) module.ccall('gb_batch_argument', null, ['string'], [arg]);
     const result = module._gb_batch_run();
+    send();
     self.postMessage({ progress: { rows, read: file.size } });
     self.postMessage({ done: true, status: result & 255, complete: result >= 256, rows });
   };
