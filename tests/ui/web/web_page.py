@@ -41,6 +41,8 @@ SITES = ["I0", "I1", "II", "III", "IV"]
 DEFAULTS = {"pga": "0.05", "zone": "0.35", "edt1": "2.9", "edt2": "1.9", "edt3": "0.3333",
             "edt4": "0.05", "edt5": "0.05", "edt6": "2.5"}
 GRIDS = ["strngrd1", "strngrd2", "strngrd3"]
+TAB_ORDER = ["cbb1", "cbb2", "edt1", "edt2", "edt3", "edt4", "edt5", "edt6", "strngrd1", "strngrd2",
+             "strngrd3", "cht2", "cbb3", "btn3", "btn4", "btn1", "btn2"]
 WAIT = 30.0
 
 
@@ -277,9 +279,37 @@ def check_from_folder(d, url, cli, shots, downloads, work):
     d.find_element(By.CSS_SELECTOR, ".sheet-bar button:last-child").click()
     log("the calculation sheet: one A4 page with the names")
 
-    # A zoom drag on the chart and the restore of a drag up and left.
+    # The window's tab cycle from the first control.
+    d.find_element(By.ID, "cbb1").click()
+    d.find_element(By.ID, "cbb1").send_keys(Keys.ESCAPE)
+    cycle = ["cbb1"]
+    for _ in range(len(TAB_ORDER)):
+        d.switch_to.active_element.send_keys(Keys.TAB)
+        cycle.append(d.switch_to.active_element.get_attribute("id"))
+    if cycle[:len(TAB_ORDER)] != TAB_ORDER:
+        raise Failure(f"the tab cycle is {cycle}")
+
+    # The chart as PNG at twice its size.
+    menu(d, "Fi1", "ExportChart1")
+    expect_box(d, "完成!", "the chart's image")
+    png = wait_download(downloads, "反应谱.png")
+    size = (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big"))
+    shown = d.execute_script("const r = document.getElementById('cht2').getBoundingClientRect();"
+                             "return [Math.floor(r.width), Math.floor(r.height)];")
+    if size != (2 * max(shown[0], 448), 2 * max(shown[1], 198)):
+        raise Failure(f"the chart's image is {size} for a chart of {shown}")
+    log(f"the chart as a {size[0]} x {size[1]} PNG")
+
+    # The read-out under a resting pointer, and a legend row hiding its curve.
     from selenium.webdriver.common.action_chains import ActionChains
     canvas = d.find_element(By.ID, "cht2")
+    before = chart_hash(d)
+    ActionChains(d).move_to_element_with_offset(canvas, -100, 0).perform()
+    wait_until("the read-out", lambda: chart_hash(d) != before)
+    ActionChains(d).move_by_offset(0, 300).perform()
+    wait_until("the read-out to go", lambda: chart_hash(d) == before)
+
+    # A zoom drag on the chart and the restore of a drag up and left.
     before = chart_hash(d)
     ActionChains(d).move_to_element_with_offset(canvas, -120, -40).click_and_hold() \
         .move_by_offset(100, 50).move_by_offset(60, 20).release().perform()
@@ -287,7 +317,7 @@ def check_from_folder(d, url, cli, shots, downloads, work):
     ActionChains(d).move_to_element_with_offset(canvas, 60, 30).click_and_hold() \
         .move_by_offset(-40, -30).move_by_offset(-40, -20).release().move_by_offset(0, 200).perform()
     wait_until("the chart to restore", lambda: chart_hash(d) == before)
-    log("the chart zooms and restores")
+    log("the tab cycle is the window's; the chart reads out, zooms and restores")
 
     # A rejected text: the box, and the values stored before it stay.
     shown = grid_texts(d)
