@@ -1,8 +1,6 @@
 #include "ui/web/SheetView.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <memory>
 
 #include "batch/JsonText.h"
 #include "sheet/SheetLayout.h"
@@ -33,52 +31,54 @@ class TPageSheetMeasure : public SheetMeasure {
   }
 };
 
+// `,"key":value`.
+void Field(std::string& out, const char* key, double value) {
+  out.append(",\"").append(key).append("\":");
+  AppendJsonNumber(out, value);
+}
+void Flag(std::string& out, const char* key, bool value) {
+  out.append(",\"").append(key).append("\":").append(value ? "true" : "false");
+}
+
 void AppendRect(std::string& out, const SheetRect& r) {
-  out.append("\"x\":");
-  AppendJsonNumber(out, r.x);
-  out.append(",\"y\":");
-  AppendJsonNumber(out, r.y);
-  out.append(",\"w\":");
-  AppendJsonNumber(out, r.width);
-  out.append(",\"h\":");
-  AppendJsonNumber(out, r.height);
+  Field(out, "x", r.x);
+  Field(out, "y", r.y);
+  Field(out, "w", r.width);
+  Field(out, "h", r.height);
 }
 
 struct ItemJson {
   std::string& out;
   void operator()(const SheetText& t) const {
-    out.append("{\"kind\":\"text\",");
+    out.append("{\"kind\":\"text\"");
     AppendRect(out, t.rect);
-    out.append(",\"points\":");
-    AppendJsonNumber(out, t.font.points);
-    out.append(",\"bold\":").append(t.font.bold ? "true" : "false");
-    out.append(",\"align\":").append(std::to_string(static_cast<int>(t.align)));
-    out.append(",\"flow\":").append(std::to_string(static_cast<int>(t.flow)));
-    out.append(",\"cell\":").append(t.cell ? "true" : "false");
+    Field(out, "points", t.font.points);
+    Flag(out, "bold", t.font.bold);
+    Field(out, "align", static_cast<int>(t.align));
+    Field(out, "flow", static_cast<int>(t.flow));
+    Flag(out, "cell", t.cell);
     out.append(",\"text\":");
     AppendJsonString(out, t.utf8);
     out.append("}");
   }
   void operator()(const SheetLine& l) const {
-    out.append("{\"kind\":\"line\",\"x0\":");
-    AppendJsonNumber(out, l.x0);
-    out.append(",\"y0\":");
-    AppendJsonNumber(out, l.y0);
-    out.append(",\"x1\":");
-    AppendJsonNumber(out, l.x1);
-    out.append(",\"y1\":");
-    AppendJsonNumber(out, l.y1);
-    out.append(",\"width\":");
-    AppendJsonNumber(out, l.widthMm);
-    out.append(",\"black\":").append(l.black ? "true" : "false").append("}");
+    out.append("{\"kind\":\"line\"");
+    Field(out, "x0", l.x0);
+    Field(out, "y0", l.y0);
+    Field(out, "x1", l.x1);
+    Field(out, "y1", l.y1);
+    Field(out, "width", l.widthMm);
+    Flag(out, "black", l.black);
+    out.append("}");
   }
   void operator()(const SheetCell& c) const {
-    out.append("{\"kind\":\"cell\",");
+    out.append("{\"kind\":\"cell\"");
     AppendRect(out, c.rect);
-    out.append(",\"header\":").append(c.header ? "true" : "false").append("}");
+    Flag(out, "header", c.header);
+    out.append("}");
   }
   void operator()(const SheetChart& c) const {
-    out.append("{\"kind\":\"chart\",");
+    out.append("{\"kind\":\"chart\"");
     AppendRect(out, c.rect);
     out.append("}");
   }
@@ -97,17 +97,10 @@ void AppendItems(std::string& out, const std::vector<SheetItem>& items) {
 std::string ChartPng(const CalculationSheet& sheet, const SheetRect& place) {
   ChartPlot chart;
   PlotSheetChart(chart, sheet);
-  const ChartSize size{static_cast<int>(std::lround(place.width / kMmPerChartPixel)),
-                       static_cast<int>(std::lround(place.height / kMmPerChartPixel))};
-  const TWebChartFonts fonts;
-  DisplayList list;
-  chart.Draw(list, size, fonts);
-  gb_paint_begin(size.width, size.height, kSheetChartScale);
-  PaintOnPage(list);
-  std::uint8_t* bytes = nullptr;
-  const int count = gb_paint_image(&bytes);
-  const std::unique_ptr<std::uint8_t, decltype(&std::free)> owned(bytes, &std::free);
-  return {reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count)};
+  return PngOnPage(chart,
+                   {static_cast<int>(std::lround(place.width / kMmPerChartPixel)),
+                    static_cast<int>(std::lround(place.height / kMmPerChartPixel))},
+                   kSheetChartScale);
 }
 
 }  // namespace

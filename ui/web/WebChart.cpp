@@ -91,18 +91,22 @@ void TWebChart::Paint() {
   PaintOnPage(list);
 }
 
-std::string TWebChart::ImagePng() {
-  const int scale = kChartImageScale;
-  const ChartSize pixels = ChartImagePixels(size_);
-  const ChartSize layout{pixels.width / scale, pixels.height / scale};
+std::string PngOnPage(const ChartPlot& plot, ChartSize size, int scale) {
   DisplayList list;
-  plot_.Draw(list, layout, fonts_);
-  gb_paint_begin(layout.width, layout.height, scale);
+  const TWebChartFonts fonts;
+  plot.Draw(list, size, fonts);
+  gb_paint_begin(size.width, size.height, scale);
   PaintOnPage(list);
   std::uint8_t* bytes = nullptr;
-  const int size = gb_paint_image(&bytes);
+  const int count = gb_paint_image(&bytes);
   const std::unique_ptr<std::uint8_t, decltype(&std::free)> owned(bytes, &std::free);
-  return {reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(size)};
+  return {reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count)};
+}
+
+std::string TWebChart::ImagePng() {
+  const ChartSize pixels = ChartImagePixels(size_);
+  return PngOnPage(plot_, {pixels.width / kChartImageScale, pixels.height / kChartImageScale},
+                   kChartImageScale);
 }
 
 }  // namespace gb

@@ -34,6 +34,8 @@ class TWebChartFonts : public ChartFonts {
 
 // Carries out `list` on the canvas gb_paint_begin chose.
 void PaintOnPage(const DisplayList& list);
+// `plot` drawn at `size` in chart pixels, `scale` times as many image pixels, as PNG bytes.
+std::string PngOnPage(const ChartPlot& plot, ChartSize size, int scale);
 
 class TWebChart : public ChartSurface {
  public:
