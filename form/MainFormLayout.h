@@ -122,4 +122,9 @@ inline constexpr const char* kMainTabOrder[] = {
 // (std::out_of_range).
 const ControlDesign& MainFormControl(std::string_view name);
 
+// The control a label names, for a front end that ties them together (a screen reader reads the
+// label for its control): the list, edit box, grid or chart beside it on its row in the same
+// container, or else the one right below it; empty for a label that names none.
+std::string_view LabelledControl(const ControlDesign& label);
+
 }  // namespace gb

@@ -56,23 +56,6 @@ class JsonObject {
   bool first_ = true;
 };
 
-bool TakesInput(ControlKind kind) {
-  return kind == ControlKind::List || kind == ControlKind::Edit || kind == ControlKind::Grid ||
-         kind == ControlKind::Chart;
-}
-
-// The control a label names: the one beside it on its row, or else the one right below it.
-const char* LabelledControl(const ControlDesign& label) {
-  const ControlDesign* below = nullptr;
-  for (const ControlDesign& c : kMainFormControls) {
-    if (!TakesInput(c.Kind) || std::string_view(c.Parent) != label.Parent) continue;
-    const int dy = c.Place.Top - label.Place.Top;
-    if (dy >= -6 && dy <= 6 && c.Place.Left > label.Place.Left) return c.Name;
-    if (dy > 6 && dy <= 30 && (below == nullptr || c.Place.Top < below->Place.Top)) below = &c;
-  }
-  return below != nullptr ? below->Name : "";
-}
-
 void AppendCommands(std::string& out, std::span<const WindowCommand> commands) {
   out.append("[");
   for (const WindowCommand& command : commands) {
@@ -89,6 +72,8 @@ void AppendDesign(std::string& out) {
   JsonObject design(out);
   design.Text("title", kMainFormTitle);
   design.Text("boxCaption", kBoxCaption);
+  design.Text("doneNotice", kDoneNotice);
+  design.Text("batchCaption", kBatchProgressCaption);
   design.Number("width", kMainClientWidth);
   design.Number("height", kMainClientHeight);
   {

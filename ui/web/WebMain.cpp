@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/BatchMessages.h"
 #include "batch/JsonText.h"
 #include "chart/ResponseChart.h"
 #include "form/MainForm.h"
@@ -177,6 +178,16 @@ EMSCRIPTEN_KEEPALIVE const char* gb_sa_at(const char* text) {
     json.append("]}");
   });
   return gb::Returned(std::move(json));
+}
+
+// The name a batch's results of `input` are offered under, as the window offers it; JSON Lines
+// end in .jsonl.
+EMSCRIPTEN_KEEPALIVE const char* gb_batch_result_name(const char* input, int jsonLines) {
+  std::string name = gb::ResultFileName(input);
+  constexpr std::string_view kCsv = ".csv";
+  if (jsonLines != 0 && name.ends_with(kCsv))
+    name.replace(name.size() - kCsv.size(), kCsv.size(), ".jsonl");
+  return gb::Returned(std::move(name));
 }
 
 // The batch worker: the command line's arguments one by one, then the run.

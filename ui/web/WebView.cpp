@@ -56,7 +56,7 @@ void TWebView::EndCommand() {
   FSpectrumChoice.reset();
   std::error_code error;
   std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(kDownloadFolder, error)) {
+  for (const auto& entry : std::filesystem::directory_iterator(FDownloads, error)) {
     files.push_back(entry.path());
   }
   for (const std::filesystem::path& path : files) {
@@ -118,8 +118,8 @@ std::optional<TChosenFile> TWebView::ExecuteSaveDialog(TSaveDialogId dialog,
     name = OfferedName(DesignOf(dialog));
   }
   if (!request.FileName.empty()) name = request.FileName;
-  std::filesystem::create_directories(kDownloadFolder);
-  return TChosenFile{std::filesystem::path(kDownloadFolder) / name, name};
+  std::filesystem::create_directories(FDownloads);
+  return TChosenFile{FDownloads / name, name};
 }
 
 // The batch reads its file in a worker of its own (WebBatch.cpp), not through the form.

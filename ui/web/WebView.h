@@ -4,6 +4,7 @@
 // page opens its dialog, and the command runs again with the answer given beforehand.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -20,7 +21,8 @@ enum class TPageDialog { SheetNames, SpectrumFileChoice };
 
 class TWebView : public TMainFormView {
  public:
-  explicit TWebView(TWebChart& chart) : Chart(chart) {}
+  explicit TWebView(TWebChart& chart, std::filesystem::path downloads = kDownloadFolder)
+      : Chart(chart), FDownloads(std::move(downloads)) {}
 
   // The answer the next AskSheetNames or AskSpectrumFileChoice gives.
   void AnswerSheetNames(TSheetNames names) { FSheetNames = std::move(names); }
@@ -62,6 +64,7 @@ class TWebView : public TMainFormView {
 
  private:
   TWebChart& Chart;
+  std::filesystem::path FDownloads;
   // The grids' texts as last set, so the form reads back what it wrote without asking the page.
   std::string FCells[3][kGridColumns][kGridRows];
   std::optional<TSheetNames> FSheetNames;

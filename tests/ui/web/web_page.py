@@ -135,7 +135,8 @@ def expect_box(d, text, what):
         "return document.getElementById('msgbox').open"))
     shown = box(d)
     if shown != text:
-        raise Failure(f"{what}: the box says {shown!r}, expected {text!r}")
+        raise Failure(f"{what}: the box says {shown[:200]!r} ({len(shown)} characters), "
+                      f"expected {text[:200]!r} ({len(text)})")
 
 
 def type_into(d, element_id, text):
@@ -329,6 +330,19 @@ def check_from_folder(d, url, cli, shots, downloads, work):
         raise Failure("a rejected K3 changed the grids")
     type_into(d, "edt3", inputs["edt3"])
     log("a rejected text: its box, and the grids as they were")
+
+    # A huge paste gets the window's message, which repeats it whole, in a box that scrolls;
+    # the page goes on.
+    huge = "x" * 100000
+    d.execute_script(f"document.getElementById('edt1').value = 'x'.repeat({len(huge)})")
+    d.find_element(By.ID, "btn2").click()
+    height = d.execute_script("return document.getElementById('msgbox').getBoundingClientRect().height")
+    if height > d.execute_script("return window.innerHeight"):
+        raise Failure(f"the box of a huge K1 is {height} px high")
+    expect_box(d, f"'{huge}' is not a valid floating point value.", "a huge K1")
+    type_into(d, "edt1", inputs["edt1"])
+    d.find_element(By.ID, "btn2").click()
+    check_results(d, cli, inputs, site, "after a huge K1")
     return inputs, site
 
 
@@ -363,6 +377,25 @@ def check_batch(d, cli, downloads, work, inputs, site):
         d.save_screenshot(os.path.join(work, "batch.png"))
         d.find_element(By.ID, "batch-close").click()
     log(f"the batch in the worker: the command line's bytes and its {len(messages)} messages")
+
+    # Cancel stops a long batch at once: nothing handed over, and the page goes on.
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("pga,zone\n" + "0.20,0.40\n" * 300000)
+    menu(d, "Fi1", "BatchCalculation1")
+    d.find_element(By.ID, "batch-file").send_keys(path)
+    d.find_element(By.ID, "batch-run").click()
+    wait_until("the batch's progress", lambda: d.execute_script(
+        "return document.getElementById('batch-progress').value > 0"))
+    d.find_element(By.ID, "batch-cancel").click()
+    if d.execute_script("return document.getElementById('batch').dataset.state") != "cancelled":
+        raise Failure("Cancel did not stop the batch")
+    d.find_element(By.ID, "batch-close").click()
+    d.find_element(By.ID, "btn2").click()
+    check_results(d, cli, inputs, site, "after a cancelled batch")
+    time.sleep(1)
+    if os.listdir(downloads):
+        raise Failure(f"a cancelled batch handed over {os.listdir(downloads)}")
+    log("a cancelled batch: nothing handed over, the page goes on")
 
     # Bytes that are no text stop the batch: its message, and nothing handed over.
     with open(path, "wb") as f:

@@ -426,7 +426,7 @@ class Page {
       }
       case 'chart':
         return element('div', { class: 'chartbox', id: `${c.name}-box` },
-          element('canvas', { id: c.name, tabindex: tab, role: 'img', 'aria-label': this.design.fileCommands.find((x) => x.name === 'ExportChart1').caption.replace('导出', '').replace('…', '') }));
+          element('canvas', { id: c.name, tabindex: tab, role: 'img', 'aria-label': this.design.controls.find((x) => x.name === c.parent).caption }));
       case 'statusbar': {
         const bar = element('footer', { id: c.name });
         for (const { name, caption, width } of this.design.statusPanes) {
@@ -742,8 +742,9 @@ const Batch = {
       run.disabled = false;
       cancel.disabled = true;
       status.textContent = '';
+      dialog.dataset.state = 'cancelled';
     });
-    dialog.replaceChildren(element('h2', { text: page.design.fileCommands.find((c) => c.name === 'BatchCalculation1').caption.replace('…', '') }),
+    dialog.replaceChildren(element('h2', { text: page.design.batchCaption }),
       drop,
       element('div', { class: 'fields' },
         element('label', { for: 'batch-input', text: PAGE_TEXTS.batchInput }), input,
@@ -784,7 +785,7 @@ const Batch = {
     ui.messages.textContent = '';
     $('batch').dataset.state = 'running';
     ui.progress.value = 0;
-    const name = file.name.replace(/(\.[^.]*)?$/, format === 'jsonl' ? '-结果.jsonl' : '-结果.csv');
+    const name = this.page.module.ccall('gb_batch_result_name', 'string', ['string', 'number'], [file.name, format === 'jsonl' ? 1 : 0]);
     worker.onmessage = (e) => {
       const m = e.data;
       if (m.output) {
@@ -806,7 +807,7 @@ const Batch = {
         // As the command line leaves no output file, the page hands over nothing of a batch that
         // stopped short (an unusable header, malformed input).
         if (m.complete) download(parts, name);
-        if (m.status === 0) Boxes.show('完成!', 0);
+        if (m.status === 0) Boxes.show(this.page.design.doneNotice, 0);
         $('batch').dataset.state = m.complete ? 'done' : 'stopped';
       }
     };
