@@ -50,9 +50,9 @@ TEST(MainFormLayout, TableIsConsistent) {
 // Every label names the control it stands for, beside it or right above it, and none other.
 TEST(MainFormLayout, EachLabelNamesItsControl) {
   const std::map<std::string, std::string> expected = {
-      {"lbl1", "cbb1"},      {"lbl2", "cbb2"},      {"lbl3", "edt1"},       {"lbl4", "edt2"},
-      {"lbl5", "edt3"},      {"lbl6", "edt4"},      {"lbl7", "edt5"},       {"lbl12", "edt6"},
-      {"lbl8", "strngrd1"},  {"lbl9", "strngrd2"},  {"lbl10", "strngrd3"},  {"lbl11", "cbb3"}};
+      {"lbl1", "cbb1"},     {"lbl2", "cbb2"},     {"lbl3", "edt1"},      {"lbl4", "edt2"},
+      {"lbl5", "edt3"},     {"lbl6", "edt4"},     {"lbl7", "edt5"},      {"lbl12", "edt6"},
+      {"lbl8", "strngrd1"}, {"lbl9", "strngrd2"}, {"lbl10", "strngrd3"}, {"lbl11", "cbb3"}};
   std::map<std::string, std::string> found;
   for (const ControlDesign& control : kMainFormControls) {
     if (control.Kind == ControlKind::Label) {
