@@ -134,7 +134,7 @@ ChartResponse ChartView::Pinch(ChartPoint centre, double factor) {
   if (!(factor > 0) || !std::isfinite(factor) || factor == 1) return {};
   const ChartLayout layout = Layout();
   const ChartRect& plot = layout.plot;
-  if (plot.width <= 1 || plot.height <= 1) return {};
+  if (plot.Empty()) return {};
   if (!layout.OnPlot(centre)) centre = plot.Center();
   const auto zoomed = [factor](const ChartRange& from, Extended share) {
     // The value under the centre stays where it is; both sides shrink or grow about it.
@@ -143,13 +143,25 @@ ChartResponse ChartView::Pinch(ChartPoint centre, double factor) {
     return ChartRange{(at - width * share / factor).ToDouble(),
                       (at + width * (Extended(1) - share) / factor).ToDouble()};
   };
-  const ChartRange bottom =
-      zoomed(plot_.BottomAxisRange(), Extended(centre.x - plot.Left()) / (plot.width - 1));
+  // Pixels to values as the zoom rectangle maps them.
+  const ChartRange bottom = zoomed(layout.bottom.range, Extended(centre.x - plot.x) / plot.width);
   const ChartRange left =
-      zoomed(plot_.LeftAxisRange(), Extended(plot.Bottom() - centre.y) / (plot.height - 1));
+      zoomed(layout.left.range, Extended(plot.y + plot.height - centre.y) / plot.height);
   if (!Usable(bottom) || !Usable(left)) return {};
-  plot_.FixBottomAxis(bottom);
-  plot_.FixLeftAxis(left);
+  if (factor > 1) {
+    // In, as far as the labels keep their meaning, as a zoom rectangle goes.
+    plot_.Zoom(bottom, left, surface_.Size(), surface_.Fonts());
+    return {};
+  }
+  // Out, no further than the whole of the data: there the chart follows the data again.
+  plot_.FollowData();
+  const ChartRange all[] = {plot_.BottomAxisRange(), plot_.LeftAxisRange()};
+  const bool whole = bottom.Minimum <= all[0].Minimum && bottom.Maximum >= all[0].Maximum &&
+                     left.Minimum <= all[1].Minimum && left.Maximum >= all[1].Maximum;
+  if (!whole) {
+    plot_.FixBottomAxis(bottom);
+    plot_.FixLeftAxis(left);
+  }
   return {};
 }
 

@@ -66,7 +66,8 @@ class ChartView {
   ChartResponse Leave();
   // Two fingers on a touch screen spread apart (`factor` > 1) or pinched together about
   // `centre`: both axes zoom by `factor` about the values under it (the plot's centre when it is
-  // off the plot), fixed as a zoom rectangle fixes them.
+  // off the plot). In, as far as a zoom rectangle may go; out, until the view holds all the
+  // data, where the chart follows the data again.
   ChartResponse Pinch(ChartPoint centre, double factor);
 
   void SetReader(ChartReader reader) { reader_ = std::move(reader); }

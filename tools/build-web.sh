@@ -18,6 +18,6 @@ mkdir -p "$site"
 cp ui/web/site/* "$site/"
 cp "$dir/module/gb18306-web.js" "$site/gb18306.js"
 # The service worker's cache is named after the files it keeps, so a new build replaces it.
-version=$(cat "$site"/*.html "$site"/*.js "$site"/*.css | sha256sum | cut -c1-16)
+version=$(cat "$site"/* | sha256sum | cut -c1-16)
 sed -i "s/@VERSION@/$version/" "$site/sw.js"
 echo "$site"

@@ -156,34 +156,41 @@ TEST_F(ChartViewTest, WheelMovesTheLeftAxisOnlyWithFocus) {
   EXPECT_FALSE(plot_.BottomAxisFixed());
 }
 
-// A pinch keeps the values under the fingers' centre where they are and scales both spans.
+// A pinch keeps the values under the fingers' centre where they are and scales both spans; out,
+// it stops at the whole of the data; in, where a zoom rectangle stops.
 TEST_F(ChartViewTest, PinchZoomsBothAxesAboutItsCentre) {
   const ChartRect plot = Plot();
-  const ChartPoint centre{plot.Left() + (plot.width - 1) / 4,
-                          plot.Bottom() - (plot.height - 1) / 2};
-  const double x = startBottom_.Minimum +
-                   Width(startBottom_).ToDouble() * (centre.x - plot.Left()) / (plot.width - 1);
-  const double y = startLeft_.Minimum +
-                   Width(startLeft_).ToDouble() * (plot.Bottom() - centre.y) / (plot.height - 1);
-  for (const double factor : {2.0, 0.5}) {
-    plot_.FollowData();
-    view_.Pinch(centre, factor);
-    ASSERT_TRUE(plot_.BottomAxisFixed() && plot_.LeftAxisFixed());
-    const ChartRange bottom = plot_.BottomAxisRange(), left = plot_.LeftAxisRange();
-    EXPECT_NEAR(Width(bottom).ToDouble(), Width(startBottom_).ToDouble() / factor, 1e-12);
-    EXPECT_NEAR(Width(left).ToDouble(), Width(startLeft_).ToDouble() / factor, 1e-12);
-    EXPECT_NEAR(bottom.Minimum + Width(bottom).ToDouble() * (x - startBottom_.Minimum) /
-                                     Width(startBottom_).ToDouble(),
-                x, 1e-12);
-    EXPECT_NEAR(left.Minimum + Width(left).ToDouble() * (y - startLeft_.Minimum) /
-                                   Width(startLeft_).ToDouble(),
-                y, 1e-12);
-  }
+  const ChartPoint centre{plot.x + plot.width / 4, plot.y + plot.height / 2};
+  const auto valueAt = [&](const ChartRange& x, const ChartRange& y) {
+    return std::pair{
+        x.Minimum + Width(x).ToDouble() * (centre.x - plot.x) / plot.width,
+        y.Minimum + Width(y).ToDouble() * (plot.y + plot.height - centre.y) / plot.height};
+  };
+  const auto [x, y] = valueAt(startBottom_, startLeft_);
+  view_.Pinch(centre, 2);
+  ASSERT_TRUE(plot_.BottomAxisFixed() && plot_.LeftAxisFixed());
+  EXPECT_NEAR(Width(plot_.BottomAxisRange()).ToDouble(), Width(startBottom_).ToDouble() / 2, 1e-12);
+  EXPECT_NEAR(Width(plot_.LeftAxisRange()).ToDouble(), Width(startLeft_).ToDouble() / 2, 1e-12);
+  const auto [x2, y2] = valueAt(plot_.BottomAxisRange(), plot_.LeftAxisRange());
+  EXPECT_NEAR(x2, x, 1e-12);
+  EXPECT_NEAR(y2, y, 1e-12);
+  // Out by less than in: still fixed; then past the data's view: following the data again.
+  view_.Pinch(centre, 0.8);
+  EXPECT_TRUE(plot_.BottomAxisFixed());
+  EXPECT_NEAR(Width(plot_.BottomAxisRange()).ToDouble(), Width(startBottom_).ToDouble() / 1.6,
+              1e-12);
+  view_.Pinch(centre, 0.5);
+  EXPECT_TRUE(Unchanged());
+  EXPECT_FALSE(plot_.BottomAxisFixed() || plot_.LeftAxisFixed());
+  // In and in: the labels keep their meaning.
+  for (int i = 0; i < 200; ++i) view_.Pinch(centre, 4);
+  EXPECT_TRUE(Labelled(view_.Layout().bottom) && Labelled(view_.Layout().left));
   // No zoom for a factor that is not one.
   plot_.FollowData();
-  for (const double factor : {1.0, 0.0, -1.0, double(NAN), double(INFINITY)})
+  for (const double factor : {1.0, 0.0, -1.0, double(NAN), double(INFINITY)}) {
     view_.Pinch(centre, factor);
-  EXPECT_FALSE(plot_.BottomAxisFixed() || plot_.LeftAxisFixed());
+  }
+  EXPECT_TRUE(Unchanged());
 }
 
 // Zooming again and again into the middle stops where the labels would lose their meaning.

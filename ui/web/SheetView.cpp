@@ -113,6 +113,8 @@ TSheetView LayOutSheetView(const CalculationSheet& sheet) {
   TSheetView view;
   view.json = "{\"title\":";
   AppendJsonString(view.json, kSheetTitle);
+  Field(view.json, "width", kSheetPageWidth);
+  Field(view.json, "height", kSheetPageHeight);
   view.json.append(",\"margins\":[");
   for (const double margin :
        {kSheetMarginTop, kSheetMarginRight, kSheetMarginBottom, kSheetMarginLeft}) {

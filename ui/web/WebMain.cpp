@@ -190,6 +190,14 @@ EMSCRIPTEN_KEEPALIVE const char* gb_batch_result_name(const char* input, int jso
   return gb::Returned(std::move(name));
 }
 
+// The progress box's text of the window's batch.
+EMSCRIPTEN_KEEPALIVE const char* gb_batch_progress_text(double rows, double bytesRead,
+                                                        double totalBytes) {
+  return gb::Returned(gb::BatchProgressText(static_cast<long long>(rows),
+                                            static_cast<long long>(bytesRead),
+                                            static_cast<long long>(totalBytes)));
+}
+
 // The batch worker: the command line's arguments one by one, then the run.
 EMSCRIPTEN_KEEPALIVE void gb_batch_argument(const char* text) { gb::AddBatchArgument(text); }
 // The exit status, plus 256 when the output handed over is whole.

@@ -121,9 +121,11 @@ def box(d):
                          [...b.querySelectorAll('button')].map(x => x.textContent)] : null;""")
     if shown is None:
         return None
+    d.execute_script("document.getElementById('msgbox').dataset.seen = '1'")
     d.find_element(By.ID, "msgbox-ok").click()
-    wait_until("the box to close", lambda: not d.execute_script(
-        "return document.getElementById('msgbox').open"))
+    # Closed, or closed and the next box of the queue shown.
+    wait_until("the box to close", lambda: d.execute_script(
+        "const b = document.getElementById('msgbox'); return !b.open || !b.dataset.seen"))
     caption, text, buttons = shown
     if caption != "gb18306" or buttons != ["OK"]:
         raise Failure(f"box captioned {caption!r} with buttons {buttons}")
@@ -257,6 +259,26 @@ def check_from_folder(d, url, cli, shots, downloads, work):
                              "rare", "--encoding", "GBK", "--output", "-"]).stdout
     compare(wait_download(downloads, "反应谱函数.sgs"), expected, "the MIDAS spectrum file")
 
+    # All four levels: a file each, each handed over on its own click.
+    menu(d, "Fi1", "ExportSpectrumFile1")
+    wait_until("the spectrum file dialog", lambda: d.execute_script(
+        "return document.getElementById('spectrumfile').open"))
+    Select(d.find_element(By.ID, "spectrum-level")).select_by_index(4)
+    d.find_element(By.CSS_SELECTOR, "#spectrumfile button[type=submit]").click()
+    expect_box(d, "完成!", "the four spectrum files")
+    wait_until("the files' links", lambda: d.execute_script(
+        "return document.getElementById('msgbox').open"))
+    links = d.find_elements(By.CSS_SELECTOR, "#msgbox-text a")
+    names = [link.text for link in links]
+    if len(names) != 4:
+        raise Failure(f"four spectrum files offered as {names}")
+    for link, name, level in zip(links, names, ["frequent", "basic", "rare", "very-rare"]):
+        link.click()
+        expected = cli_run(cli, [*input_options(inputs, site), "--spectrum-file", "sgs", "--level",
+                                 level, "--encoding", "GBK", "--output", "-"]).stdout
+        compare(wait_download(downloads, name), expected, f"the MIDAS file {name}")
+    box(d)
+
     # The calculation sheet: the names, then the print view of one A4 page.
     menu(d, "Fi1", "PrintPreview1")
     wait_until("the names dialog", lambda: d.execute_script(
@@ -347,6 +369,9 @@ def check_from_folder(d, url, cli, shots, downloads, work):
 
 
 def check_batch(d, cli, downloads, work, inputs, site):
+    # A default that starts with a minus is a value, not an option.
+    inputs = dict(inputs, edt5="-0.01")
+    type_into(d, "edt5", inputs["edt5"])
     rows = ["pga,zone,k1,period"]
     rng = random.Random(7)
     for i in range(200):

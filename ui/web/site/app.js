@@ -14,10 +14,10 @@ const PAGE_TEXTS = {
   batchRun: '运行',
   batchClose: '关闭',
   batchCancel: '取消',
-  batchRows: (rows, rate) => `${rows} 行, ${rate} 行/秒`,
   sheetPrint: '打印',
   sheetClose: '关闭',
   noWorker: '此浏览器不能在后台运行批量计算',
+  downloads: '逐个点击下载:',
 };
 
 const GRIDS = ['strngrd1', 'strngrd2', 'strngrd3'];
@@ -41,6 +41,22 @@ function element(tag, attributes, ...children) {
   return e;
 }
 
+// Calls the module's `fn` with `texts` copied into its heap: a string argument of ccall goes on
+// the module's stack, which a pasted text of a megabyte would overflow.
+function withTexts(module, fn, texts, ...numbers) {
+  const at = texts.map((text) => {
+    const size = module.lengthBytesUTF8(text) + 1;
+    const where = module._malloc(size);
+    module.stringToUTF8(text, where, size);
+    return where;
+  });
+  try {
+    return fn(...at, ...numbers);
+  } finally {
+    at.forEach((where) => module._free(where));
+  }
+}
+
 function cssColour(rgba) {
   return `rgba(${rgba >>> 24},${(rgba >>> 16) & 255},${(rgba >>> 8) & 255},${(rgba & 255) / 255})`;
 }
@@ -48,14 +64,17 @@ function cssColour(rgba) {
 // The message boxes, one at a time: a second waits for the first's OK.
 const Boxes = {
   queue: [],
-  show(text, kind) {
-    this.queue.push({ text, kind });
+  // `links`: anchors shown under the text.
+  show(text, kind, links) {
+    this.queue.push({ text, kind, links });
     if (!$('msgbox').open) this.next();
   },
   next() {
     const box = this.queue.shift();
     if (!box) return;
     $('msgbox-text').textContent = box.text;
+    delete $('msgbox').dataset.seen;
+    for (const link of box.links || []) $('msgbox-text').append(element('br'), link);
     $('msgbox').className = box.kind === 1 ? 'error' : 'notice';
     $('msgbox').showModal();
     $('msgbox-ok').focus();
@@ -216,35 +235,46 @@ const SheetView = {
   },
   show(sheet, png, print) {
     const view = $('sheetview');
-    view.replaceChildren();
+    this.close();
+    this.returnFocus = document.activeElement;
     const page = element('div', { class: 'sheet-page' });
+    page.style.width = `${sheet.width}mm`;
+    page.style.height = `${sheet.height}mm`;
     const [top, right, bottom, left] = sheet.margins;
     const area = element('div', { class: 'sheet-area' });
     area.style.left = `${left}mm`;
     area.style.top = `${top}mm`;
-    area.style.width = `${210 - left - right}mm`;
-    area.style.height = `${297 - top - bottom}mm`;
-    const url = URL.createObjectURL(new Blob([png], { type: 'image/png' }));
-    this.place(area, sheet.body, sheet.scale, url);
-    this.place(area, sheet.footer, 1, url);
+    area.style.width = `${sheet.width - left - right}mm`;
+    area.style.height = `${sheet.height - top - bottom}mm`;
+    const url = this.chartUrl = URL.createObjectURL(new Blob([png], { type: 'image/png' }));
+    this.place(area, sheet.body, sheet.scale, url, sheet.height);
+    this.place(area, sheet.footer, 1, url, sheet.height);
     page.append(area);
     const bar = element('div', { class: 'sheet-bar' },
       element('button', { type: 'button', text: PAGE_TEXTS.sheetPrint, onclick: () => window.print() }),
       element('button', { type: 'button', text: PAGE_TEXTS.sheetClose, onclick: () => this.close() }));
     view.append(bar, page);
     view.hidden = false;
+    $('page').inert = true;
     document.body.classList.add('sheet-open');
     document.title = sheet.title;
     bar.firstChild.focus();
-    if (print) setTimeout(() => window.print(), 100);
+    // Printed once the chart's picture is ready to be printed with it.
+    const picture = page.querySelector('img');
+    if (print) (picture ? picture.decode() : Promise.resolve()).catch(() => {}).then(() => window.print());
   },
   close() {
+    if ($('sheetview').hidden) return;
     $('sheetview').hidden = true;
     $('sheetview').replaceChildren();
+    $('page').inert = false;
+    if (this.chartUrl) URL.revokeObjectURL(this.chartUrl);
+    this.chartUrl = null;
     document.body.classList.remove('sheet-open');
     document.title = 'gb18306';
+    if (this.returnFocus && this.returnFocus.focus) this.returnFocus.focus();
   },
-  place(area, items, scale, chartUrl) {
+  place(area, items, scale, chartUrl, pageHeight) {
     const mm = (v) => `${v * scale}mm`;
     const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
     svg.setAttribute('class', 'sheet-rules');
@@ -279,9 +309,9 @@ const SheetView = {
         svg.append(shape);
       }
     }
-    svg.setAttribute('viewBox', `0 0 ${area.style.width.replace('mm', '')} ${297}`);
+    svg.setAttribute('viewBox', `0 0 ${area.style.width.replace('mm', '')} ${pageHeight}`);
     svg.setAttribute('width', area.style.width);
-    svg.setAttribute('height', '297mm');
+    svg.setAttribute('height', `${pageHeight}mm`);
     area.prepend(svg);
   },
 };
@@ -292,6 +322,7 @@ class Page {
     this.design = JSON.parse(module.UTF8ToString(module._gb_design()));
     this.command = module.cwrap('gb_command', 'number', ['string']);
     this.chartPending = false;
+    this.delivered = [];
   }
 
   // --- what the module asks of the page (page-library.js) ---
@@ -306,7 +337,22 @@ class Page {
     setTimeout(() => (dialog === 0 ? this.askSheetNames(asking) : this.askSpectrumFile(asking, initial)), 0);
   }
   deliver(bytes, name) {
-    download([bytes], name);
+    this.delivered.push({ bytes, name });
+  }
+  // One file goes to the browser's downloads at once; of several, a browser would ask about or
+  // drop all but the first, so each waits for its own click.
+  handOver() {
+    const files = this.delivered;
+    this.delivered = [];
+    if (files.length === 1) {
+      download([files[0].bytes], files[0].name);
+    } else if (files.length > 1) {
+      const links = files.map(({ bytes, name }) => {
+        const url = URL.createObjectURL(new Blob([bytes]));
+        return element('a', { href: url, download: name, text: name });
+      });
+      Boxes.show(PAGE_TEXTS.downloads, 0, links);
+    }
   }
   copyText(text) {
     if (navigator.clipboard && navigator.clipboard.writeText) {
@@ -354,6 +400,9 @@ class Page {
     this.running = name;
     this.command(name);
     this.running = null;
+    this.handOver();
+    // A reading belongs to the spectra it was read from.
+    if ((name === 'btn2Click' || name === 'cbb3Change') && $('readings')) $('readings').replaceChildren();
   }
 
   build() {
@@ -463,7 +512,7 @@ class Page {
         if (c.separator) list.append(element('hr'));
         list.append(element('button', {
           type: 'button', role: 'menuitem', id: c.name, text: c.caption,
-          onclick: () => { this.closeMenus(); this.menuCommand(c.name); },
+          onclick: () => { this.closeMenus(true); this.menuCommand(c.name); },
         }));
       }
       menus.append(list);
@@ -476,11 +525,28 @@ class Page {
       element('button', { type: 'button', id: 'Fi1', 'aria-haspopup': 'menu', text: d.fileMenu, onclick: (e) => this.openMenu('file', e.currentTarget) }),
       element('button', { type: 'button', id: 'About1', 'aria-haspopup': 'menu', text: d.helpMenu, onclick: (e) => this.openMenu('help', e.currentTarget) }));
     document.addEventListener('pointerdown', (e) => { if (!e.target.closest('.menu, #mm1')) this.closeMenus(); });
-    document.addEventListener('keydown', (e) => { if (e.key === 'Escape') { this.closeMenus(); if (!$('sheetview').hidden) SheetView.close(); } });
+    document.addEventListener('keydown', (e) => {
+      if (e.key === 'Escape') {
+        this.closeMenus(true);
+        if (!$('sheetview').hidden) SheetView.close();
+      } else if ((e.key === 'ArrowDown' || e.key === 'ArrowUp') && e.target.closest('.menu')) {
+        const items = [...e.target.closest('.menu').querySelectorAll('button')];
+        const next = items.indexOf(e.target) + (e.key === 'ArrowDown' ? 1 : -1);
+        items[(next + items.length) % items.length].focus();
+        e.preventDefault();
+      } else if (e.ctrlKey && !e.altKey && !e.shiftKey && (e.key === 'e' || e.key === 'p') &&
+                 !document.querySelector('dialog[open]') && $('sheetview').hidden) {
+        // The window's shortcuts: Ctrl+E the sheet (here through the browser's print, which saves
+        // it as PDF), Ctrl+P the sheet's print.
+        e.preventDefault();
+        this.menuCommand(e.key === 'e' ? 'ExportSheet1' : 'Print1');
+      }
+    });
   }
 
   openMenu(which, anchor, x, y) {
     this.closeMenus();
+    this.menuOwner = anchor || document.activeElement;
     const list = $(`menu-${which}`);
     list.hidden = false;
     const r = anchor ? anchor.getBoundingClientRect() : null;
@@ -492,8 +558,12 @@ class Page {
     if (first) first.focus();
   }
 
-  closeMenus() {
+  // `refocus`: the focus goes back to what opened the menu, and after a dialog the command
+  // opens, comes back there.
+  closeMenus(refocus) {
+    const open = [...document.querySelectorAll('.menu')].some((m) => !m.hidden);
     for (const m of document.querySelectorAll('.menu')) m.hidden = true;
+    if (refocus && open && this.menuOwner && this.menuOwner.focus) this.menuOwner.focus();
   }
 
   menuCommand(name) {
@@ -510,12 +580,13 @@ class Page {
     const period = element('input', { id: 'period', type: 'text', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false' });
     const readings = element('output', { id: 'readings', for: 'period', 'aria-live': 'polite' });
     const readAt = () => {
-      const json = this.module.ccall('gb_sa_at', 'string', ['string'], [period.value]);
+      const json = this.module.UTF8ToString(withTexts(this.module, this.module._gb_sa_at, [period.value]));
       readings.replaceChildren();
       if (!json) return;
       const r = JSON.parse(json);
       readings.append(element('span', { text: `T = ${r.period} s` }));
-      r.values.forEach((v, i) => readings.append(element('span', { text: `${this.design.levels[i]}: ${v}` })));
+      // The chart's read-out's lines: the period, then each level's title and value.
+      r.values.forEach((v, i) => readings.append(element('span', { text: `${this.design.levels[i]} ${v}` })));
     };
     period.addEventListener('keydown', (e) => { if (e.key === 'Enter') readAt(); });
     extras.append(
@@ -611,7 +682,16 @@ class Page {
       call(2, e.button === 0 ? 0 : e.button === 2 ? 1 : 2, x, y);
     };
     canvas.addEventListener('pointerup', up);
-    canvas.addEventListener('pointercancel', up);
+    canvas.addEventListener('pointercancel', (e) => {
+      // A cancelled touch zooms nothing: its drag ends where it began.
+      if (e.pointerType === 'touch' && gesture && gesture.kind === 'zoom' && touches.has(e.pointerId)) {
+        touches.delete(e.pointerId);
+        call(2, 0, gesture.start[0], gesture.start[1]);
+        gesture = touches.size ? { kind: 'done' } : null;
+        return;
+      }
+      up(e);
+    });
     canvas.addEventListener('pointerleave', (e) => { if (e.pointerType !== 'touch') call(3, 0, 0, 0); });
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
     canvas.addEventListener('wheel', (e) => {
@@ -660,7 +740,7 @@ class Page {
     ], t.ok, t.cancel, () => {
       this.sheetProject = project.value;
       this.sheetSite = site.value;
-      this.module.ccall('gb_answer_sheet_names', null, ['string', 'string'], [project.value, site.value]);
+      withTexts(this.module, this.module._gb_answer_sheet_names, [project.value, site.value]);
       this.run(command);
     });
   }
@@ -710,8 +790,10 @@ class Page {
 const Batch = {
   worker: null,
   open(page) {
+    this.stop();
     this.page = page;
     const dialog = $('batch');
+    dialog.onclose = () => this.stop();
     const file = element('input', { id: 'batch-file', type: 'file', accept: '.csv,text/csv' });
     const format = element('select', { id: 'batch-format' },
       element('option', { value: 'csv', text: 'CSV' }), element('option', { value: 'jsonl', text: 'JSON Lines' }));
@@ -755,12 +837,13 @@ const Batch = {
   },
 
   // The command line's arguments: the window's factors as the defaults, the chart's site class.
+  // Each value is joined to its option, so that one starting with "-" is still taken as a value.
   arguments(file, format, inputEncoding) {
-    const args = ['--batch', `/input/${file.name}`, '--format', format, '--input-encoding', inputEncoding];
-    if (format === 'csv') args.push('--encoding', $('encoding').value);
+    const args = [`--batch=/input/${file.name}`, `--format=${format}`, `--input-encoding=${inputEncoding}`];
+    if (format === 'csv') args.push(`--encoding=${$('encoding').value}`);
     const names = ['--k1', '--k2', '--k3', '--rare-tg-increment', '--very-rare-tg-increment', '--beta-max'];
-    names.forEach((name, i) => args.push(name, $(EDITS[i]).value));
-    args.push('--site', $('cbb3').value);
+    names.forEach((name, i) => args.push(`${name}=${$(EDITS[i]).value}`));
+    args.push(`--site=${$('cbb3').value}`);
     return args;
   },
 
@@ -785,7 +868,8 @@ const Batch = {
     ui.messages.textContent = '';
     $('batch').dataset.state = 'running';
     ui.progress.value = 0;
-    const name = this.page.module.ccall('gb_batch_result_name', 'string', ['string', 'number'], [file.name, format === 'jsonl' ? 1 : 0]);
+    const module = this.page.module;
+    const name = module.UTF8ToString(withTexts(module, module._gb_batch_result_name, [file.name], format === 'jsonl' ? 1 : 0));
     worker.onmessage = (e) => {
       const m = e.data;
       if (m.output) {
@@ -795,8 +879,7 @@ const Batch = {
       } else if (m.progress) {
         rows = m.progress.rows;
         ui.progress.value = file.size ? m.progress.read / file.size : 0;
-        const seconds = (performance.now() - begun) / 1000;
-        ui.status.textContent = PAGE_TEXTS.batchRows(rows, seconds > 0 ? Math.round(rows / seconds) : 0);
+        ui.status.textContent = module.UTF8ToString(module._gb_batch_progress_text(rows, m.progress.read, file.size));
       } else if (m.done) {
         this.worker = null;
         worker.terminate();
@@ -817,7 +900,7 @@ const Batch = {
       ui.run.disabled = false;
       ui.cancel.disabled = true;
     };
-    worker.postMessage({ file, args: this.arguments(file, format, inputEncoding) });
+    worker.postMessage({ file, args: this.arguments(file, format, inputEncoding), header: format === 'csv' });
   },
 
   stop() {
@@ -849,5 +932,10 @@ async function start() {
   }
   $('cbb1').focus();
 }
+
+// A file dropped beside the batch's drop zone is not opened in place of the page.
+for (const type of ['dragover', 'drop']) document.addEventListener(type, (e) => e.preventDefault());
+// A new pixel ratio (the browser's zoom, another screen) needs the chart drawn at it.
+window.addEventListener('resize', () => { if (window.gbPage) window.gbPage.chartChanged(); });
 
 document.addEventListener('DOMContentLoaded', start);

@@ -4,8 +4,18 @@
 // read piece by piece where it lies, and its output and messages go to the page as they come.
 function gbBatchWorker() {
   self.onmessage = async (e) => {
-    const { file, args } = e.data;
+    try {
+      await run(e.data);
+    } catch (error) {
+      // Whatever stops the module (out of memory, a trap) ends the batch with nothing handed over.
+      self.postMessage({ message: String(error && error.message ? error.message : error) });
+      self.postMessage({ done: true, status: 70, complete: false, rows: 0 });
+    }
+  };
+  async function run({ file, args, header }) {
+    // Rows written so far: lines of output, but for a CSV's header.
     let rows = 0;
+    const done = () => Math.max(0, rows - (header ? 1 : 0));
     let lastReport = 0;
     // The output goes to the page in pieces of a few megabytes: the page keeps each as a Blob,
     // which the browser may hold on disk, and few large ones cost it less than many small.
@@ -32,7 +42,7 @@ function gbBatchWorker() {
         const now = Date.now();
         if (now - lastReport >= 100) {
           lastReport = now;
-          self.postMessage({ progress: { rows, read: module.bytesRead } });
+          self.postMessage({ progress: { rows: done(), read: module.bytesRead } });
         }
       },
       message(text) {
@@ -59,11 +69,23 @@ function gbBatchWorker() {
       module.bytesRead = Math.max(module.bytesRead, position + count);
       return count;
     };
+    // The arguments go through the module's heap: a pasted factor may be megabytes long.
+    const heapText = (text) => {
+      const size = module.lengthBytesUTF8(text) + 1;
+      const at = module._malloc(size);
+      module.stringToUTF8(text, at, size);
+      return at;
+    };
+    // The worker's messages are UTF-8 whatever the page's code page.
     module.ccall('gb_set_code_page', null, ['string'], ['UTF-8']);
-    for (const arg of args) module.ccall('gb_batch_argument', null, ['string'], [arg]);
+    for (const arg of args) {
+      const at = heapText(arg);
+      module._gb_batch_argument(at);
+      module._free(at);
+    }
     const result = module._gb_batch_run();
     send();
-    self.postMessage({ progress: { rows, read: file.size } });
-    self.postMessage({ done: true, status: result & 255, complete: result >= 256, rows });
-  };
+    self.postMessage({ progress: { rows: done(), read: file.size } });
+    self.postMessage({ done: true, status: result & 255, complete: result >= 256, rows: done() });
+  }
 }

@@ -6,7 +6,9 @@ const FILES = ['./', 'index.html', 'style.css', 'app.js', 'batch-worker.js', 'gb
   'icon.svg', 'manifest.webmanifest'];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  // Past the browser's own cache, which may still hold the files of the build before.
+  const fresh = FILES.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
