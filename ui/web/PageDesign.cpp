@@ -87,9 +87,13 @@ void AppendDesign(std::string& out) {
       item.Text("kind", kKindNames[static_cast<int>(control.Kind)]);
       item.Text("caption", control.Caption);
       if (control.Kind == ControlKind::Label) item.Text("for", LabelledControl(control));
-      item.Key("place").append(
-          "[" + std::to_string(control.Place.Left) + "," + std::to_string(control.Place.Top) + "," +
-          std::to_string(control.Place.Width) + "," + std::to_string(control.Place.Height) + "]");
+      std::string& place = item.Key("place");
+      const int numbers[] = {control.Place.Left, control.Place.Top, control.Place.Width,
+                             control.Place.Height};
+      for (const int number : numbers) {
+        place.append(&number == numbers ? "[" : ",").append(std::to_string(number));
+      }
+      place.append("]");
     }
     controls.append("]");
   }

@@ -136,10 +136,15 @@ std::optional<TSheetNames> TWebView::AskSheetNames() {
 std::optional<TSpectrumFileChoice> TWebView::AskSpectrumFileChoice(
     const TSpectrumFileChoice& initial) {
   if (FSpectrumChoice) return std::exchange(FSpectrumChoice, std::nullopt);
-  std::string json = "{\"format\":" + std::to_string(static_cast<int>(initial.Format)) +
-                     ",\"level\":" + std::to_string(static_cast<int>(initial.SpectrumLevel)) +
-                     ",\"all\":" + (initial.AllLevels ? "true" : "false") +
-                     ",\"site\":" + std::to_string(static_cast<int>(initial.Site)) + "}";
+  std::string json = "{\"format\":";
+  json.append(std::to_string(static_cast<int>(initial.Format)))
+      .append(",\"level\":")
+      .append(std::to_string(static_cast<int>(initial.SpectrumLevel)))
+      .append(",\"all\":")
+      .append(initial.AllLevels ? "true" : "false")
+      .append(",\"site\":")
+      .append(std::to_string(static_cast<int>(initial.Site)))
+      .append("}");
   gb_page_ask(static_cast<int>(TPageDialog::SpectrumFileChoice), json.c_str());
   return std::nullopt;
 }
