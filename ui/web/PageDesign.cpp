@@ -90,8 +90,8 @@ void AppendDesign(std::string& out) {
       std::string& place = item.Key("place");
       const int numbers[] = {control.Place.Left, control.Place.Top, control.Place.Width,
                              control.Place.Height};
-      for (const int number : numbers) {
-        place.append(&number == numbers ? "[" : ",").append(std::to_string(number));
+      for (std::size_t n = 0; n < std::size(numbers); ++n) {
+        place.append(n == 0 ? "[" : ",").append(std::to_string(numbers[n]));
       }
       place.append("]");
     }

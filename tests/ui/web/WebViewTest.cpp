@@ -138,9 +138,12 @@ TEST_F(WebViewTest, TheChartImageIsThePagesPng) {
 
 TEST(PageDesign, HoldsTheWindowsControlsTextsAndPanesInOrder) {
   const std::string json = PageDesignJson();
-  for (const char* name : {"\"name\":\"cbb1\"", "\"name\":\"strngrd3\"", "\"name\":\"cht2\"",
-                           "\"for\":\"edt6\"", "\"for\":\"strngrd1\"", "\"title\":\"RI 18306",
-                           "\"doneNotice\":\"完成!\"", "\"edits\":[\"2.9\",\"1.9\",\"0.3333\""}) {
+  for (const char* name :
+       {"\"name\":\"cbb1\"", "\"name\":\"strngrd3\"", "\"name\":\"cht2\"", "\"for\":\"edt6\"",
+        "\"for\":\"strngrd1\"", "\"title\":\"RI 18306", "\"doneNotice\":\"完成!\"",
+        "\"edits\":[\"2.9\",\"1.9\",\"0.3333\"",
+        "\"name\":\"edt1\",\"parent\":\"grp1\",\"kind\":\"edit\",\"caption\":\"\","
+        "\"place\":[282,71,153,21]"}) {
     EXPECT_NE(json.find(name), std::string::npos) << name;
   }
   const std::size_t panes = json.find("\"statusPanes\"");
