@@ -20,10 +20,12 @@ namespace {
 
 using test::Page;
 
+// A folder of the running test's own: ctest runs the tests of this file side by side.
 std::filesystem::path TempFolder(const char* name) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      (std::string("gb-web-") + name + "-" +
-                       std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  const testing::TestInfo& test = *testing::UnitTest::GetInstance()->current_test_info();
+  std::string leaf = "gb-web-";
+  leaf.append(test.test_suite_name()).append("-").append(test.name()).append("-").append(name);
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / leaf;
   std::filesystem::remove_all(folder);
   return folder;
 }
