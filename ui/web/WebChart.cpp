@@ -75,16 +75,25 @@ void PaintOnPage(const DisplayList& list) {
 }
 
 TWebChart::TWebChart() {
-  plot_.SetChangeHandler([] { gb_page_chart_changed(); });
+  plot_.SetChangeHandler([this] { MarkForRedraw(); });
+}
+
+// A re-plot appends almost a thousand points, each a change: the page hears of the first only,
+// until the chart has been painted.
+void TWebChart::MarkForRedraw() {
+  if (redrawPending_) return;
+  redrawPending_ = true;
+  gb_page_chart_changed();
 }
 
 void TWebChart::Resize(ChartSize size) {
   if (size == size_) return;
   size_ = size;
-  gb_page_chart_changed();
+  MarkForRedraw();
 }
 
 void TWebChart::Paint() {
+  redrawPending_ = false;
   DisplayList list;
   view_.Paint(list);
   gb_paint_begin(size_.width, size_.height, 0);

@@ -52,10 +52,13 @@ class TWebChart : public ChartSurface {
   std::string ImagePng();
 
  private:
+  void MarkForRedraw();
+
   ChartPlot plot_;
   TWebChartFonts fonts_;
   ChartSize size_{448, 198};
   ChartView view_{plot_, *this};
+  bool redrawPending_ = false;
 };
 
 }  // namespace gb
